@@ -1,0 +1,50 @@
+# Source selection by folder and file name, so that adding a class never
+# means editing a list:
+#  - the portable core lives in the folders below; it builds everywhere;
+#  - inside it, a `win` folder or a file named *.win.cpp is Windows only and a
+#    file named *.posix.cpp is the POSIX twin of a platform need;
+#  - the Windows-only areas build only for Windows.
+set(VEXA_PORTABLE_AREAS base cleaner thread str col comp map io xml lang)
+set(VEXA_WINDOWS_AREAS gui app reg system process image platform)
+
+function(vexa_is_windows_only path out)
+    set(result OFF)
+    if(path MATCHES "/win/" OR path MATCHES "\\.win\\.cpp$")
+        set(result ON)
+    endif()
+    foreach(area ${VEXA_WINDOWS_AREAS})
+        if(path MATCHES "^s/${area}/")
+            set(result ON)
+        endif()
+    endforeach()
+    set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+function(vexa_collect_library_sources core_out win_out)
+    file(GLOB_RECURSE all RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/s/*.cpp)
+    set(core "")
+    set(win "")
+    foreach(path ${all})
+        vexa_is_windows_only(${path} windows_only)
+        if(windows_only)
+            list(APPEND win ${CMAKE_SOURCE_DIR}/${path})
+        elseif(path MATCHES "\\.posix\\.cpp$")
+            if(NOT WIN32)
+                list(APPEND core ${CMAKE_SOURCE_DIR}/${path})
+            endif()
+        else()
+            list(APPEND core ${CMAKE_SOURCE_DIR}/${path})
+        endif()
+    endforeach()
+    if(WIN32)
+        # The Windows twins of portable needs belong to the core library.
+        foreach(path ${win})
+            if(path MATCHES "\\.win\\.cpp$")
+                list(APPEND core ${path})
+                list(REMOVE_ITEM win ${path})
+            endif()
+        endforeach()
+    endif()
+    set(${core_out} ${core} PARENT_SCOPE)
+    set(${win_out} ${win} PARENT_SCOPE)
+endfunction()

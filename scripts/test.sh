@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every configuration and runs every test
+# layer: portable unit tests natively (AddressSanitizer + UBSan) and under
+# ThreadSanitizer, the fuzzers for a short bounded time, the unit and Windows
+# tests under Wine, and the end-to-end scenarios of the real program under
+# Wine on a virtual display. Prints each runner's summary at the end and
+# exits non-zero when any layer failed.
+set -uo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+"$root/scripts/setup.sh" || exit 1
+
+summary=()
+failed=0
+record() {  # $1: layer name, $2: exit code, $3: log file
+    local line
+    line="$(grep -E '(tests passed|tests failed|PASSED|FAILED|scenarios)' "$3" | tail -n 3 | tr '\n' ' ')"
+    if [ "$2" -eq 0 ]; then summary+=("PASS  $1  $line"); else summary+=("FAIL  $1  $line"); failed=1; fi
+}
+run_layer() {  # $1: layer name, rest: command
+    local name="$1"; shift
+    local log="$root/build/logs/$name.log"
+    mkdir -p "$root/build/logs"
+    echo "=== $name"
+    "$@" 2>&1 | tee "$log"
+    record "$name" "${PIPESTATUS[0]}" "$log"
+}
+configure_build() {  # $1: preset
+    cmake --preset "$1" >/dev/null && cmake --build --preset "$1"
+}
+
+run_layer build-native configure_build native
+run_layer unit-native ctest --preset native
+run_layer build-tsan configure_build tsan
+run_layer unit-tsan env TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --preset tsan
+run_layer build-fuzz configure_build fuzz
+run_layer fuzz-short ctest --preset fuzz
+run_layer build-win64 configure_build win64
+
+source "$root/scripts/wine-env.sh"
+source "$root/scripts/display.sh"
+vexa_display_start 1920x1080x24
+vexa_wine_prepare
+run_layer wine-tests ctest --preset win64
+HOME="$VEXA_WINE_HOME" wineserver -k 2>/dev/null || true
+vexa_display_stop
+run_layer e2e python3 "$root/tests/e2e/run_e2e.py" --exe "$root/build/win64/VexaMagnifier.exe"
+
+echo
+echo "=== Summary"
+printf '%s\n' "${summary[@]}"
+exit $failed
