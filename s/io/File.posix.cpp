@@ -1,0 +1,176 @@
+// POSIX side of the whole-file access: paths are converted to UTF-8 and both
+// '\' and '/' separate folders.
+#include "s/io/File.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace s::io {
+
+namespace {
+
+// UTF-16 to UTF-8 for the file system; an unpaired surrogate becomes U+FFFD.
+std::string nativePath(const char16_t* path) {
+    std::string result;
+    for (std::size_t i = 0; path[i] != 0; ++i) {
+        std::uint32_t code = path[i];
+        if (code == u'\\') {
+            code = u'/';
+        } else if (code >= 0xD800 && code <= 0xDBFF && path[i + 1] >= 0xDC00 &&
+                   path[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (path[i + 1] - 0xDC00);
+            ++i;
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = 0xFFFD;
+        }
+        if (code < 0x80) {
+            result.push_back(static_cast<char>(code));
+        } else if (code < 0x800) {
+            result.push_back(static_cast<char>(0xC0 | (code >> 6)));
+            result.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else if (code < 0x10000) {
+            result.push_back(static_cast<char>(0xE0 | (code >> 12)));
+            result.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            result.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else {
+            result.push_back(static_cast<char>(0xF0 | (code >> 18)));
+            result.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+            result.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            result.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        }
+    }
+    return result;
+}
+
+struct OpenFile {
+    int descriptor;
+};
+
+} // namespace
+
+bool File::exists(const char16_t* path) {
+    struct stat info {};
+    return path != nullptr && stat(nativePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool File::isFolder(const char16_t* path) {
+    struct stat info {};
+    return path != nullptr && stat(nativePath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool File::readAll(const char16_t* path, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    if (path == nullptr) {
+        return false;
+    }
+    int descriptor = open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    struct stat info {};
+    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) > kMaxReadSize) {
+        ::close(descriptor);
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t got = 0;
+    // The size may change while reading: take what is there, up to the limit.
+    for (;;) {
+        if (got == bytes.size()) {
+            if (bytes.size() >= kMaxReadSize) {
+                break;
+            }
+            bytes.resize(bytes.size() + 4096);
+        }
+        ssize_t n = read(descriptor, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            ::close(descriptor);
+            bytes.clear();
+            return false;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    ::close(descriptor);
+    return true;
+}
+
+bool File::remove(const char16_t* path) {
+    if (path == nullptr) {
+        return false;
+    }
+    std::string native = nativePath(path);
+    return unlink(native.c_str()) == 0 || errno == ENOENT;
+}
+
+File::Handle File::createForWriting(const char16_t* path) {
+    int descriptor = open(nativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (descriptor < 0) {
+        return nullptr;
+    }
+    return new OpenFile{descriptor};
+}
+
+bool File::writeBytes(Handle handle, const std::uint8_t* bytes, std::size_t count) {
+    int descriptor = static_cast<OpenFile*>(handle)->descriptor;
+    while (count > 0) {
+        ssize_t n = write(descriptor, bytes, count);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        bytes += n;
+        count -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool File::flushAndClose(Handle handle) {
+    auto* file = static_cast<OpenFile*>(handle);
+    bool ok = fsync(file->descriptor) == 0;
+    ok = ::close(file->descriptor) == 0 && ok;
+    delete file;
+    return ok;
+}
+
+void File::close(Handle handle) {
+    auto* file = static_cast<OpenFile*>(handle);
+    ::close(file->descriptor);
+    delete file;
+}
+
+bool File::replace(const char16_t* from, const char16_t* to) {
+    std::string target = nativePath(to);
+    if (rename(nativePath(from).c_str(), target.c_str()) != 0) {
+        return false;
+    }
+    // Make the new directory entry itself durable.
+    std::string::size_type slash = target.rfind('/');
+    std::string folder =
+        slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
+    int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        fsync(descriptor);
+        ::close(descriptor);
+    }
+    return true;
+}
+
+bool File::createFolder(const char16_t* path) {
+    return mkdir(nativePath(path).c_str(), 0755) == 0 || errno == EEXIST;
+}
+
+} // namespace s::io

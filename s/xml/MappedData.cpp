@@ -1,0 +1,406 @@
+#include "s/xml/MappedData.h"
+
+#include "s/col/_array/ArrayU08.h"
+#include "s/io/File.h"
+#include "s/str/strbuffer/StrBuffer.h"
+#include "s/xml/Node.h"
+
+#include <string>
+
+namespace s::xml {
+
+using s::str::strbuffer::StrBuffer;
+
+namespace {
+
+bool isSeparator(char16_t unit) {
+    return unit == u'\\' || unit == u'/';
+}
+
+const char16_t* orEmpty(const char16_t* text) {
+    return text != nullptr ? text : u"";
+}
+
+int hexValue(char16_t unit) {
+    if (unit >= u'0' && unit <= u'9') {
+        return unit - u'0';
+    }
+    if (unit >= u'a' && unit <= u'f') {
+        return unit - u'a' + 10;
+    }
+    if (unit >= u'A' && unit <= u'F') {
+        return unit - u'A' + 10;
+    }
+    return 0;
+}
+
+constexpr const char16_t* kRootName = u"savedata";
+
+} // namespace
+
+MappedData::MappedData() {
+    scratch_ = StrBuffer::newInstance();
+    lastPath_ = StrBuffer::newInstance();
+    reset();
+}
+
+MappedData::~MappedData() {
+    reset();
+    if (scratch_ != nullptr) {
+        scratch_->release();
+    }
+    if (lastPath_ != nullptr) {
+        lastPath_->release();
+    }
+}
+
+void MappedData::reset() {
+    if (file_ != nullptr) {
+        file_->release();
+        file_ = nullptr;
+    }
+    if (scratch_ != nullptr) {
+        scratch_->freeStorage();
+    }
+    if (lastPath_ != nullptr) {
+        lastPath_->freeStorage();
+    }
+    if (root_ != nullptr) {
+        root_->release();
+        root_ = nullptr;
+    }
+    current_ = nullptr;
+    cached_ = false;
+    autoSave_ = false;
+}
+
+MappedData* MappedData::open(const char16_t* filePath) {
+    MappedData* store = newInstance();
+    if (store == nullptr) {
+        return nullptr;
+    }
+    if (store->scratch_ == nullptr || store->lastPath_ == nullptr ||
+        (store->root_ = Node::newInstance()) == nullptr) {
+        store->release();
+        return nullptr;
+    }
+    if (filePath != nullptr) {
+        store->file_ = StrBuffer::newInstance();
+        if (store->file_ == nullptr) {
+            store->release();
+            return nullptr;
+        }
+        store->file_->assignWcs(filePath);
+        if (s::io::File::exists(filePath)) {
+            store->root_->load(filePath);
+        }
+    }
+    // A damaged file may hold no element at all; the store then starts from
+    // an empty document, which its first save writes over the damage.
+    if (store->root_->nameLength() == 0) {
+        store->root_->clear();
+        store->root_->setName(kRootName);
+    }
+    return store;
+}
+
+bool MappedData::save() {
+    if (file_ == nullptr || root_ == nullptr) {
+        return false;
+    }
+    return root_->save(file_->c_str());
+}
+
+bool MappedData::changed() {
+    return !autoSave_ || save();
+}
+
+Node* MappedData::section(const char16_t* path, bool create) {
+    if (root_ == nullptr) {
+        return nullptr;
+    }
+    path = orEmpty(path);
+    if (cached_ && lastPath_->equalsWcsIgnoreCase(path)) {
+        if (current_ != nullptr || !create) {
+            return current_;
+        }
+    } else {
+        lastPath_->assignWcs(path);
+        cached_ = true;
+    }
+    // Walk the levels; empty levels (a separator at either end, or doubled)
+    // add nothing.
+    Node* node = root_;
+    std::u16string level;
+    for (const char16_t* p = path;; ++p) {
+        if (*p != 0 && !isSeparator(*p)) {
+            level.push_back(*p);
+            continue;
+        }
+        if (!level.empty()) {
+            Node* child = node->getChild(level.c_str());
+            if (child == nullptr && create) {
+                child = node->addChild(level.c_str());
+            }
+            if (child == nullptr) {
+                current_ = nullptr;
+                return nullptr;
+            }
+            node = child;
+            level.clear();
+        }
+        if (*p == 0) {
+            break;
+        }
+    }
+    current_ = node;
+    return node;
+}
+
+bool MappedData::openSection(const char16_t* path) {
+    return section(path, true) != nullptr;
+}
+
+bool MappedData::hasSection(const char16_t* path) {
+    return section(path, false) != nullptr;
+}
+
+bool MappedData::hasValue(const char16_t* path, const char16_t* key) {
+    Node* node = section(path, false);
+    std::uint32_t index = 0;
+    return node != nullptr && node->attributes().find(orEmpty(key), index);
+}
+
+bool MappedData::removeSection(const char16_t* path) {
+    if (root_ == nullptr) {
+        return false;
+    }
+    std::u16string whole(orEmpty(path));
+    while (!whole.empty() && isSeparator(whole.back())) {
+        whole.pop_back();
+    }
+    // The cached element may be the removed one or lie below it.
+    cached_ = false;
+    current_ = nullptr;
+    if (whole.empty()) {
+        // The root itself: the document is emptied but keeps its element.
+        std::u16string name(root_->getName() != nullptr ? root_->getName() : kRootName);
+        root_->clear();
+        root_->setName(name.c_str());
+        return changed();
+    }
+    std::size_t separator = whole.find_last_of(u"\\/");
+    std::u16string parentPath =
+        separator == std::u16string::npos ? std::u16string() : whole.substr(0, separator);
+    std::u16string name = separator == std::u16string::npos ? whole : whole.substr(separator + 1);
+    Node* parent = section(parentPath.c_str(), false);
+    cached_ = false;
+    current_ = nullptr;
+    std::uint32_t index = 0;
+    if (parent == nullptr || !parent->findChild(name.c_str(), index)) {
+        return false;
+    }
+    parent->removeChild(index);
+    return changed();
+}
+
+bool MappedData::removeValue(const char16_t* path, const char16_t* key) {
+    Node* node = section(path, false);
+    std::uint32_t index = 0;
+    if (node == nullptr || !node->attributes().find(orEmpty(key), index)) {
+        return false;
+    }
+    node->attributes().removeAt(index);
+    return changed();
+}
+
+// ---- getters -------------------------------------------------------------------
+
+std::uint8_t MappedData::getUInt8(const char16_t* path, const char16_t* key,
+                                  std::uint8_t fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getUInt8(orEmpty(key), fallback);
+}
+std::uint16_t MappedData::getUInt16(const char16_t* path, const char16_t* key,
+                                    std::uint16_t fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getUInt16(orEmpty(key), fallback);
+}
+std::uint32_t MappedData::getUInt32(const char16_t* path, const char16_t* key,
+                                    std::uint32_t fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getUInt32(orEmpty(key), fallback);
+}
+std::uint64_t MappedData::getUInt64(const char16_t* path, const char16_t* key,
+                                    std::uint64_t fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getUInt64(orEmpty(key), fallback);
+}
+std::int8_t MappedData::getInt8(const char16_t* path, const char16_t* key, std::int8_t fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getInt8(orEmpty(key), fallback);
+}
+std::int16_t MappedData::getInt16(const char16_t* path, const char16_t* key,
+                                  std::int16_t fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getInt16(orEmpty(key), fallback);
+}
+std::int32_t MappedData::getInt32(const char16_t* path, const char16_t* key,
+                                  std::int32_t fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getInt32(orEmpty(key), fallback);
+}
+std::int64_t MappedData::getInt64(const char16_t* path, const char16_t* key,
+                                  std::int64_t fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getInt64(orEmpty(key), fallback);
+}
+float MappedData::getFloat(const char16_t* path, const char16_t* key, float fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getFloat(orEmpty(key), fallback);
+}
+double MappedData::getDouble(const char16_t* path, const char16_t* key, double fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getDouble(orEmpty(key), fallback);
+}
+bool MappedData::getBool(const char16_t* path, const char16_t* key, bool fallback) {
+    Node* node = section(path, false);
+    return node == nullptr ? fallback : node->getBool(orEmpty(key), fallback);
+}
+
+const char16_t* MappedData::getString(const char16_t* path, const char16_t* key,
+                                      const char16_t* fallback, bool* expanded, bool expand) {
+    if (expanded != nullptr) {
+        *expanded = false;
+    }
+    Node* node = section(path, false);
+    if (node == nullptr) {
+        return fallback;
+    }
+    std::uint32_t index = 0;
+    if (fallback == nullptr && !node->attributes().find(orEmpty(key), index)) {
+        return nullptr;
+    }
+    node->getString(scratch_, orEmpty(key), fallback);
+    return scratch_->c_str();
+}
+
+MappedData::ArrayU08* MappedData::getBytes(const char16_t* path, const char16_t* key,
+                                           ArrayU08* into) {
+    ArrayU08* bytes = into != nullptr ? into : ArrayU08::newInstance();
+    if (bytes == nullptr) {
+        return nullptr;
+    }
+    bytes->clear();
+    Node* node = section(path, false);
+    std::uint32_t index = 0;
+    if (node == nullptr || !node->attributes().find(orEmpty(key), index)) {
+        return bytes;
+    }
+    const Attributes::Record* record = node->attributes().at(index);
+    std::uint32_t count = record->valueLength / 2;
+    if (!bytes->setCount(count)) {
+        bytes->clear();
+        return bytes;
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        bytes->set(i, static_cast<std::uint8_t>((hexValue(record->value[2 * i]) << 4) |
+                                                hexValue(record->value[2 * i + 1])));
+    }
+    return bytes;
+}
+
+// ---- setters -------------------------------------------------------------------
+
+Node* MappedData::prepareValue(const char16_t* path, const char16_t* key) {
+    Node* node = section(path, true);
+    if (node == nullptr) {
+        return nullptr;
+    }
+    // A re-written value moves to the end of the element's attributes.
+    std::uint32_t index = 0;
+    if (node->attributes().find(orEmpty(key), index)) {
+        node->attributes().removeAt(index);
+    }
+    return node;
+}
+
+bool MappedData::setUInt8(const char16_t* path, const char16_t* key, std::uint8_t value) {
+    return setUInt32(path, key, value);
+}
+bool MappedData::setUInt16(const char16_t* path, const char16_t* key, std::uint16_t value) {
+    return setUInt32(path, key, value);
+}
+bool MappedData::setUInt32(const char16_t* path, const char16_t* key, std::uint32_t value) {
+    Node* node = prepareValue(path, key);
+    if (node == nullptr) {
+        return false;
+    }
+    node->setUInt32(orEmpty(key), value);
+    return changed();
+}
+bool MappedData::setUInt64(const char16_t* path, const char16_t* key, std::uint64_t value) {
+    return setInt64(path, key, static_cast<std::int64_t>(value));
+}
+bool MappedData::setInt8(const char16_t* path, const char16_t* key, std::int8_t value) {
+    return setInt32(path, key, value);
+}
+bool MappedData::setInt16(const char16_t* path, const char16_t* key, std::int16_t value) {
+    return setInt32(path, key, value);
+}
+bool MappedData::setInt32(const char16_t* path, const char16_t* key, std::int32_t value) {
+    Node* node = prepareValue(path, key);
+    if (node == nullptr) {
+        return false;
+    }
+    node->setInt32(orEmpty(key), value);
+    return changed();
+}
+bool MappedData::setInt64(const char16_t* path, const char16_t* key, std::int64_t value) {
+    Node* node = prepareValue(path, key);
+    if (node == nullptr) {
+        return false;
+    }
+    node->setInt64(orEmpty(key), value);
+    return changed();
+}
+bool MappedData::setFloat(const char16_t* path, const char16_t* key, float value) {
+    return setDouble(path, key, static_cast<double>(value));
+}
+bool MappedData::setDouble(const char16_t* path, const char16_t* key, double value) {
+    Node* node = prepareValue(path, key);
+    if (node == nullptr) {
+        return false;
+    }
+    node->setDouble(orEmpty(key), value);
+    return changed();
+}
+bool MappedData::setBool(const char16_t* path, const char16_t* key, bool value) {
+    return setString(path, key, value ? u"1" : u"0");
+}
+bool MappedData::setString(const char16_t* path, const char16_t* key, const char16_t* value) {
+    Node* node = prepareValue(path, key);
+    if (node == nullptr) {
+        return false;
+    }
+    node->setString(orEmpty(key), orEmpty(value));
+    return changed();
+}
+bool MappedData::setExpandString(const char16_t* path, const char16_t* key, const char16_t* value) {
+    return setString(path, key, value);
+}
+bool MappedData::setStringList(const char16_t* path, const char16_t* key, const StrArray* list) {
+    changed();
+    return false; // nothing is stored
+}
+bool MappedData::setBytes(const char16_t* path, const char16_t* key, const ArrayU08* bytes) {
+    Node* node = prepareValue(path, key);
+    if (node == nullptr) {
+        return false;
+    }
+    node->setHex8s(orEmpty(key), bytes != nullptr ? bytes->data() : nullptr,
+                   bytes != nullptr ? bytes->count() : 0);
+    return changed();
+}
+
+} // namespace s::xml

@@ -1,0 +1,749 @@
+#include "s/xml/Node.h"
+
+#include "s/col/_array/ArrayU08.h"
+#include "s/io/File.h"
+#include "s/str/strbuffer/StrBuffer.h"
+#include "s/thread/PoolRef.h"
+#include "s/xml/Entities.h"
+#include "s/xml/Numbers.h"
+#include "s/xml/Utf8.h"
+
+#include <cstring>
+#include <new>
+
+namespace s::xml {
+
+using s::str::strbuffer::StrBuffer;
+
+namespace {
+
+bool isSpace(char16_t unit) {
+    return unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r';
+}
+
+const char16_t* skipSpace(const char16_t* p) {
+    while (isSpace(*p)) {
+        ++p;
+    }
+    return p;
+}
+
+bool endsName(char16_t unit) {
+    return unit == 0 || unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r' ||
+           unit == u'/' || unit == u'>';
+}
+
+char16_t folded(char16_t unit) {
+    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit;
+}
+
+std::size_t lengthOf(const char16_t* text) {
+    std::size_t length = 0;
+    while (text[length] != 0) {
+        ++length;
+    }
+    return length;
+}
+
+// Position after the next occurrence of the three units a, b, c, or the
+// terminating zero. Each unit is looked at only after the one before it
+// matched, so the zero is never passed.
+const char16_t* skipPast(const char16_t* p, char16_t a, char16_t b, char16_t c) {
+    for (; *p != 0; ++p) {
+        if (p[0] == a && p[1] == b && p[2] == c) {
+            return p + 3;
+        }
+    }
+    return p;
+}
+
+const char16_t* skipPast(const char16_t* p, char16_t a, char16_t b) {
+    for (; *p != 0; ++p) {
+        if (p[0] == a && p[1] == b) {
+            return p + 2;
+        }
+    }
+    return p;
+}
+
+// Reads a start tag (or a comment) into node, from the next '<' on:
+//  1. skip to '<', then whitespace;
+//  2. the name: "!" and the two units after it, or the run up to whitespace,
+//     '/' or '>';
+//  3. a comment is skipped to "-->" and ends there;
+//  4. attributes name="value" up to '>' or '/' (an attribute whose closing
+//     quote is missing ends the text);
+//  5. the rest up to '>', where a '/' makes the element empty.
+// `open` tells whether content and children follow.
+const char16_t* readStartTag(Node& node, const char16_t* p, bool& open) {
+    open = false;
+    while (*p != 0 && *p != u'<') {
+        ++p;
+    }
+    if (*p == 0) {
+        return p;
+    }
+    p = skipSpace(p + 1);
+    if (*p == u'!') {
+        std::int32_t n = 1;
+        while (n < 3 && p[n] != 0) {
+            ++n;
+        }
+        node.setName(p, n);
+        return skipPast(p + n, u'-', u'-', u'>');
+    }
+    const char16_t* name = p;
+    while (!endsName(*p)) {
+        ++p;
+    }
+    node.setName(name, static_cast<std::int32_t>(p - name));
+    Attributes& attributes = node.attributes();
+    for (;;) {
+        if (*p == 0 || *p == u'>' || *p == u'/') {
+            break;
+        }
+        p = skipSpace(p);
+        if (*p == 0 || *p == u'>' || *p == u'/') {
+            break;
+        }
+        const char16_t* attributeName = p;
+        while (*p != 0 && *p != u'=' && *p != u' ') {
+            ++p;
+        }
+        const char16_t* attributeNameEnd = p;
+        while (*p != 0 && *p != u'"') {
+            ++p;
+        }
+        if (*p == 0) {
+            return p;
+        }
+        const char16_t* value = ++p;
+        while (*p != 0 && *p != u'"') {
+            ++p;
+        }
+        if (*p == 0) {
+            return p;
+        }
+        // A nameless attribute would pose as the element's content.
+        if (attributeNameEnd > attributeName) {
+            attributes.add(attributeName,
+                           static_cast<std::int32_t>(attributeNameEnd - attributeName), value,
+                           static_cast<std::int32_t>(p - value));
+        }
+        ++p;
+    }
+    bool empty = false;
+    while (*p != 0 && *p != u'>') {
+        empty = empty || *p == u'/';
+        ++p;
+    }
+    if (*p == 0) {
+        return p;
+    }
+    open = !empty;
+    return p + 1;
+}
+
+bool hasContent(const Attributes& attributes) {
+    for (std::uint32_t i = 0; i < attributes.count(); ++i) {
+        if (attributes.at(i)->nameLength == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+Node::~Node() {
+    reset();
+}
+
+void Node::reset() {
+    // Flatten the subtree first, emptying every child list, so that giving the
+    // nodes back never recurses however deep the tree is.
+    std::vector<Node*> pending;
+    pending.swap(children_);
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        Node* node = pending[i];
+        pending.insert(pending.end(), node->children_.begin(), node->children_.end());
+        node->children_.clear();
+    }
+    for (Node* node : pending) {
+        node->release();
+    }
+    attributes_.clear();
+    delete[] name_;
+    name_ = nullptr;
+    nameLength_ = 0;
+}
+
+// ---- tree --------------------------------------------------------------------
+
+Node* Node::addChild(const char16_t* name, std::int32_t n) {
+    Node* child = newInstance();
+    if (child == nullptr) {
+        return nullptr;
+    }
+    child->setName(name, n);
+    children_.push_back(child);
+    return child;
+}
+
+void Node::appendChild(Node* node) {
+    if (node != nullptr && node != this) {
+        children_.push_back(node);
+    }
+}
+
+bool Node::removeChild(std::uint32_t index) {
+    if (index >= children_.size()) {
+        return false;
+    }
+    Node* child = children_[index];
+    children_.erase(children_.begin() + index);
+    child->release();
+    return true;
+}
+
+bool Node::findChild(const char16_t* name, std::uint32_t& index, std::int32_t n) const {
+    for (std::size_t i = 0; i < children_.size(); ++i) {
+        if (children_[i]->nameEquals(name, n)) {
+            index = static_cast<std::uint32_t>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+Node* Node::getChild(const char16_t* name, std::int32_t n) const {
+    std::uint32_t index = 0;
+    return findChild(name, index, n) ? children_[index] : nullptr;
+}
+
+void Node::walk(const char16_t* prefix, Visitor visitor, void* context) const {
+    if (visitor == nullptr) {
+        return;
+    }
+    std::vector<char16_t> indent;
+    if (prefix != nullptr) {
+        indent.assign(prefix, prefix + lengthOf(prefix));
+    }
+    std::size_t base = indent.size();
+    // Depth-first with an explicit stack of (node, next child).
+    std::vector<std::pair<const Node*, std::size_t>> stack;
+    stack.emplace_back(this, 0);
+    indent.push_back(0);
+    visitor(*this, indent.data(), context);
+    while (!stack.empty()) {
+        auto& top = stack.back();
+        if (top.second == top.first->children_.size()) {
+            stack.pop_back();
+            continue;
+        }
+        const Node* child = top.first->children_[top.second++];
+        indent.resize(base + stack.size());
+        for (std::size_t i = base; i < indent.size(); ++i) {
+            indent[i] = u'\t';
+        }
+        indent.push_back(0);
+        visitor(*child, indent.data(), context);
+        stack.emplace_back(child, 0);
+    }
+}
+
+// ---- name ----------------------------------------------------------------------
+
+void Node::setName(const char16_t* text, std::int32_t n) {
+    delete[] name_;
+    name_ = nullptr;
+    nameLength_ = 0;
+    if (text == nullptr) {
+        return;
+    }
+    std::size_t length = n < 0 ? lengthOf(text) : static_cast<std::size_t>(n);
+    name_ = new (std::nothrow) char16_t[length + 1];
+    if (name_ == nullptr) {
+        return;
+    }
+    if (length > 0) {
+        std::memcpy(name_, text, length * sizeof(char16_t));
+    }
+    name_[length] = 0;
+    nameLength_ = static_cast<std::uint32_t>(length);
+}
+
+bool Node::nameEquals(const char16_t* text, std::int32_t n) const {
+    if (text == nullptr) {
+        return false;
+    }
+    const char16_t* name = name_ != nullptr ? name_ : u"";
+    if (n < 0) {
+        std::uint32_t i = 0;
+        for (; i < nameLength_; ++i) {
+            if (text[i] == 0 || folded(text[i]) != folded(name[i])) {
+                return false;
+            }
+        }
+        return text[i] == 0;
+    }
+    if (static_cast<std::uint32_t>(n) != nameLength_) {
+        return false;
+    }
+    for (std::int32_t i = 0; i < n; ++i) {
+        if (text[i] == 0 || text[i] != name[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// ---- reading ---------------------------------------------------------------------
+
+const char16_t* Node::parse(const char16_t* text) {
+    reset();
+    if (text == nullptr) {
+        return nullptr;
+    }
+    const char16_t* p = text;
+    // The prolog: comments, declarations and definitions before the root.
+    for (;;) {
+        while (*p != 0 && *p != u'<') {
+            ++p;
+        }
+        if (*p == 0) {
+            return p;
+        }
+        const char16_t* q = skipSpace(p + 1);
+        if (*q == u'?') {
+            p = skipPast(q, u'?', u'>');
+        } else if (*q == u'!' && q[1] == u'-' && q[2] == u'-') {
+            p = skipPast(q + 3, u'-', u'-', u'>');
+        } else if (*q == u'!') {
+            while (*q != 0 && *q != u'>') {
+                ++q;
+            }
+            p = *q == 0 ? q : q + 1;
+        } else {
+            break;
+        }
+    }
+    bool open = false;
+    p = readStartTag(*this, p, open);
+    if (!open) {
+        return p;
+    }
+    // Elements whose content is being read, innermost last; null stands for
+    // an element too deep to keep, read over into `dropped`.
+    std::vector<Node*> stack;
+    stack.push_back(this);
+    s::thread::PoolRef<Node> dropped;
+    while (!stack.empty()) {
+        Node* node = stack.back();
+        p = skipSpace(p);
+        if (*p != u'<') {
+            const char16_t* content = p;
+            while (*p != 0 && *p != u'<') {
+                ++p;
+            }
+            // Only the first content record is ever read or written.
+            if (node != nullptr && !hasContent(node->attributes_)) {
+                node->attributes_.add(u"", 0, content, static_cast<std::int32_t>(p - content));
+            }
+            if (*p == 0) {
+                return p;
+            }
+        }
+        if (p[1] == u'/') {
+            // The end tag; its name is not compared with the element's.
+            while (*p != 0 && *p != u'>') {
+                ++p;
+            }
+            if (*p == 0) {
+                return p;
+            }
+            ++p;
+            stack.pop_back();
+            continue;
+        }
+        bool drop = node == nullptr || stack.size() >= kMaxDepth;
+        Node* child = nullptr;
+        if (drop) {
+            if (!dropped) {
+                dropped = s::thread::PoolRef<Node>::take();
+            }
+            child = dropped.get();
+        } else {
+            child = newInstance();
+        }
+        if (child == nullptr) {
+            return p + lengthOf(p); // out of memory: the rest is lost
+        }
+        p = readStartTag(*child, p, open);
+        if (drop) {
+            child->reset();
+            if (open) {
+                stack.push_back(nullptr);
+            }
+            continue;
+        }
+        if (child->isComment()) {
+            child->release();
+            continue;
+        }
+        node->children_.push_back(child);
+        if (open) {
+            stack.push_back(child);
+        }
+    }
+    return p;
+}
+
+void Node::parseUtf8(const std::uint8_t* bytes, std::size_t count) {
+    if (bytes == nullptr || count == 0) {
+        reset();
+        return;
+    }
+    auto text = s::thread::PoolRef<StrBuffer>::take();
+    if (!text || count >= 0xFFFFFFFFu) {
+        reset();
+        return;
+    }
+    text->reserve(static_cast<std::uint32_t>(Utf8::maxUnits(count)));
+    if (text->data() == nullptr) {
+        reset();
+        return;
+    }
+    std::size_t units = Utf8::decode(bytes, count, text->data());
+    text->setLength(static_cast<std::uint32_t>(units));
+    parse(text->c_str());
+}
+
+void Node::parseUtf8(const ArrayU08* bytes) {
+    if (bytes == nullptr) {
+        reset();
+        return;
+    }
+    parseUtf8(bytes->data(), bytes->count());
+}
+
+// ---- writing ---------------------------------------------------------------------
+
+std::size_t Node::textLength() const {
+    std::size_t length = 0;
+    std::vector<const Node*> pending{this};
+    while (!pending.empty()) {
+        const Node* node = pending.back();
+        pending.pop_back();
+        length += 2 * node->nameLength_ + 5; // "<" name ">" ... "</" name ">"
+        bool content = false;
+        for (std::uint32_t i = 0; i < node->attributes_.count(); ++i) {
+            const Attributes::Record* record = node->attributes_.at(i);
+            if (record->nameLength > 0) {
+                length += record->nameLength + record->valueLength + 4; // ' ' n '="' v '"'
+            } else if (!content) {
+                length += record->valueLength;
+                content = true;
+            }
+        }
+        pending.insert(pending.end(), node->children_.begin(), node->children_.end());
+    }
+    return length;
+}
+
+namespace {
+char16_t* put(char16_t* out, const char16_t* text, std::size_t count) {
+    if (count > 0) {
+        std::memcpy(out, text, count * sizeof(char16_t));
+    }
+    return out + count;
+}
+} // namespace
+
+char16_t* Node::writeText(char16_t* out) const {
+    // Depth-first with an explicit stack of (node, next child): the open tag
+    // and content when a node is entered, the close tag when it is left.
+    std::vector<std::pair<const Node*, std::size_t>> stack;
+    const Node* entering = this;
+    for (;;) {
+        if (entering != nullptr) {
+            const Node& node = *entering;
+            *out++ = u'<';
+            out = put(out, node.name_, node.nameLength_);
+            const Attributes::Record* content = nullptr;
+            for (std::uint32_t i = 0; i < node.attributes_.count(); ++i) {
+                const Attributes::Record* record = node.attributes_.at(i);
+                if (record->nameLength == 0) {
+                    if (content == nullptr) {
+                        content = record;
+                    }
+                    continue;
+                }
+                *out++ = u' ';
+                out = put(out, record->name, record->nameLength);
+                *out++ = u'=';
+                *out++ = u'"';
+                out = put(out, record->value, record->valueLength);
+                *out++ = u'"';
+            }
+            *out++ = u'>';
+            if (content != nullptr) {
+                out = put(out, content->value, content->valueLength);
+            }
+            stack.emplace_back(entering, 0);
+            entering = nullptr;
+        }
+        if (stack.empty()) {
+            break;
+        }
+        auto& top = stack.back();
+        if (top.second < top.first->children_.size()) {
+            entering = top.first->children_[top.second++];
+            continue;
+        }
+        *out++ = u'<';
+        *out++ = u'/';
+        out = put(out, top.first->name_, top.first->nameLength_);
+        *out++ = u'>';
+        stack.pop_back();
+        if (stack.empty()) {
+            break;
+        }
+    }
+    return out;
+}
+
+StrBuffer* Node::toText(StrBuffer* dest, bool append) const {
+    if (dest == nullptr) {
+        dest = StrBuffer::newInstance();
+        if (dest == nullptr) {
+            return nullptr;
+        }
+    }
+    if (!append) {
+        dest->clear();
+    }
+    std::size_t start = dest->length();
+    std::size_t total = start + textLength();
+    if (total >= 0xFFFFFFFFu) {
+        return dest;
+    }
+    dest->reserve(static_cast<std::uint32_t>(total));
+    if (dest->capacity() < total) {
+        return dest; // out of memory
+    }
+    char16_t* end = writeText(dest->data() + start);
+    dest->setLength(static_cast<std::uint32_t>(end - dest->data()));
+    return dest;
+}
+
+void Node::toUtf8Bytes(std::vector<std::uint8_t>& bytes) const {
+    std::vector<char16_t> text(textLength());
+    char16_t* end = writeText(text.data());
+    bytes.resize(Utf8::maxBytes(static_cast<std::size_t>(end - text.data())));
+    bytes.resize(
+        Utf8::encode(text.data(), static_cast<std::size_t>(end - text.data()), bytes.data()));
+}
+
+Node::ArrayU08* Node::toUtf8(ArrayU08* dest, bool append) const {
+    if (dest == nullptr) {
+        dest = ArrayU08::newInstance();
+        if (dest == nullptr) {
+            return nullptr;
+        }
+    }
+    if (!append) {
+        dest->clear();
+    }
+    std::vector<char16_t> text(textLength());
+    std::size_t units = static_cast<std::size_t>(writeText(text.data()) - text.data());
+    std::size_t start = dest->count();
+    std::size_t room = start + Utf8::maxBytes(units);
+    if (room >= 0xFFFFFFFFu || !dest->setCount(static_cast<std::uint32_t>(room))) {
+        dest->setCount(static_cast<std::uint32_t>(start));
+        return dest;
+    }
+    std::size_t written = Utf8::encode(text.data(), units, dest->data() + start);
+    dest->setCount(static_cast<std::uint32_t>(start + written));
+    return dest;
+}
+
+bool Node::load(const char16_t* path) {
+    std::vector<std::uint8_t> bytes;
+    if (!s::io::File::readAll(path, bytes)) {
+        reset();
+        return false;
+    }
+    parseUtf8(bytes.data(), bytes.size());
+    return true;
+}
+
+bool Node::save(const char16_t* path) const {
+    std::vector<std::uint8_t> bytes;
+    toUtf8Bytes(bytes);
+    return s::io::File::writeAllReplacing(path, bytes.data(), bytes.size());
+}
+
+// ---- attributes --------------------------------------------------------------------
+
+void Node::addFormatted(const char16_t* name, const char16_t* text, std::size_t length) {
+    attributes_.add(name, -1, text, static_cast<std::int32_t>(length));
+}
+
+void Node::setInt64(const char16_t* name, std::int64_t value) {
+    char16_t text[Numbers::kMaxText];
+    addFormatted(name, text, Numbers::formatInt64(value, text));
+}
+
+void Node::setUInt64(const char16_t* name, std::uint64_t value) {
+    setInt64(name, static_cast<std::int64_t>(value));
+}
+
+void Node::setUInt32(const char16_t* name, std::uint32_t value) {
+    char16_t text[Numbers::kMaxText];
+    addFormatted(name, text, Numbers::formatUInt32(value, text));
+}
+
+void Node::setUInt16(const char16_t* name, std::uint16_t value) {
+    setUInt32(name, value);
+}
+void Node::setUInt8(const char16_t* name, std::uint8_t value) {
+    setUInt32(name, value);
+}
+
+void Node::setInt32(const char16_t* name, std::int32_t value) {
+    char16_t text[Numbers::kMaxText];
+    addFormatted(name, text, Numbers::formatInt32(value, text));
+}
+
+void Node::setInt16(const char16_t* name, std::int16_t value) {
+    setInt32(name, value);
+}
+void Node::setInt8(const char16_t* name, std::int8_t value) {
+    setInt32(name, value);
+}
+
+void Node::setFloat(const char16_t* name, float value) {
+    setDouble(name, static_cast<double>(value));
+}
+
+void Node::setDouble(const char16_t* name, double value) {
+    char16_t text[Numbers::kMaxText];
+    addFormatted(name, text, Numbers::formatDouble(value, text));
+}
+
+void Node::setString(const char16_t* name, const char16_t* text, std::int32_t n) {
+    if (text == nullptr) {
+        text = u"";
+        n = 0;
+    }
+    std::size_t length = n < 0 ? lengthOf(text) : static_cast<std::size_t>(n);
+    bool content = name == nullptr || name[0] == 0;
+    std::vector<char16_t> encoded(Entities::encodedLength(text, length, content));
+    Entities::encode(text, length, content, encoded.data());
+    attributes_.add(name, -1, encoded.data(), static_cast<std::int32_t>(encoded.size()));
+}
+
+namespace {
+template <class T>
+void addHex(Attributes& attributes, const char16_t* name, const T* values, std::uint32_t count) {
+    if (values == nullptr) {
+        count = 0;
+    }
+    std::vector<char16_t> text(static_cast<std::size_t>(count) * sizeof(T) * 2 + 1);
+    std::size_t length = Numbers::formatHex(values, count, sizeof(T) * 2, text.data());
+    attributes.add(name, -1, text.data(), static_cast<std::int32_t>(length));
+}
+} // namespace
+
+void Node::setHex64s(const char16_t* name, const std::uint64_t* values, std::uint32_t count) {
+    addHex(attributes_, name, values, count);
+}
+void Node::setHex32s(const char16_t* name, const std::uint32_t* values, std::uint32_t count) {
+    addHex(attributes_, name, values, count);
+}
+void Node::setHex16s(const char16_t* name, const std::uint16_t* values, std::uint32_t count) {
+    addHex(attributes_, name, values, count);
+}
+void Node::setHex8s(const char16_t* name, const std::uint8_t* values, std::uint32_t count) {
+    addHex(attributes_, name, values, count);
+}
+
+const char16_t* Node::getRaw(const char16_t* name, const char16_t* fallback) const {
+    std::uint32_t index = 0;
+    return attributes_.find(name, index) ? attributes_.at(index)->value : fallback;
+}
+
+bool Node::getBool(const char16_t* name, bool fallback) const {
+    const char16_t* value = getRaw(name);
+    if (value == nullptr) {
+        return fallback;
+    }
+    return value[0] == u'1' ||
+           (value[0] == u't' && value[1] == u'r' && value[2] == u'u' && value[3] == u'e');
+}
+
+std::int8_t Node::getInt8(const char16_t* name, std::int8_t fallback) const {
+    return static_cast<std::int8_t>(getInt32(name, fallback));
+}
+std::int16_t Node::getInt16(const char16_t* name, std::int16_t fallback) const {
+    return static_cast<std::int16_t>(getInt32(name, fallback));
+}
+std::int32_t Node::getInt32(const char16_t* name, std::int32_t fallback) const {
+    const char16_t* value = getRaw(name);
+    return value == nullptr ? fallback : Numbers::parseInt32(value);
+}
+std::int64_t Node::getInt64(const char16_t* name, std::int64_t fallback) const {
+    const char16_t* value = getRaw(name);
+    return value == nullptr ? fallback : Numbers::parseInt64(value);
+}
+std::uint8_t Node::getUInt8(const char16_t* name, std::uint8_t fallback) const {
+    return static_cast<std::uint8_t>(getUInt32(name, fallback));
+}
+std::uint16_t Node::getUInt16(const char16_t* name, std::uint16_t fallback) const {
+    return static_cast<std::uint16_t>(getUInt32(name, fallback));
+}
+std::uint32_t Node::getUInt32(const char16_t* name, std::uint32_t fallback) const {
+    const char16_t* value = getRaw(name);
+    return value == nullptr ? fallback : Numbers::parseUInt32(value);
+}
+std::uint64_t Node::getUInt64(const char16_t* name, std::uint64_t fallback) const {
+    return static_cast<std::uint64_t>(getInt64(name, static_cast<std::int64_t>(fallback)));
+}
+float Node::getFloat(const char16_t* name, float fallback) const {
+    const char16_t* value = getRaw(name);
+    return value == nullptr ? fallback : static_cast<float>(Numbers::parseDouble(value));
+}
+double Node::getDouble(const char16_t* name, double fallback) const {
+    const char16_t* value = getRaw(name);
+    return value == nullptr ? fallback : Numbers::parseDouble(value);
+}
+
+StrBuffer* Node::getString(StrBuffer* dest, const char16_t* name, const char16_t* fallback,
+                           bool append) const {
+    if (dest == nullptr) {
+        return nullptr;
+    }
+    if (!append) {
+        dest->clear();
+    }
+    std::uint32_t index = 0;
+    if (!attributes_.find(name, index)) {
+        if (fallback != nullptr) {
+            dest->append(fallback, static_cast<std::uint32_t>(lengthOf(fallback)));
+        }
+        return dest;
+    }
+    const Attributes::Record* record = attributes_.at(index);
+    std::uint32_t start = dest->length();
+    dest->ensureCapacity(start + record->valueLength);
+    if (dest->capacity() < start + record->valueLength || dest->data() == nullptr) {
+        return dest;
+    }
+    std::size_t decoded = Entities::decode(record->value, record->valueLength,
+                                           record->nameLength == 0, dest->data() + start);
+    dest->setLength(start + static_cast<std::uint32_t>(decoded));
+    return dest;
+}
+
+} // namespace s::xml
