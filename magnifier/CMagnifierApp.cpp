@@ -1,0 +1,59 @@
+#include "magnifier/CMagnifierApp.h"
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "magnifier/Dialog.h"
+#include "magnifier/logic/StartupRules.h"
+#include "s/gui/win/Window.h"
+#include "s/process/commandline/win/CommandLine.h"
+#include "s/process/win/SingleInstance.h"
+#include "s/system/win/OsVersion.h"
+#include "s/thread/PoolRef.h"
+
+using s::image::gui::dialogs::magnifier::Dialog;
+
+namespace {
+
+// Initialises every common control class.
+void initCommonControls() {
+    INITCOMMONCONTROLSEX controls = {};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = 0xFF;
+    InitCommonControlsEx(&controls);
+}
+
+bool isSupportedSystem() {
+    const auto& version = s::system::win::OsVersion::get();
+    return s::image::gui::dialogs::magnifier::isSupportedSystem(version.isNT, version.majorVersion,
+                                                                version.minorVersion);
+}
+
+// True when started from the start-on-boot shortcut ("-startup", any case,
+// "/" or "-").
+bool readBootStart() {
+    s::process::commandline::win::CommandLine commandLine;
+    commandLine.parse();
+    std::vector<const char16_t*> arguments;
+    for (int32_t i = 0; i < commandLine.getCount(); ++i) {
+        arguments.push_back(commandLine.getArgument(i));
+    }
+    return s::image::gui::dialogs::magnifier::isBootStart(arguments.data(),
+                                                          static_cast<int32_t>(arguments.size()));
+}
+
+} // namespace
+
+bool CMagnifierApp::initInstance() {
+    initCommonControls();
+    if (!isSupportedSystem() || s::process::win::SingleInstance::findOtherInstance()) {
+        return false;
+    }
+    const bool bootStart = readBootStart();
+    auto dialog = s::thread::PoolRef<Dialog>::take();
+    dialog->start(bootStart);
+    dialog->getLensWindow()->waitClosed();
+    return false;
+}

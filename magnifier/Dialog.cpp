@@ -1,0 +1,396 @@
+#include "magnifier/Dialog.h"
+
+#include <string>
+
+#include "magnifier/EnglishTexts.h"
+#include "magnifier/ViewSettings.h"
+#include "magnifier/logic/LensGeometry.h"
+#include "magnifier/logic/TriggerKeys.h"
+#include "s/gui/win/Box.h"
+#include "s/gui/win/MessageBoxW.h"
+#include "s/gui/win/PopupMenu.h"
+#include "s/gui/win/Window.h"
+#include "s/platform/win/MemoryDC.h"
+#include "s/platform/win/ObjectSelection.h"
+#include "s/platform/win/StretchModeScope.h"
+#include "s/platform/win/WindowDC.h"
+#include "s/system/monitor/win/Screen.h"
+#include "s/thread/win/Thread.h"
+
+namespace s::image::gui::dialogs::magnifier {
+
+using s::gui::win::Box;
+using s::gui::win::BoxEvent;
+using s::gui::win::PopupMenu;
+using s::gui::win::Window;
+using s::gui::win::WindowEvent;
+namespace screen = s::system::monitor::win;
+
+namespace {
+
+// Period of the polling loop and of its wait-for-release loops.
+constexpr DWORD kPollMilliseconds = 10;
+// Left-button releases are ignored this long after the activation click.
+constexpr int64_t kClickGraceMilliseconds = 1000;
+// Tray menu command that ends the program.
+constexpr int32_t kExitCommand = 990;
+// Resource id of the application icon group.
+constexpr int kApplicationIcon = 128;
+// Shown as the tray icon's tip.
+constexpr const char16_t* kProductName = u"Vexa Magnifier";
+
+// Milliseconds since 1970-01-01 UTC from the system time.
+int64_t nowMilliseconds() {
+    FILETIME time;
+    GetSystemTimeAsFileTime(&time);
+    const int64_t units = (static_cast<int64_t>(time.dwHighDateTime) << 32) |
+                          static_cast<int64_t>(time.dwLowDateTime);
+    constexpr int64_t kEpochUnits = 116444736LL * 1000000000LL;
+    return (units - kEpochUnits) / 10000;
+}
+
+bool isKeyDown(int32_t virtualKey, void*) {
+    return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+}
+
+void sendMouseButton(DWORD flag) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+} // namespace
+
+Dialog::Dialog() {
+    worker = s::thread::win::Thread::newInstance();
+    reset();
+}
+
+Dialog::~Dialog() {
+    reset();
+    if (worker != nullptr) {
+        worker->release();
+        worker = nullptr;
+    }
+}
+
+void Dialog::reset() {
+    stopRequested = true;
+    if (worker != nullptr) {
+        worker->waitIdle();
+    }
+    stopRequested = false;
+    // The window goes first: its thread must not paint the canvas or open
+    // the menu while they are being given back.
+    if (lensWindow != nullptr) {
+        lensWindow->release();
+        lensWindow = nullptr;
+    }
+    if (canvas != nullptr) {
+        canvas->release();
+        canvas = nullptr;
+    }
+    if (trayMenu != nullptr) {
+        trayMenu->release();
+        trayMenu = nullptr;
+    }
+    delete snapshot;
+    snapshot = nullptr;
+    shown = false;
+    lastCursorX = -10000;
+    lastCursorY = -10000;
+    keyType = kDefaultKeyType;
+    isOn = true;
+    autoLock = true;
+    magnificationLevel = 200;
+    zoom = 200;
+    clickDone = true;
+    clickDeadline = 0;
+    taskRunning = false;
+}
+
+// --- start ----------------------------------------------------------------------
+
+void Dialog::readSettings() {
+    isOn = ViewSettings::readBool(u"IsOn", true);
+    autoLock = ViewSettings::readBool(u"AutoLock", true);
+    keyType = keyTypeFromSetting(ViewSettings::readString(u"KeyType", u"RCtrl").c_str());
+    magnificationLevel = ViewSettings::readInt(u"MagnificationLevel", 200);
+}
+
+void Dialog::buildTrayMenu() {
+    trayMenu = PopupMenu::newInstance();
+    trayMenu->setTitle(u"Iconized Popup Menu");
+    trayMenu->append(englishText(static_cast<int32_t>(TextId::Exit)), kExitCommand, false);
+}
+
+void Dialog::buildLensWindow() {
+    // 1. The canvas fills the lens window. It lets hit tests fall through, so
+    //    mouse moves and clicks reach the window (panning and unlocking).
+    canvas = Box::newInstance();
+    canvas->setVertical();
+    canvas->setWidthPercent(100, false);
+    canvas->setHeightPercent(100, false);
+    canvas->alignLeft();
+    canvas->alignTop();
+    canvas->setMouseTransparent(true);
+    lensWindow->add(canvas);
+    // 2. Listeners.
+    trayMenu->addListener(this);
+    lensWindow->addListener(WindowEvent::Call, this);
+    lensWindow->addListener(WindowEvent::RightUp, this);
+    lensWindow->addListener(WindowEvent::LeftUp, this);
+    lensWindow->addListener(WindowEvent::TrayLeftClick, this);
+    canvas->addWheelListener(this);
+    lensWindow->addListener(WindowEvent::Close, this);
+    // 3. Switches: a hidden, topmost window that lives in the tray.
+    lensWindow->setMinimizeToTray(true);
+    lensWindow->setTrayIconAlways(true);
+    lensWindow->moveOnScreen();
+    lensWindow->setEasyDrag(false);
+    lensWindow->setKeepOnTop(true);
+    lensWindow->setPassDoubleClicks(false);
+    lensWindow->setSize(0, 0);
+    lensWindow->minimize();
+    lensWindow->setVisible(true, true);
+    lensWindow->setVisible(false);
+    lensWindow->addListener(WindowEvent::PositionChanging, this);
+    lensWindow->addListener(WindowEvent::MouseMove, this);
+    lensWindow->setHideCursor(true);
+    lensWindow->setTrayClickToggles(false);
+    canvas->addPaintListener(this);
+}
+
+void Dialog::start(bool bootStart) {
+    lensWindow = Window::newInstance();
+    lensWindow->setResizable(true);
+    lensWindow->setClientEdge(false);
+    lensWindow->setTitle(kProductName);
+    lensWindow->setSmallIcon(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIcon),
+                                      IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    readSettings();
+    buildTrayMenu();
+    lensWindow->setTrayMenu(trayMenu);
+    buildLensWindow();
+    worker->run(this);
+    if (!bootStart) {
+        showUsageHint();
+    }
+}
+
+void Dialog::showUsageHint() {
+    std::u16string hint = englishText(static_cast<int32_t>(TextId::HintStart));
+    hint += englishText(static_cast<int32_t>(TextId::KeyNameBase) + keyType.load());
+    hint += englishText(static_cast<int32_t>(TextId::HintAfterKey));
+    hint += u"\r\n";
+    hint += englishText(static_cast<int32_t>(TextId::HintMenu));
+    s::gui::win::showInformationBox(hint.c_str());
+}
+
+// --- events ---------------------------------------------------------------------
+
+void Dialog::onEvent(s::base::IObject* source, int32_t code) {
+    if (lensWindow != nullptr && source == static_cast<s::base::IObject*>(lensWindow)) {
+        onLensWindowEvent(code);
+    } else if (canvas != nullptr && source == static_cast<s::base::IObject*>(canvas)) {
+        if (code == static_cast<int32_t>(BoxEvent::Wheel)) {
+            onWheel();
+        } else if (code == static_cast<int32_t>(BoxEvent::Paint)) {
+            drawLens(false, canvas->getPaintContext());
+            canvas->markPainted();
+        }
+    } else if (trayMenu != nullptr && source == static_cast<s::base::IObject*>(trayMenu)) {
+        onMenuCommand(trayMenu->getSelectedId());
+    }
+}
+
+void Dialog::onLensWindowEvent(int32_t code) {
+    switch (static_cast<WindowEvent>(code)) {
+    case WindowEvent::Close:
+        stopRequested = true;
+        break;
+    case WindowEvent::Call:
+        onCall();
+        break;
+    case WindowEvent::TrayLeftClick:
+        if (!shown) {
+            showLens();
+        }
+        break;
+    case WindowEvent::RightUp:
+        if (autoLock && shown) {
+            hideLens();
+        }
+        break;
+    case WindowEvent::LeftUp:
+        if (clickDone && autoLock && shown && nowMilliseconds() > clickDeadline) {
+            hideLens();
+        }
+        break;
+    case WindowEvent::PositionChanging:
+    case WindowEvent::MouseMove:
+        drawLens(false, nullptr);
+        break;
+    default:
+        break;
+    }
+}
+
+void Dialog::onCall() {
+    const intptr_t name = lensWindow->getCallValue1();
+    if (name == reinterpret_cast<intptr_t>(kHideCall)) {
+        hideLens();
+    } else if (name == reinterpret_cast<intptr_t>(kShowCall)) {
+        showLens();
+        clickDone = false;
+        clickDeadline = nowMilliseconds() + kClickGraceMilliseconds;
+    }
+}
+
+void Dialog::onWheel() {
+    if (!autoLock || !shown) {
+        return;
+    }
+    {
+        s::thread::ObjLocker::Scope guard(lock);
+        zoom = wheelZoomStep(zoom, canvas->getWheelValue());
+    }
+    drawLens(true, nullptr);
+}
+
+void Dialog::onMenuCommand(int32_t commandId) {
+    if (commandId == kExitCommand) {
+        lensWindow->close();
+    }
+}
+
+// --- showing and hiding -----------------------------------------------------------
+
+void Dialog::showLens() {
+    s::thread::ObjLocker::Scope guard(lock);
+    zoom = magnificationLevel;
+    lastCursorX = -10000;
+    lastCursorY = -10000;
+    if (snapshot == nullptr) {
+        snapshot = new s::image::win::BufferedImage();
+    }
+    // Without a picture of the screen there is nothing to enlarge: the lens
+    // stays hidden rather than showing a stale or empty image.
+    if (screen::captureScreen(screen::virtualScreenLeft(), screen::virtualScreenTop(),
+                              screen::virtualScreenWidth(), screen::virtualScreenHeight(),
+                              snapshot) == nullptr) {
+        return;
+    }
+    shown = true;
+    lensWindow->setVisible(true, true);
+    lensWindow->setBounds(screen::virtualScreenLeft(), screen::virtualScreenTop(),
+                          screen::virtualScreenWidth(), screen::virtualScreenHeight());
+}
+
+void Dialog::hideLens() {
+    s::thread::ObjLocker::Scope guard(lock);
+    shown = false;
+    lensWindow->setVisible(false);
+    lensWindow->setSize(0, 0);
+    lensWindow->minimize();
+    clickDeadline = 0;
+    clickDone = true;
+}
+
+// --- drawing -----------------------------------------------------------------------
+
+void Dialog::makeActivationClick(int32_t cursorX, int32_t cursorY) {
+    const int32_t dx = cursorX - lensWindow->getX();
+    const int32_t dy = cursorY - lensWindow->getY();
+    if (dx > 0 && dy > 0 && dx < lensWindow->getWidth() && dy < lensWindow->getHeight()) {
+        clickDeadline = nowMilliseconds() + kClickGraceMilliseconds;
+        sendMouseButton(MOUSEEVENTF_LEFTDOWN);
+        sendMouseButton(MOUSEEVENTF_LEFTUP);
+        clickDone = true;
+    }
+}
+
+void Dialog::drawLens(bool force, HDC paintDc) {
+    if (!shown) {
+        return;
+    }
+    POINT cursor;
+    if (!GetCursorPos(&cursor)) {
+        return;
+    }
+    if (!force && paintDc == nullptr && cursor.x == lastCursorX && cursor.y == lastCursorY) {
+        return;
+    }
+    if (!clickDone) {
+        makeActivationClick(cursor.x, cursor.y);
+    }
+    // The polling thread gives the snapshot back when it ends; hold the lock
+    // so the picture cannot vanish in the middle of a drawing.
+    s::thread::ObjLocker::Scope guard(lock);
+    if (snapshot == nullptr || snapshot->isEmpty()) {
+        return;
+    }
+    const int32_t width = canvas->getWidth();
+    const int32_t height = canvas->getHeight();
+    const SourceRect source =
+        sourceRect(cursor.x, cursor.y, screen::virtualScreenLeft(), screen::virtualScreenTop(),
+                   width, height, snapshot->getWidth(), snapshot->getHeight(), zoom);
+    {
+        s::platform::win::WindowDC canvasDc(paintDc == nullptr ? canvas->getHandle() : nullptr);
+        const HDC target = paintDc != nullptr ? paintDc : canvasDc.get();
+        s::platform::win::MemoryDC memory(nullptr);
+        if (target != nullptr && memory) {
+            s::platform::win::ObjectSelection selection(memory.get(), snapshot->getBitmap());
+            s::platform::win::StretchModeScope mode(target, HALFTONE);
+            StretchBlt(target, 0, 0, width, height, memory.get(), source.x, source.y, source.width,
+                       source.height, SRCCOPY);
+        }
+    }
+    lastCursorX = cursor.x;
+    lastCursorY = cursor.y;
+}
+
+// --- polling --------------------------------------------------------------------------
+
+bool Dialog::isTriggerHeld() const {
+    return isKeyTypeHeld(keyType.load(), &isKeyDown, nullptr);
+}
+
+void Dialog::sendToLens(const char16_t* name) {
+    lensWindow->sendCall(reinterpret_cast<intptr_t>(name), 0, 0, 0);
+}
+
+void Dialog::waitForRelease() const {
+    while (isTriggerHeld()) {
+        Sleep(kPollMilliseconds);
+    }
+}
+
+void Dialog::run() {
+    taskRunning = true;
+    while (!stopRequested) {
+        if (isTriggerHeld()) {
+            if (autoLock && shown) {
+                sendToLens(kHideCall);
+                waitForRelease();
+            } else if (isOn && !shown) {
+                sendToLens(kShowCall);
+                waitForRelease();
+            }
+        } else if (shown && (isKeyDown(vk::kEscape, nullptr) || !autoLock)) {
+            sendToLens(kHideCall);
+        }
+        Sleep(kPollMilliseconds);
+    }
+    {
+        s::thread::ObjLocker::Scope guard(lock);
+        delete snapshot;
+        snapshot = nullptr;
+    }
+    taskRunning = false;
+    stopRequested = false;
+}
+
+} // namespace s::image::gui::dialogs::magnifier

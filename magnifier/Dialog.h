@@ -1,0 +1,104 @@
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+
+#include "s/base/IObject.h"
+#include "s/gui/events/IEventListener.h"
+#include "s/image/win/BufferedImage.h"
+#include "s/thread/ClassPool.h"
+#include "s/thread/IPoolable.h"
+#include "s/thread/ITask.h"
+#include "s/thread/ObjLocker.h"
+
+namespace s::gui::win {
+class Box;
+class PopupMenu;
+class Window;
+} // namespace s::gui::win
+namespace s::thread::win {
+class Thread;
+}
+
+namespace s::image::gui::dialogs::magnifier {
+
+// The controller of the lens. It owns the lens window (a borderless window
+// that covers the whole virtual screen while shown), its canvas and the tray
+// menu, keeps the lens state, listens to the window's events and runs the
+// key-polling loop on its own worker thread.
+//
+// Threads: the worker runs run(); the lens window's thread runs onEvent,
+// showLens, hideLens, the wheel step and drawLens. The worker never touches
+// the window directly: "Show" and "Hide" travel as synchronous calls and
+// execute on the window's thread. `lock` guards showing, hiding and the wheel
+// step; the plain flags the loop reads are changed only on the window thread.
+//
+// Pooled: take with newInstance(), give back with release(), whose reset()
+// stops the polling task and gives back the lens window.
+class Dialog : public s::gui::events::IEventListener,
+               public s::base::IObject,
+               public s::thread::IPoolable,
+               public s::thread::ITask {
+    S_POOLED_CLASS(Dialog, u"s_image_gui_dialogs_magnifier_Dialog")
+public:
+    // Names of the synchronous calls to the lens window, compared by address.
+    static constexpr const char16_t* kShowCall = u"Show";
+    static constexpr const char16_t* kHideCall = u"Hide";
+
+    void reset() override;
+    void onEvent(s::base::IObject* source, int32_t code) override;
+    // The key-polling loop; runs on `worker`.
+    void run() override;
+
+    // Builds the lens window, its menu and tray icon, starts the polling
+    // task and, unless started at boot, shows the usage hint (modal).
+    void start(bool bootStart);
+    s::gui::win::Window* getLensWindow() const { return lensWindow; }
+
+    void drawLens(bool force, HDC paintDc);
+    bool isTriggerHeld() const;
+    void showLens();
+    void hideLens();
+
+private:
+    Dialog();
+    ~Dialog() override;
+
+    void readSettings();
+    void buildTrayMenu();
+    void buildLensWindow();
+    void showUsageHint();
+    void onLensWindowEvent(int32_t code);
+    void onCall();
+    void onWheel();
+    void onMenuCommand(int32_t commandId);
+    // Sends a call name to the lens window and waits until it has run.
+    void sendToLens(const char16_t* name);
+    // Waits, polling, until the trigger combination is released.
+    void waitForRelease() const;
+    void makeActivationClick(int32_t cursorX, int32_t cursorY);
+
+    s::gui::win::Window* lensWindow = nullptr;
+    s::gui::win::PopupMenu* trayMenu = nullptr;
+    s::gui::win::Box* canvas = nullptr;
+    s::image::win::BufferedImage* snapshot = nullptr;
+
+    std::atomic<bool> shown{false};
+    int32_t lastCursorX = -10000;
+    int32_t lastCursorY = -10000;
+    std::atomic<int32_t> keyType{1};
+    std::atomic<bool> isOn{true};
+    std::atomic<bool> autoLock{true};
+    int32_t magnificationLevel = 200;
+    int32_t zoom = 200;
+    bool clickDone = true;
+    int64_t clickDeadline = 0;
+
+    s::thread::win::Thread* worker = nullptr;
+    s::thread::ObjLocker lock;
+    std::atomic<bool> taskRunning{false};
+    std::atomic<bool> stopRequested{false};
+};
+
+} // namespace s::image::gui::dialogs::magnifier

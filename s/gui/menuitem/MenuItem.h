@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace s::gui::win {
+class PopupMenu;
+}
+
+namespace s::gui::menuitem {
+
+// One entry of a popup menu: a command with a text and a check mark, a
+// separator, or a submenu. Owned by its menu.
+struct MenuItem {
+    std::u16string text;
+    int32_t commandId = 0;
+    bool checked = false;
+    bool radio = false;
+    bool separator = false;
+    // Borrowed: the submenu's owner keeps it alive as long as this menu.
+    s::gui::win::PopupMenu* submenu = nullptr;
+};
+
+} // namespace s::gui::menuitem

@@ -1,0 +1,183 @@
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "s/base/IObject.h"
+#include "s/gui/events/IEventListener.h"
+#include "s/gui/win/InvisibleWindow.h"
+#include "s/gui/win/UIThread.h"
+#include "s/platform/win/NativeWindow.h"
+#include "s/thread/ClassPool.h"
+#include "s/thread/IPoolable.h"
+
+namespace s::gui::win {
+
+class Box;
+class PopupMenu;
+
+// Event codes a window raises to its listeners (the second argument of
+// onEvent; the source is the window).
+enum class WindowEvent : int32_t {
+    Close = 1,             // close requested; a listener may veto
+    Call = 2,              // synchronous call; call values readable, result settable
+    RightDown = 3,         // right button pressed in the client area
+    SizeChanged = 4,       // size notification
+    LeftDown = 5,          // left button pressed
+    Activated = 6,         // activation
+    Deactivated = 7,       // deactivation
+    PositionChanging = 10, // position-changing message
+    Moved = 11,            // position changed
+    KeyDown = 12,          // key pressed; getLastKey
+    MouseMove = 13,        // mouse moved over client or frame
+    Wheel = 14,            // wheel turned and no child took it; getWheelLines
+    TrayRightClick = 18,   // tray icon right-clicked, before the tray menu opens
+    TrayLeftClick = 22,    // tray icon left-clicked
+    RightUp = 24,          // right button released in the client area
+    LeftUp = 25,           // left button released
+};
+constexpr int32_t kEventCodeCount = 27;
+
+// The toolkit's top-level window: one native window plus the object that owns
+// it, running on a thread of its own. The window and its hidden owner are
+// created on that thread and every message, timer, tray callback, menu and
+// listener call of the window runs there; public operations may be called
+// from any thread (thread-bound work is sent to the window's thread as a
+// private message, and the caller waits).
+//
+// Windows come from a pool that keeps none: release() destroys the window.
+// The owner of a Window is whoever took it.
+class Window : public s::gui::events::IEventListener,
+               public s::base::IObject,
+               public s::thread::IPoolable,
+               public s::platform::win::NativeWindow {
+    S_POOLED_CLASS_LIMIT(Window, u"s_gui_win_Window", 0)
+public:
+    void reset() override;
+    void onEvent(s::base::IObject* source, int32_t code) override;
+
+    // Geometry (outer bounds on the screen).
+    int32_t getX() const;
+    int32_t getY() const;
+    int32_t getWidth() const;
+    int32_t getHeight() const;
+    int32_t getClientWidth() const;
+    int32_t getClientHeight() const;
+    void setLocation(int32_t x, int32_t y);
+    void setSize(int32_t width, int32_t height);
+    void setBounds(int32_t x, int32_t y, int32_t width, int32_t height);
+
+    // Visibility and state.
+    bool isVisible() const { return visible.load(); }
+    void setVisible(bool show) { setVisible(show, false); }
+    void setVisible(bool show, bool activate);
+    void minimize();
+    void moveOnScreen();
+    void setActive();
+
+    // Close protocol: close() raises code 1 on the window's thread; unless a
+    // listener vetoes, the window hides and counts as closed. The native
+    // window lives on until the object is destroyed.
+    bool isClosed() const { return closed.load(); }
+    void close();
+    void vetoClose() { closeVetoed = true; }
+    void waitClosed() const;
+
+    // Frame and behaviour switches.
+    void setResizable(bool on) { resizable = on; }
+    void setClientEdge(bool on);
+    void setEasyDrag(bool on) { easyDrag = on; }
+    void setKeepOnTop(bool on);
+    void setPassDoubleClicks(bool on) { passDoubleClicks = on; }
+    void setHideCursor(bool on) { hideCursor = on; }
+    void setMinimizeToTray(bool on) { minimizeToTray = on; }
+    void setTrayClickToggles(bool on) { trayClickToggles = on; }
+    void setTrayIconAlways(bool on);
+    void setTrayIcon(bool on);
+    bool isTrayIconShown() const { return trayIconShown; }
+
+    void setTitle(const char16_t* text);
+    void setSmallIcon(HICON icon);
+    void setTrayMenu(PopupMenu* menu) { trayMenu = menu; }
+
+    // Children: the component creates its native part on the window's thread.
+    void add(Box* child);
+    void doLayout();
+
+    // Synchronous call: runs code 2 on the window's thread with the four
+    // values and answers the call result (0 without a native window). The
+    // values are pointer-sized so that a constant name can travel by address.
+    intptr_t sendCall(intptr_t a, intptr_t b, intptr_t c, intptr_t d);
+    intptr_t getCallValue1() const { return callValues[0]; }
+    intptr_t getCallValue2() const { return callValues[1]; }
+    intptr_t getCallValue3() const { return callValues[2]; }
+    intptr_t getCallValue4() const { return callValues[3]; }
+    void setCallResult(intptr_t value) { callResult = value; }
+
+    int32_t getLastKey() const { return lastKey; }
+    int32_t getWheelLines() const { return wheelLines; }
+
+    // Listeners, one list per event code; never removed one by one.
+    void addListener(WindowEvent code, s::gui::events::IEventListener* listener);
+
+    // Shows an information box owned by this window, on its thread.
+    void showInformation(const char16_t* text);
+
+    HWND getHandle() const { return getNativeHandle(); }
+
+private:
+    Window();
+    ~Window() override;
+
+    // Runs on the window's own thread before its message loop starts.
+    bool createNativeWindows();
+    bool handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
+    bool handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
+    void raise(int32_t code);
+
+    // Message handlers.
+    void onClose();
+    void onTrayCallback(LPARAM mouseMessage);
+    void onActivate(WPARAM state);
+    void restoreCursor();
+    bool onSetCursor();
+    void onWheel(WPARAM wParam, LPARAM lParam);
+    bool onCommand(WPARAM wParam);
+    void openTrayMenu();
+    void notifyTray(DWORD command);
+
+    InvisibleWindow owner;
+    UIThread uiThread;
+    DWORD uiThreadId = 0;
+
+    std::vector<s::gui::events::IEventListener*> listeners[kEventCodeCount + 1];
+    std::vector<Box*> children;
+    PopupMenu* trayMenu = nullptr;
+
+    std::atomic<bool> visible{false};
+    std::atomic<bool> closed{false};
+    bool closeVetoed = false;
+    bool active = false;
+
+    bool resizable = false;
+    bool easyDrag = false;
+    bool keepOnTop = false;
+    bool passDoubleClicks = false;
+    bool hideCursor = false;
+    bool minimizeToTray = false;
+    bool trayClickToggles = true;
+    bool trayIconAlways = false;
+    bool trayIconShown = false;
+
+    intptr_t callValues[4] = {0, 0, 0, 0};
+    intptr_t callResult = 0;
+    int32_t lastKey = 0;
+    int32_t wheelLines = 0;
+    std::u16string title;
+};
+
+} // namespace s::gui::win

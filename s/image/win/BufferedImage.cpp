@@ -1,0 +1,62 @@
+#include "s/image/win/BufferedImage.h"
+
+namespace s::image::win {
+
+BufferedImage::~BufferedImage() {
+    clear();
+}
+
+void BufferedImage::clear() {
+    if (bitmap != nullptr) {
+        DeleteObject(bitmap);
+    }
+    bitmap = nullptr;
+    pixels = nullptr;
+    width = 0;
+    height = 0;
+}
+
+bool BufferedImage::resize(int32_t newWidth, int32_t newHeight) {
+    if (bitmap != nullptr && newWidth == width && newHeight == height) {
+        return true;
+    }
+    clear();
+    if (newWidth <= 0 || newHeight <= 0) {
+        return false;
+    }
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = newWidth;
+    // A negative height makes the rows run top-down, like the screen.
+    info.bmiHeader.biHeight = -newHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP created = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (created == nullptr || bits == nullptr) {
+        if (created != nullptr) {
+            DeleteObject(created);
+        }
+        return false;
+    }
+    bitmap = created;
+    pixels = static_cast<uint8_t*>(bits);
+    width = newWidth;
+    height = newHeight;
+    return true;
+}
+
+void BufferedImage::makeOpaque() {
+    if (pixels == nullptr) {
+        return;
+    }
+    // GDI may still be writing into the section; make its work visible first.
+    GdiFlush();
+    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+    for (size_t i = 0; i < count; ++i) {
+        pixels[i * 4 + 3] = 255;
+    }
+}
+
+} // namespace s::image::win

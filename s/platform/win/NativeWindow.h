@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+namespace s::platform::win {
+
+// The wrapper between a native window and the object that owns it. Every
+// window of the toolkit (top-level windows, their hidden owners, boxes) is of
+// the one window class "CorvelWindowClass"; the class procedure finds the
+// wrapper from the handle and lets it handle the message first. Whatever the
+// wrapper leaves goes to the system's default processing.
+//
+// A wrapper is created and destroyed on the thread that runs its window's
+// messages; the handle is valid from create() until destroy().
+class NativeWindow {
+public:
+    static constexpr const wchar_t* kClassName = L"CorvelWindowClass";
+
+    NativeWindow() = default;
+    virtual ~NativeWindow() = default;
+    NativeWindow(const NativeWindow&) = delete;
+    NativeWindow& operator=(const NativeWindow&) = delete;
+
+    // Registers the window class once per process (a failure is retried by
+    // the next creation) and creates the native window bound to this wrapper.
+    bool create(DWORD exStyle, const wchar_t* title, DWORD style, int32_t x, int32_t y,
+                int32_t width, int32_t height, HWND parent);
+    // Destroys the native window (on its own thread) and forgets the handle.
+    void destroy();
+
+    HWND getNativeHandle() const { return nativeHandle; }
+
+protected:
+    // Answers whether the message was handled; `result` is then the answer.
+    virtual bool handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
+        return false;
+    }
+    // The default processing of the window class.
+    static LRESULT defaultProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static bool registerClass();
+    static LRESULT CALLBACK classProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND nativeHandle = nullptr;
+};
+
+} // namespace s::platform::win

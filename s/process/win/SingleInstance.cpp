@@ -1,0 +1,125 @@
+#include "s/process/win/SingleInstance.h"
+
+#include <psapi.h>
+#include <tlhelp32.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <cwchar>
+
+namespace s::process::win {
+
+namespace {
+
+constexpr DWORD kPathCapacity = 32768;
+// Query access that also works on processes of higher integrity (Vista+);
+// older systems fall back to the full query right.
+constexpr DWORD kLimitedQuery = 0x1000;
+
+wchar_t foldAscii(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+}
+
+bool equalsIgnoreAsciiCase(const wchar_t* a, const wchar_t* b) {
+    for (; *a != 0 && *b != 0; ++a, ++b) {
+        if (foldAscii(*a) != foldAscii(*b)) {
+            return false;
+        }
+    }
+    return *a == *b;
+}
+
+// FNV-1a over the case-folded path: a fixed-length, backslash-free name part.
+uint64_t pathHash(const wchar_t* path) {
+    uint64_t hash = 1469598103934665603ULL;
+    for (; *path != 0; ++path) {
+        hash ^= static_cast<uint16_t>(foldAscii(*path));
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+using QueryImageNameFunction = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
+
+// The full program path of another process, looked up the newest way the
+// system offers.
+bool processPath(HANDLE process, wchar_t* path, DWORD capacity) {
+    static const auto queryImageName =
+        reinterpret_cast<QueryImageNameFunction>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "QueryFullProcessImageNameW")));
+    if (queryImageName != nullptr) {
+        DWORD size = capacity;
+        if (queryImageName(process, 0, path, &size)) {
+            return true;
+        }
+    }
+    return GetModuleFileNameExW(process, nullptr, path, capacity) > 0;
+}
+
+HANDLE openForQuery(DWORD processId) {
+    HANDLE process = OpenProcess(kLimitedQuery, FALSE, processId);
+    if (process == nullptr) {
+        process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    }
+    return process;
+}
+
+uint64_t creationTime(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) {
+        return UINT64_MAX;
+    }
+    return (static_cast<uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+bool isEarlierCopy(const PROCESSENTRY32W& entry, const wchar_t* ownPath, uint64_t ownStart,
+                   wchar_t* buffer) {
+    const HANDLE process = openForQuery(entry.th32ProcessID);
+    if (process == nullptr) {
+        return false;
+    }
+    const bool same = processPath(process, buffer, kPathCapacity) &&
+                      equalsIgnoreAsciiCase(buffer, ownPath) && creationTime(process) < ownStart;
+    CloseHandle(process);
+    return same;
+}
+
+bool findEarlierProcess(const wchar_t* ownPath, wchar_t* buffer) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const DWORD ownId = GetCurrentProcessId();
+    const uint64_t ownStart = creationTime(GetCurrentProcess());
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    bool found = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found;
+         more = Process32NextW(snapshot, &entry)) {
+        found = entry.th32ProcessID != ownId && isEarlierCopy(entry, ownPath, ownStart, buffer);
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+} // namespace
+
+bool SingleInstance::findOtherInstance() {
+    static wchar_t ownPath[kPathCapacity];
+    static wchar_t buffer[kPathCapacity];
+    if (GetModuleFileNameW(nullptr, ownPath, kPathCapacity) == 0) {
+        return false;
+    }
+    wchar_t name[64];
+    swprintf(name, 64, L"Local\\VexaMagnifier.%016llx",
+             static_cast<unsigned long long>(pathHash(ownPath)));
+    // Deliberately never closed: the mutex marks this copy until it ends.
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, name);
+    if (mutex != nullptr) {
+        return GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    // Without the mutex only the process list can tell.
+    return findEarlierProcess(ownPath, buffer);
+}
+
+} // namespace s::process::win

@@ -1,0 +1,58 @@
+#include "s/system/monitor/win/Monitor.h"
+
+namespace s::system::monitor::win {
+
+void Monitor::reset() {
+    handle = nullptr;
+    index = 0;
+    name.clear();
+}
+
+RECT Monitor::monitorRect() const {
+    MONITORINFO info = {};
+    info.cbSize = sizeof(MONITORINFO);
+    if (handle == nullptr || !GetMonitorInfoW(handle, &info)) {
+        return RECT{0, 0, 0, 0};
+    }
+    return info.rcMonitor;
+}
+
+RECT Monitor::workRect() const {
+    MONITORINFO info = {};
+    info.cbSize = sizeof(MONITORINFO);
+    if (handle == nullptr || !GetMonitorInfoW(handle, &info)) {
+        return RECT{0, 0, 0, 0};
+    }
+    return info.rcWork;
+}
+
+int32_t Monitor::getLeft() const {
+    return monitorRect().left;
+}
+int32_t Monitor::getTop() const {
+    return monitorRect().top;
+}
+int32_t Monitor::getWidth() const {
+    const RECT rect = monitorRect();
+    return rect.right - rect.left;
+}
+int32_t Monitor::getHeight() const {
+    const RECT rect = monitorRect();
+    return rect.bottom - rect.top;
+}
+int32_t Monitor::getWorkLeft() const {
+    return workRect().left;
+}
+int32_t Monitor::getWorkTop() const {
+    return workRect().top;
+}
+int32_t Monitor::getWorkWidth() const {
+    const RECT rect = workRect();
+    return rect.right - rect.left;
+}
+int32_t Monitor::getWorkHeight() const {
+    const RECT rect = workRect();
+    return rect.bottom - rect.top;
+}
+
+} // namespace s::system::monitor::win
