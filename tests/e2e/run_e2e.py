@@ -1,0 +1,482 @@
+#!/usr/bin/env python3
+"""End-to-end scenarios of the real VexaMagnifier.exe under Wine on a virtual
+X display: real X key presses and mouse moves (xdotool), checked by
+screenshots of the position-coded pattern (tests/e2e/PatternWindow.cpp) that
+the lens must show enlarged, by the cursor image (XFixes), by the windows
+the program shows and by its process.
+
+Usage: run_e2e.py --exe build/win64/VexaMagnifier.exe [-k NAME]... [--list]
+
+Prints one line per scenario and a summary line; exits non-zero when a
+scenario failed. Screenshots of failures go to build/e2e-artifacts/.
+"""
+
+import argparse
+import signal
+import sys
+import time
+import traceback
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+import harness  # noqa: E402
+from harness import (BUILD, MAGNIFIER_SETTINGS_KEY, TRAY_STRIP, TWO_MONITORS, Display, Failure,  # noqa: E402
+                     HarnessError, Session, Wine, expected_lens_mapping, is_identity, measure_view, wait_for)
+
+SCENARIO_TIMEOUT = 150  # seconds; a scenario normally needs 10 to 40
+ARTIFACTS = BUILD / "e2e-artifacts"
+
+SCENARIOS = []
+
+
+def scenario(name, display="single"):
+    def register(function):
+        SCENARIOS.append((name, display, function))
+        return function
+    return register
+
+
+class Magnifier(Session):
+    """A session with the checks that are about the magnifier."""
+
+    scenario_name = "scenario"
+
+    def settings(self, **values):
+        """Replaces the stored magnifier settings by these (none: defaults)."""
+        self.wine.reg_delete_key(MAGNIFIER_SETTINGS_KEY)
+        for name, value in values.items():
+            if isinstance(value, bool) or isinstance(value, int):
+                self.wine.reg_add(MAGNIFIER_SETTINGS_KEY, name, "REG_DWORD", int(value))
+            else:
+                self.wine.reg_add(MAGNIFIER_SETTINGS_KEY, name, "REG_SZ", value)
+
+    def launch(self, *arguments):
+        """Starts the program with the pattern behind it and waits for its tray
+        icon; answers the process."""
+        if self.pattern is None:
+            self.start_pattern()
+        process = self.start_program(*arguments)
+        if self.wait_tray(timeout=30) is None:
+            raise Failure("no tray icon within 30 s of the start%s" % self._exit_note(process))
+        return process
+
+    def _exit_note(self, process):
+        code = process.poll()
+        return "" if code is None else " (the process ended with code %d)" % code
+
+    def ready_for_keys(self, x, y):
+        """Cursor to (x, y), keyboard focus to the pattern window."""
+        self.focus_pattern()
+        self.mouse_move(x, y)
+
+    def fail(self, reason, tag="failure"):
+        path = self.save("%s-%s" % (self.scenario_name, tag))
+        raise Failure("%s [screenshot %s]" % (reason, path.relative_to(BUILD.parent)))
+
+    def wait_lens(self, zoom, cursor, what, timeout=5.0, region=None):
+        """Waits until the screen shows the lens at `zoom` percent around the X
+        point `cursor` (the source rectangle centred on it and clamped at the
+        snapshot's edges); answers the View, fails with what was seen."""
+        windows_cursor = self.to_windows(*cursor)
+        scale_x, scale_y, source_left, source_top = expected_lens_mapping(self.virtual, windows_cursor, zoom)
+        seen = [None]
+
+        def matches():
+            view = self.view(region)
+            seen[0] = view
+            if (view and abs(view.scale_x / scale_x - 1) < 0.025 and abs(view.scale_y / scale_y - 1) < 0.025
+                    and abs(view.offset_x - source_left) <= 6 and abs(view.offset_y - source_top) <= 6):
+                return view
+            return None
+
+        view = wait_for(matches, timeout, 0.03)
+        if view is None:
+            self.fail("%s: expected the lens at %.2fx showing source (%d,%d) at the top-left, saw %s" % (
+                what, scale_x, source_left, source_top, seen[0] or "no pattern view"))
+        return view
+
+    def wait_desktop(self, what, timeout=5.0):
+        """Waits until the screen shows the pattern at its own place (no lens)."""
+        region = (0, 0, self.display.width, self.display.height - TRAY_STRIP)
+        seen = [None]
+
+        def matches():
+            view = self.view(region)
+            seen[0] = view
+            return view if view and is_identity(view) else None
+
+        if wait_for(matches, timeout, 0.05) is None:
+            self.fail("%s: expected the desktop (pattern at 1x in place), saw %s" % (what, seen[0] or "no pattern"))
+
+    def expect_lens_stays(self, zoom, cursor, what, duration):
+        """The lens is still there after `duration` seconds."""
+        time.sleep(duration)
+        self.wait_lens(zoom, cursor, what, timeout=0.5)
+
+    def expect_cursor(self, hidden, what):
+        # The X server updates the cursor image when the pointer enters another
+        # window; give it a moment.
+        if wait_for(lambda: self.cursor_hidden() == hidden, 3, 0.05) is None:
+            self.fail("%s: expected the cursor %s" % (what, "hidden" if hidden else "visible"))
+
+    def wait_exit(self, process, timeout, what):
+        try:
+            return process.wait(timeout=timeout)
+        except Exception:
+            self.fail("%s: the process still runs after %d s" % (what, timeout))
+
+
+# --- scenarios ------------------------------------------------------------------------
+
+@scenario("hold_shows_2x")
+def hold_shows_2x(m):
+    """Without auto-lock the lens is there exactly while right Ctrl is held:
+    2x around the cursor, cursor hidden, panning with the mouse."""
+    m.settings(AutoLock=0)
+    m.launch("/STARTUP")
+    m.ready_for_keys(700, 400)
+    m.expect_cursor(False, "before the key")
+    m.key_down("Control_R")
+    m.wait_lens(200, (700, 400), "right Ctrl held")
+    m.expect_cursor(True, "lens shown")
+    m.mouse_move(1300, 650)
+    m.wait_lens(200, (1300, 650), "mouse moved while held")
+    m.expect_lens_stays(200, (1300, 650), "still held", 0.5)
+    m.key_up("Control_R")
+    m.wait_desktop("right Ctrl released")
+    m.expect_cursor(False, "lens hidden")
+
+
+@scenario("autolock")
+def autolock(m):
+    """With auto-lock (the default) the lens stays after the release and goes
+    away on the same key, on Escape, on a left click after the activation
+    grace second, and on a right click."""
+    m.settings()
+    m.launch("/STARTUP")
+    centre = (960, 540)
+    m.ready_for_keys(*centre)
+    m.tap("Control_R")
+    m.wait_lens(200, centre, "right Ctrl pressed and released")
+    m.expect_lens_stays(200, centre, "after the release", 0.7)
+    m.tap("Control_R")
+    m.wait_desktop("right Ctrl pressed again")
+
+    m.ready_for_keys(*centre)
+    m.tap("Control_R")
+    m.wait_lens(200, centre, "shown again")
+    m.tap("Escape")
+    m.wait_desktop("Escape")
+
+    # The left click right after the lens appeared falls within the grace
+    # second of the lens's own activation click; one after it does not.
+    m.ready_for_keys(*centre)
+    m.tap("Control_R")
+    probe = (660, 390, 1260, 690)
+    m.wait_lens(200, centre, "shown for the click test", region=probe)
+    shown_at = time.monotonic()
+    m.click(1)
+    clicked_after = time.monotonic() - shown_at
+    if clicked_after > 0.8:
+        raise HarnessError("the early click came %.2f s after the lens appeared: too late to test" % clicked_after)
+    m.expect_lens_stays(200, centre, "left click %.2f s after the lens appeared" % clicked_after, 0.4)
+    time.sleep(max(0.0, shown_at + 1.4 - time.monotonic()))
+    m.click(1)
+    m.wait_desktop("left click 1.4 s after the lens appeared")
+
+    m.ready_for_keys(*centre)
+    m.tap("Control_R")
+    m.wait_lens(200, centre, "shown for the right click")
+    m.click(3)
+    m.wait_desktop("right click")
+
+
+@scenario("wheel_and_corners")
+def wheel_and_corners(m):
+    """A wheel step forward grows the zoom by 1.15, backward shrinks it by
+    0.85; at a screen corner the view stops at the snapshot's edge."""
+    m.settings()
+    m.launch("/STARTUP")
+    centre = (960, 540)
+    m.ready_for_keys(*centre)
+    m.tap("Control_R")
+    m.wait_lens(200, centre, "locked lens")
+    m.click(4)
+    m.wait_lens(230, centre, "one wheel step forward (200 -> 230)")
+    m.click(5)
+    m.wait_lens(195, centre, "one wheel step back (230 -> 195)")
+    m.mouse_move(0, 0)
+    m.wait_lens(195, (0, 0), "cursor in the top-left corner")
+    m.mouse_move(m.display.width - 1, 0)
+    m.wait_lens(195, (m.display.width - 1, 0), "cursor in the top-right corner")
+    m.tap("Escape")
+    m.wait_desktop("Escape")
+    # The next showing starts again from the stored level.
+    m.ready_for_keys(*centre)
+    m.tap("Control_R")
+    m.wait_lens(200, centre, "shown again after a wheel change")
+    m.tap("Escape")
+    m.wait_desktop("Escape")
+
+
+@scenario("single_instance")
+def single_instance(m):
+    """A second start from the same file ends at once without any window;
+    the first copy keeps running and working."""
+    m.settings(AutoLock=0)
+    first = m.launch("/STARTUP")
+    before = {window.handle for window in m.program_windows()}
+    started = time.monotonic()
+    second = m.start_program("/STARTUP")
+    try:
+        code = second.wait(timeout=15)
+    except Exception:
+        m.fail("the second copy still runs after 15 s")
+    took = time.monotonic() - started
+    after = [window for window in m.program_windows() if window.handle not in before]
+    if after:
+        m.fail("the second copy left windows: %s" % after)
+    if first.poll() is not None:
+        m.fail("the first copy ended (code %s) when the second started" % first.poll())
+    harness.log("second copy ended with code %s after %.2f s" % (code, took))
+    m.ready_for_keys(960, 540)
+    m.key_down("Control_R")
+    m.wait_lens(200, (960, 540), "the first copy still shows the lens")
+    m.key_up("Control_R")
+    m.wait_desktop("released")
+
+
+def find_hint(m):
+    caption = m.exe.stem
+    return [window for window in m.program_windows() if window.class_name == "#32770" and window.title == caption]
+
+
+@scenario("startup_hint")
+def startup_hint(m):
+    """A start with "/STARTUP" or "-StartUp" shows no usage hint; a start
+    without arguments shows it (a standard message box captioned with the
+    program's file name), and the lens works while it is open."""
+    m.settings(AutoLock=0)
+    for argument in ("/STARTUP", "-StartUp"):
+        process = m.launch(argument)
+        time.sleep(2.0)
+        hints = find_hint(m)
+        if hints:
+            m.fail("a start with %s showed the hint %s" % (argument, hints))
+        process.terminate()
+        process.wait(timeout=10)
+        m.cleanup()
+        m.wine.prepare(m.display)
+    m.start_pattern()
+    process = m.start_program()
+    hints = wait_for(lambda: find_hint(m), 30, 0.3)
+    if not hints:
+        m.fail("a start without arguments showed no hint box (class #32770, caption %r); windows: %s"
+               % (m.exe.stem, m.program_windows()) + m._exit_note(process))
+    m.ready_for_keys(960, 540)
+    m.key_down("Control_R")
+    m.wait_lens(200, (960, 540), "lens while the hint is open")
+    m.key_up("Control_R")
+    m.wait_desktop("released while the hint is open")
+    # Dismiss the box with Return, as a user would.
+    ids = m.x_windows("^%s$" % m.exe.stem)
+    if ids:
+        harness.xdotool(m.display, ["windowactivate", "--sync", str(ids[0])], check=False, timeout=5)
+        harness.xdotool(m.display, ["key", "--window", str(ids[0]), "Return"], check=False)
+    if wait_for(lambda: not find_hint(m), 10, 0.3) is None:
+        m.fail("the hint box did not close on Return")
+    if process.poll() is not None:
+        m.fail("the program ended when the hint was closed")
+
+
+@scenario("tray_click")
+def tray_click(m):
+    """A left click on the tray icon shows the lens (with auto-lock it stays);
+    it pans with the mouse and the first left click hides it."""
+    m.settings()
+    m.launch("/STARTUP")
+    icon = m.wait_tray()
+    m.tray_click(1)
+    m.wait_lens(200, icon, "tray icon clicked")
+    m.expect_cursor(True, "lens shown by the tray")
+    m.mouse_move(960, 540)
+    m.wait_lens(200, (960, 540), "mouse moved over the tray-shown lens")
+    time.sleep(0.3)
+    m.click(1)
+    m.wait_desktop("left click on the tray-shown lens")
+
+
+@scenario("stored_key_and_zoom")
+def stored_key_and_zoom(m):
+    """Stored KeyType "CtrlShift" and MagnificationLevel 400 are honoured:
+    right Ctrl alone shows nothing, Ctrl+Shift shows a 4x view."""
+    m.settings(KeyType="CtrlShift", MagnificationLevel=400)
+    m.launch("/STARTUP")
+    centre = (960, 540)
+    m.ready_for_keys(*centre)
+    m.key_down("Control_R")
+    time.sleep(1.0)
+    m.wait_desktop("right Ctrl alone with the Ctrl+Shift trigger", timeout=0.5)
+    m.key_up("Control_R")
+    m.ready_for_keys(*centre)
+    m.key_down("Control_L", "Shift_L")
+    m.wait_lens(400, centre, "Ctrl+Shift held")
+    m.key_up("Shift_L", "Control_L")
+    m.expect_lens_stays(400, centre, "auto-lock after the release", 0.5)
+    m.tap("Escape")
+    m.wait_desktop("Escape")
+
+
+@scenario("two_monitors", display="dual")
+def two_monitors(m):
+    """Two monitors, the second left of the primary (virtual origin -1280,0):
+    the lens covers both and shows the right region for a cursor on the left
+    monitor."""
+    if m.read_screen_geometry() != (-1280, 0, 3200, 1080):
+        raise HarnessError("Wine reports the virtual screen %s, not (-1280, 0, 3200, 1080)" % (m.virtual,))
+    m.settings(AutoLock=0)
+    m.launch("/STARTUP")
+    cursor = (400, 500)  # X point on the left monitor: Windows (-880, 500)
+    m.ready_for_keys(*cursor)
+    m.key_down("Control_R")
+    m.wait_lens(200, cursor, "right Ctrl held with the cursor on the left monitor")
+    left = measure_view(m.screenshot(), (0, 0, 1280, 1024))
+    right = measure_view(m.last_image, (1280, 0, 3200, 1080))
+    expected = expected_lens_mapping(m.virtual, m.to_windows(*cursor), 200)
+    for name, view in (("left", left), ("primary", right)):
+        if (view is None or abs(view.scale_x - expected[0]) > 0.05 or abs(view.offset_x - expected[2]) > 6
+                or abs(view.offset_y - expected[3]) > 6):
+            m.fail("the %s monitor does not show the lens view: %s" % (name, view))
+    m.mouse_move(2400, 300)
+    m.wait_lens(200, (2400, 300), "cursor moved to the primary monitor")
+    m.key_up("Control_R")
+    m.wait_desktop("released")
+
+
+@scenario("exit_from_tray_menu")
+def exit_from_tray_menu(m):
+    """Exit, the last item of the tray menu, ends the process; the cursor is
+    visible afterwards."""
+    m.settings()
+    process = m.launch("/STARTUP")
+    m.ready_for_keys(960, 540)
+    m.tap("Control_R")
+    m.wait_lens(200, (960, 540), "lens before the exit")
+    m.tap("Escape")
+    m.wait_desktop("Escape")
+    m.tray_click(3)
+    if not m.choose_last_menu_item():
+        m.fail("the tray menu did not open on a right click")
+    m.wait_exit(process, 15, "Exit chosen")
+    m.mouse_move(900, 500)
+    m.mouse_move(960, 540)
+    m.expect_cursor(False, "after the exit")
+
+
+# --- the runner ---------------------------------------------------------------------------
+
+class ScenarioTimeout(Exception):
+    pass
+
+
+def _on_alarm(signum, frame):
+    raise ScenarioTimeout()
+
+
+def run_scenario(session, name, function):
+    session.scenario_name = name
+    started = time.monotonic()
+    signal.signal(signal.SIGALRM, _on_alarm)
+    signal.alarm(SCENARIO_TIMEOUT)
+    try:
+        session.wine.prepare(session.display)
+        harness.release_input(session.display)
+        function(session)
+        result = ("PASS", "")
+    except Failure as failure:
+        result = ("FAIL", str(failure))
+    except ScenarioTimeout:
+        path = session.save("%s-timeout" % name, session.screenshot())
+        result = ("FAIL", "timed out after %d s [screenshot %s]" % (SCENARIO_TIMEOUT, path))
+    except HarnessError as error:
+        result = ("FAIL", "harness: %s" % error)
+    except Exception:
+        result = ("FAIL", "harness error: " + traceback.format_exc().strip().replace("\n", " | "))
+    finally:
+        signal.alarm(0)
+    try:
+        session.cleanup()
+    except Exception as error:
+        result = (result[0], result[1] + " (clean-up: %s)" % error)
+    return result[0], result[1], time.monotonic() - started
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--exe", required=True, help="the program under test")
+    parser.add_argument("--pattern", help="PatternWindow.exe (default: next to --exe)")
+    parser.add_argument("-k", dest="selection", action="append", default=[],
+                        help="run only scenarios whose name contains this (repeatable)")
+    parser.add_argument("--list", action="store_true", help="list the scenarios and exit")
+    arguments = parser.parse_args()
+
+    if arguments.list:
+        for name, display, function in SCENARIOS:
+            print("%-22s %-6s %s" % (name, display, (function.__doc__ or "").split("\n")[0]))
+        return 0
+    selected = [entry for entry in SCENARIOS
+                if not arguments.selection or any(word in entry[0] for word in arguments.selection)]
+    if not selected:
+        print("e2e: no scenario matches %s" % arguments.selection)
+        return 2
+
+    exe = Path(arguments.exe)
+    try:
+        if not exe.exists():
+            raise HarnessError("%s does not exist" % exe)
+        pattern = Path(arguments.pattern) if arguments.pattern else harness.find_pattern_exe(exe)
+    except HarnessError as error:
+        print("e2e: cannot run: %s" % error)
+        print("e2e: %d scenarios, 0 passed, %d failed" % (len(selected), len(selected)))
+        return 1
+    for old in ARTIFACTS.glob("*.png"):
+        old.unlink()
+
+    results = []
+    wine = Wine()
+    started = time.monotonic()
+    for display_kind in ("single", "dual"):
+        group = [entry for entry in selected if entry[1] == display_kind]
+        if not group:
+            continue
+        display = Display(3200, 1080, TWO_MONITORS) if display_kind == "dual" else Display(1920, 1080)
+        try:
+            wine.kill()  # no server may outlive a change of display
+            display.start()
+            session = Magnifier(exe, pattern, display, wine, ARTIFACTS)
+            for name, _, function in group:
+                status, reason, seconds = run_scenario(session, name, function)
+                results.append((name, status))
+                line = "%s %s (%.1f s)" % (status, name, seconds)
+                print(line + (": " + reason if reason else ""), flush=True)
+        except HarnessError as error:
+            for name, _, _ in group:
+                if name not in (entry[0] for entry in results):
+                    results.append((name, "FAIL"))
+                    print("FAIL %s: harness: %s" % (name, error), flush=True)
+        finally:
+            try:
+                wine.kill()
+            finally:
+                display.stop()
+
+    passed = sum(1 for _, status in results if status == "PASS")
+    failed = len(results) - passed
+    print("e2e: ran for %.0f s" % (time.monotonic() - started))
+    print("e2e: %d scenarios, %d passed, %d failed" % (len(results), passed, failed))
+    return 0 if failed == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
