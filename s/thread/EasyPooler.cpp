@@ -126,7 +126,9 @@ void EasyPooler::giveBack(void* object) {
         ObjLocker::Scope scope(lock_);
         if (idleCount_ < limit_) {
             reset_(object);
-            if (push(object)) {
+            // The reset may have given nested objects of this class back (a
+            // tree node releasing its children): check the limit again.
+            if (idleCount_ < limit_ && push(object)) {
                 return;
             }
         }

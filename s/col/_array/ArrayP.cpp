@@ -1,0 +1,102 @@
+#include "s/col/_array/ArrayP.h"
+
+#include "s/comp/CompP.h"
+#include "s/str/strbuffer/StrBuffer.h"
+
+#include <cstdint>
+
+namespace s::col::_array {
+
+ArrayP::~ArrayP() {
+    disposeElements();
+}
+
+void ArrayP::disposeElements() {
+    if (disposer_ == nullptr) {
+        return;
+    }
+    // The disposer may be the pool of an element class whose reset releases
+    // arrays: take the elements out first so that nothing reaches them twice.
+    const std::uint32_t n = count_;
+    count_ = 0;
+    void** elements = data();
+    for (std::uint32_t i = 0; i < n; ++i) {
+        disposer_->dispose(&elements[i]);
+    }
+}
+
+void ArrayP::freeStorage() {
+    disposeElements();
+    dropStorage();
+}
+
+void ArrayP::reset() {
+    freeStorage();
+    disposer_ = nullptr;
+}
+
+bool ArrayP::addGrowing(void* element) {
+    if (count_ == UINT32_MAX || !growFor(count_ + 1)) {
+        return false;
+    }
+    data()[count_++] = element;
+    return true;
+}
+
+void* ArrayP::removeAt(std::uint32_t index) {
+    if (index >= count_) {
+        return nullptr;
+    }
+    void* element = get(index);
+    if (index == count_ - 1) {
+        --count_;
+    } else {
+        removeRange(index, 1);
+    }
+    return element;
+}
+
+bool ArrayP::indexOf(const void* element, std::int32_t& index, std::uint32_t from) const {
+    for (std::uint32_t i = from; i < count_; ++i) {
+        if (get(i) == element) {
+            index = static_cast<std::int32_t>(i);
+            return true;
+        }
+    }
+    index = -1;
+    return false;
+}
+
+void ArrayP::disposeAt(std::uint32_t index) {
+    void* element = removeAt(index);
+    if (disposer_ != nullptr) {
+        disposer_->dispose(&element);
+    }
+}
+
+const s::base::IComparator& ArrayP::defaultComparator() const {
+    return s::comp::CompP::instance();
+}
+
+void ArrayP::appendElementText(s::str::strbuffer::StrBuffer& dest, const void* element) const {
+    static const char16_t kDigits[] = u"0123456789abcdef";
+    auto address = reinterpret_cast<std::uintptr_t>(*static_cast<void* const*>(element));
+    char16_t units[2 + 2 * sizeof(void*) + 2];
+    std::uint32_t n = 0;
+    units[n++] = u'(';
+    units[n++] = u'0';
+    units[n++] = u'x';
+    char16_t digits[2 * sizeof(void*)];
+    std::uint32_t digitCount = 0;
+    do {
+        digits[digitCount++] = kDigits[address & 0xF];
+        address >>= 4;
+    } while (address != 0);
+    while (digitCount > 0) {
+        units[n++] = digits[--digitCount];
+    }
+    units[n++] = u')';
+    dest.append(units, n);
+}
+
+} // namespace s::col::_array

@@ -1,0 +1,69 @@
+#pragma once
+#include "s/base/IDestructor.h"
+#include "s/col/_array/ArrayBase.h"
+#include "s/thread/ClassPool.h"
+
+#include <cstdint>
+
+namespace s::col::_array {
+
+// A growable array of pointers. It owns its elements only while an element
+// disposer is set (a class pool such as &StrBuffer::pool(), the
+// CleanerIObject, a record factory): freeStorage() and reset() (release())
+// then dispose of every element. Removing elements and clear() never dispose
+// of anything; removeAt() hands the element to the caller. A recycled ArrayP
+// has no disposer. Pooled; used by one thread at a time.
+//
+// Pooled elements are stored as pointers to their own class (StrBuffer*, not
+// IObject*), so that the disposer gets back what its pool made.
+class ArrayP : public ArrayBase {
+    S_POOLED_CLASS(ArrayP, u"s_col__array_ArrayP")
+public:
+    void reset() override;
+    void freeStorage() override;
+
+    s::base::IDestructor* disposer() const { return disposer_; }
+    void setDisposer(s::base::IDestructor* disposer) { disposer_ = disposer; }
+
+    // Element i (no bounds check: 0 <= i < count()).
+    void* get(std::uint32_t i) const { return data()[i]; }
+    void set(std::uint32_t i, void* element) { data()[i] = element; }
+    void* const* data() const { return static_cast<void* const*>(items()); }
+    void** data() { return static_cast<void**>(items()); }
+    void* last() const { return count_ > 0 ? get(count_ - 1) : nullptr; }
+
+    // Appends one element; false when out of memory.
+    bool add(void* element) {
+        if (count_ < capacity_) {
+            data()[count_++] = element;
+            return true;
+        }
+        return addGrowing(element);
+    }
+    // Inserts one element before index (index = count appends).
+    bool insertAt(std::uint32_t index, void* element) { return insert(index, &element, 1); }
+    // Takes element index out without disposing of it; null when out of range.
+    // The last element is taken without moving anything.
+    void* removeAt(std::uint32_t index);
+    // Identity search from `from`; false with index -1 when absent.
+    bool indexOf(const void* element, std::int32_t& index, std::uint32_t from = 0) const;
+
+    // Disposes of element index through the disposer (deleting nothing
+    // without one) and removes it.
+    void disposeAt(std::uint32_t index);
+
+    const s::base::IComparator& defaultComparator() const override;
+    // "(address)": elements may be raw records, so nothing of them is read.
+    void appendElementText(s::str::strbuffer::StrBuffer& dest, const void* element) const override;
+
+private:
+    ArrayP() : ArrayBase(pointerShift()) { reset(); }
+    ~ArrayP() override;
+    static constexpr std::uint8_t pointerShift() { return sizeof(void*) == 8 ? 3 : 2; }
+    bool addGrowing(void* element);
+    void disposeElements();
+
+    s::base::IDestructor* disposer_ = nullptr;
+};
+
+} // namespace s::col::_array

@@ -1,0 +1,37 @@
+#pragma once
+#include "s/col/_array/ArrayBase.h"
+#include "s/thread/ClassPool.h"
+
+#include <cstdint>
+
+namespace s::col::_array {
+
+// A growable array of signed bytes. Pooled; used by one thread at a time.
+class ArrayS08 : public ArrayBase {
+    S_POOLED_CLASS(ArrayS08, u"s_col__array_ArrayS08")
+public:
+    // Element i (no bounds check: 0 <= i < count()).
+    std::int8_t get(std::uint32_t i) const { return data()[i]; }
+    void set(std::uint32_t i, std::int8_t value) { data()[i] = value; }
+    const std::int8_t* data() const { return static_cast<const std::int8_t*>(items()); }
+    std::int8_t* data() { return static_cast<std::int8_t*>(items()); }
+
+    // Appends one element; false when out of memory.
+    bool add(std::int8_t value) {
+        if (count_ < capacity_) {
+            data()[count_++] = value;
+            return true;
+        }
+        return append(&value, 1);
+    }
+    // First index at or after `from` holding value; false with index -1 when absent.
+    bool indexOf(std::int8_t value, std::int32_t& index, std::uint32_t from = 0) const;
+
+    const s::base::IComparator& defaultComparator() const override;
+    void appendElementText(s::str::strbuffer::StrBuffer& dest, const void* element) const override;
+
+private:
+    ArrayS08() : ArrayBase(0) { reset(); }
+};
+
+} // namespace s::col::_array

@@ -1,0 +1,111 @@
+#include "s/col/_array/ArrayP.h"
+
+#include "s/cleaner/CleanerIObject.h"
+#include "s/thread/IPoolable.h"
+#include "s/thread/PoolRef.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+
+using s::col::_array::ArrayP;
+using s::thread::PoolRef;
+
+namespace {
+
+std::atomic<int> itemsDestroyed{0};
+
+class Item : public s::base::IObject, public s::thread::IPoolable {
+    S_POOLED_CLASS(Item, u"tests_Item")
+public:
+    void reset() override { value = 0; }
+    int value;
+
+private:
+    Item() { reset(); }
+    ~Item() override { ++itemsDestroyed; }
+};
+
+struct Owned : s::base::IComparable {
+    explicit Owned(int* deletions) : deletions_(deletions) {}
+    ~Owned() override { ++*deletions_; }
+    int* deletions_;
+};
+
+} // namespace
+
+TEST(ArrayPTest, DisposerActsOnFreeStorageButNotOnClearOrRemoval) {
+    // Warm the pool so that idle counts below are exact.
+    Item* items[4];
+    for (Item*& item : items) {
+        item = Item::newInstance();
+        item->value = 1;
+    }
+    const std::uint32_t idleBefore = Item::pool().idleCount();
+    auto array = PoolRef<ArrayP>::take();
+    array->setDisposer(&Item::pool());
+    for (Item* item : items) {
+        array->add(item);
+    }
+    array->removeLast();
+    EXPECT_EQ(Item::pool().idleCount(), idleBefore) << "removeLast does not dispose";
+    EXPECT_EQ(items[3]->value, 1);
+    array->add(items[3]);
+    void* taken = array->removeAt(0);
+    EXPECT_EQ(taken, items[0]);
+    EXPECT_EQ(array->get(0), items[1]) << "the rest moved down";
+    EXPECT_EQ(Item::pool().idleCount(), idleBefore);
+    array->clear();
+    EXPECT_EQ(Item::pool().idleCount(), idleBefore) << "clear does not dispose";
+    for (Item* item : items) {
+        array->add(item);
+    }
+    array->freeStorage();
+    EXPECT_EQ(Item::pool().idleCount(), idleBefore + 4) << "freeStorage gives every item back";
+    EXPECT_EQ(items[2]->value, 0) << "given back means reset";
+    EXPECT_EQ(array->count(), 0u);
+    EXPECT_EQ(array->capacity(), 0u);
+    EXPECT_EQ(array->disposer(), &Item::pool()) << "the disposer stays until reset";
+}
+
+TEST(ArrayPTest, ReleaseDisposesAndARecycledArrayOwnsNothing) {
+    int deletions = 0;
+    ArrayP* array = ArrayP::newInstance();
+    array->setDisposer(&s::cleaner::CleanerIObject::instance());
+    array->add(new Owned(&deletions));
+    array->add(new Owned(&deletions));
+    array->add(nullptr);
+    array->release();
+    EXPECT_EQ(deletions, 2);
+    ArrayP* recycled = ArrayP::newInstance();
+    EXPECT_EQ(recycled, array);
+    EXPECT_EQ(recycled->disposer(), nullptr);
+    EXPECT_EQ(recycled->count(), 0u);
+    Owned kept(&deletions);
+    recycled->add(&kept);
+    recycled->release();
+    EXPECT_EQ(deletions, 2) << "without a disposer nothing is deleted";
+}
+
+TEST(ArrayPTest, FindsRemovesAndNamesElements) {
+    auto array = PoolRef<ArrayP>::take();
+    int a = 0, b = 0, c = 0;
+    array->add(&a);
+    array->add(&b);
+    array->add(&c);
+    array->insertAt(1, &c);
+    std::int32_t index = 99;
+    EXPECT_TRUE(array->indexOf(&c, index));
+    EXPECT_EQ(index, 1);
+    EXPECT_TRUE(array->indexOf(&c, index, 2));
+    EXPECT_EQ(index, 3);
+    EXPECT_FALSE(array->indexOf(&index, index));
+    EXPECT_EQ(index, -1);
+    EXPECT_EQ(array->removeAt(3), &c) << "the last element is taken without moving anything";
+    EXPECT_EQ(array->removeAt(3), nullptr) << "out of range";
+    EXPECT_EQ(array->last(), &b);
+    EXPECT_EQ(std::u16string(array->getClassName()), u"s_col__array_ArrayP");
+    EXPECT_EQ(std::u16string(array->getTypeName()), u"s_col__array_ArrayP");
+    EXPECT_EQ(array->elementSize(), sizeof(void*));
+}
