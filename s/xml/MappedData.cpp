@@ -72,6 +72,7 @@ void MappedData::reset() {
     current_ = nullptr;
     cached_ = false;
     autoSave_ = false;
+    sectionWalks_ = 0;
 }
 
 MappedData* MappedData::open(const char16_t* filePath) {
@@ -130,6 +131,7 @@ Node* MappedData::section(const char16_t* path, bool create) {
     }
     // Walk the levels; empty levels (a separator at either end, or doubled)
     // add nothing.
+    ++sectionWalks_;
     Node* node = root_;
     std::u16string level;
     for (const char16_t* p = path;; ++p) {

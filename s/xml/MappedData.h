@@ -94,6 +94,10 @@ public:
     bool getAutoSave() const override { return autoSave_; }
     void setAutoSave(bool on) override { autoSave_ = on; }
 
+    // How many times a section was looked up by walking the tree (not taken
+    // from the cache); lets tests see the cache at work.
+    std::uint32_t sectionWalks() const { return sectionWalks_; }
+
 private:
     MappedData();
     ~MappedData() override;
@@ -115,6 +119,7 @@ private:
     Node* current_ = nullptr;       // the element of lastPath_, or null
     bool autoSave_ = false;
     bool cached_ = false; // whether lastPath_ / current_ describe a lookup
+    std::uint32_t sectionWalks_ = 0;
 };
 
 } // namespace s::xml

@@ -347,7 +347,7 @@ const char16_t* Node::parse(const char16_t* text) {
                 ++p;
             }
             // Only the first content record is ever read or written.
-            if (node != nullptr && !hasContent(node->attributes_)) {
+            if (node != nullptr && p > content && !hasContent(node->attributes_)) {
                 node->attributes_.add(u"", 0, content, static_cast<std::int32_t>(p - content));
             }
             if (*p == 0) {
