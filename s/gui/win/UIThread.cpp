@@ -1,0 +1,60 @@
+#include "s/gui/win/UIThread.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <ole2.h>
+
+namespace s::gui::win {
+
+namespace {
+
+// Every common-control class the toolkit may create (list views to
+// animation controls).
+constexpr DWORD kAllControlClasses = 0xFF;
+
+} // namespace
+
+UIThread::~UIThread() {
+    stop();
+}
+
+bool UIThread::start(InitFunction init, void* context) {
+    init_ = init;
+    initContext_ = context;
+    return WinThread::start();
+}
+
+bool UIThread::initInstance() {
+    INITCOMMONCONTROLSEX controls = {};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = kAllControlClasses;
+    if (!InitCommonControlsEx(&controls)) {
+        return false;
+    }
+    // OLE for drag and drop and the shell's objects; it makes this thread a
+    // single-threaded COM apartment.
+    if (FAILED(OleInitialize(nullptr))) {
+        return false;
+    }
+    oleInitialized_ = true;
+    // Process-wide and accepted only once: every thread after the first gets
+    // RPC_E_TOO_LATE, which is fine.
+    CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT,
+                         RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
+    if (init_ != nullptr && !init_(initContext_)) {
+        OleUninitialize();
+        oleInitialized_ = false;
+        return false;
+    }
+    return true;
+}
+
+int UIThread::exitInstance(int loopCode) {
+    if (oleInitialized_) {
+        OleUninitialize();
+        oleInitialized_ = false;
+    }
+    return loopCode;
+}
+
+} // namespace s::gui::win

@@ -1,0 +1,191 @@
+#include "s/thread/WorkerControl.h"
+
+#include "s/thread/ITask.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using s::thread::WorkerControl;
+using Clock = std::chrono::steady_clock;
+using Pacing = WorkerControl::Pacing;
+
+// A worker routine on a plain std::thread: the same loop a Windows worker
+// runs, with the platform's wake signal.
+class Worker {
+public:
+    Worker() : thread_([this] { control.work(); }) {}
+    ~Worker() {
+        control.requestExit();
+        thread_.join();
+    }
+
+    WorkerControl control;
+
+private:
+    std::thread thread_;
+};
+
+// Polls `condition` until it holds or `limit` has passed (a stall guard,
+// far beyond what any healthy run needs).
+template <class Condition>
+bool eventually(Condition condition,
+                std::chrono::milliseconds limit = std::chrono::milliseconds(10000)) {
+    const auto deadline = Clock::now() + limit;
+    while (!condition()) {
+        if (Clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::yield();
+    }
+    return true;
+}
+
+class CountingTask : public s::thread::ITask {
+public:
+    void run() override { runs.fetch_add(1); }
+    std::atomic<int> runs{0};
+};
+
+// Blocks each run until the test opens the gate; counts the runs.
+class GatedTask : public s::thread::ITask {
+public:
+    void run() override {
+        std::unique_lock<std::mutex> guard(mutex_);
+        started_.fetch_add(1);
+        condition_.wait(guard, [this] { return open_; });
+        startTimes.push_back(Clock::now());
+        finished_.fetch_add(1);
+    }
+    void open() {
+        {
+            std::lock_guard<std::mutex> guard(mutex_);
+            open_ = true;
+        }
+        condition_.notify_all();
+    }
+    int started() const { return started_.load(); }
+    int finished() const { return finished_.load(); }
+    std::vector<Clock::time_point> startTimes; // written by the worker only
+
+private:
+    std::mutex mutex_;
+    std::condition_variable condition_;
+    bool open_ = false;
+    std::atomic<int> started_{0};
+    std::atomic<int> finished_{0};
+};
+
+} // namespace
+
+// The race that matters: the caller queues a run in the instant after the
+// worker found nothing to do and before it parks. With a wake that can be
+// lost the worker would park with a run queued and the loop below would
+// stall; the auto-reset signal keeps the wake. Half the cycles queue the next
+// run as soon as the task has run (the worker is still deciding), half as soon
+// as the worker has reported idle (it is about to park).
+TEST(WorkerControlTest, AMillionRunAndParkCyclesNeverMissAWake) {
+    constexpr int kCycles = 1000000;
+    Worker worker;
+    CountingTask task;
+    bool stalled = false;
+    for (int cycle = 0; cycle < kCycles && !stalled; ++cycle) {
+        worker.control.schedule(&task, 1, Pacing::None, 0);
+        if (cycle % 2 == 0) {
+            stalled = !eventually([&] { return task.runs.load() == cycle + 1; });
+        } else {
+            stalled = !eventually(
+                [&] { return task.runs.load() == cycle + 1 && worker.control.isIdle(); });
+        }
+        ASSERT_FALSE(stalled) << "worker stalled with a queued run at cycle " << cycle;
+    }
+    EXPECT_EQ(kCycles, task.runs.load());
+    EXPECT_TRUE(eventually([&] { return worker.control.isIdle(); }));
+}
+
+TEST(WorkerControlTest, CountsRunsDownThenIdlesAndANullTaskQueuesNothing) {
+    Worker worker;
+    CountingTask task;
+    EXPECT_TRUE(worker.control.isIdle()); // idle from the start
+
+    worker.control.schedule(&task, 5, Pacing::None, 0);
+    ASSERT_TRUE(eventually([&] { return worker.control.isIdle(); }));
+    EXPECT_EQ(5, task.runs.load());
+    EXPECT_TRUE(worker.control.isActive());
+    EXPECT_FALSE(worker.control.isFinished());
+
+    // A null task must neither spin forever nor count anything.
+    worker.control.schedule(nullptr, WorkerControl::kForever, Pacing::None, 0);
+    EXPECT_TRUE(eventually([&] { return worker.control.isIdle(); }));
+    EXPECT_EQ(5, task.runs.load());
+}
+
+TEST(WorkerControlTest, StopRepeatingLetsTheCurrentRunFinishAndHoldPausesBetweenRuns) {
+    Worker worker;
+    GatedTask task;
+    worker.control.schedule(&task, WorkerControl::kForever, Pacing::None, 0);
+    ASSERT_TRUE(eventually([&] { return task.started() == 1; }));
+
+    // Held during the first run: the worker finishes it and starts no other.
+    worker.control.hold();
+    task.open();
+    ASSERT_TRUE(eventually([&] { return task.finished() == 1; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(1, task.started());
+    EXPECT_FALSE(worker.control.isIdle()); // held with runs left is not idle
+
+    // One wake lifts the hold and the forever loop goes on.
+    worker.control.wake();
+    ASSERT_TRUE(eventually([&] { return task.started() > 3; }));
+
+    worker.control.stopRepeating();
+    ASSERT_TRUE(eventually([&] { return worker.control.isIdle(); }));
+    const int runs = task.finished();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(runs, task.finished());
+    EXPECT_EQ(task.started(), task.finished());
+}
+
+TEST(WorkerControlTest, DelayIsWaitedOnceBeforeTheNextRun) {
+    Worker worker;
+    GatedTask task;
+    worker.control.schedule(&task, 3, Pacing::None, 0);
+    ASSERT_TRUE(eventually([&] { return task.started() == 1; }));
+    worker.control.setDelay(300);
+    const auto released = Clock::now();
+    task.open();
+    ASSERT_TRUE(eventually([&] { return worker.control.isIdle(); }));
+
+    ASSERT_EQ(3u, task.startTimes.size());
+    const auto secondStart = task.startTimes[1];
+    EXPECT_GE(secondStart - released, std::chrono::milliseconds(250));
+    // Once only: the third run follows the second without the delay (a
+    // generous bound, far below the delay itself).
+    EXPECT_LT(task.startTimes[2] - secondStart, std::chrono::milliseconds(250));
+}
+
+TEST(WorkerControlTest, ExitEndsAnIdleWorkerAndCutsAPacingPauseShort) {
+    {
+        Worker idle;
+        idle.control.requestExit();
+        ASSERT_TRUE(eventually([&] { return idle.control.isFinished(); }));
+        EXPECT_TRUE(idle.control.isStopRequested());
+    }
+    // A worker pausing a minute between runs ends at once when asked: the
+    // destructor's join would hang for the minute otherwise.
+    Worker pacing;
+    CountingTask task;
+    pacing.control.schedule(&task, WorkerControl::kForever, Pacing::SleepAfter, 60000);
+    ASSERT_TRUE(eventually([&] { return task.runs.load() == 1; }));
+    pacing.control.requestExit();
+    EXPECT_TRUE(eventually([&] { return pacing.control.isFinished(); }));
+    EXPECT_EQ(1, task.runs.load());
+}
