@@ -1,0 +1,30 @@
+#include "s/str/strbuffer/SharedScratch.h"
+
+namespace s::str::strbuffer {
+
+namespace {
+
+void releaseBuffer(void* owned) {
+    static_cast<StrBuffer*>(owned)->release();
+}
+
+} // namespace
+
+s::thread::ObjLocker& SharedScratch::locker() {
+    // Made once, safely against concurrent first use; never destroyed, so a
+    // static destructor may still format through it.
+    static s::thread::ObjLocker* const instance =
+        new s::thread::ObjLocker(StrBuffer::newInstance(), &releaseBuffer);
+    return *instance;
+}
+
+SharedScratch::SharedScratch()
+    : locker_(locker()), buffer_(static_cast<StrBuffer*>(locker_.owned())) {
+    locker_.enter();
+}
+
+SharedScratch::~SharedScratch() {
+    locker_.leave();
+}
+
+} // namespace s::str::strbuffer
