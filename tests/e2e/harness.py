@@ -272,6 +272,29 @@ def measure_view(image, region=None, lines=7):
     return View(fits[0], fits[1], edge_count)
 
 
+def pattern_image(width, height):
+    """The pattern exactly as PatternWindow draws it over a virtual screen of
+    this size (without its bottom strip), for checking the analysis itself."""
+    rows = []
+    for row in range(0, (height + CELL - 1) // CELL):
+        line = bytearray()
+        for column in range(0, (width + CELL - 1) // CELL):
+            blue = BLUE_ODD if (column + row) % 2 else BLUE_EVEN
+            line += bytes((RED_BASE + RED_STEP * column, GREEN_BASE + GREEN_STEP * row, blue)) * CELL
+        rows.extend([bytes(line[:width * 3])] * CELL)
+    return Image(width, height, b"".join(rows[:height]))
+
+
+def transformed(image, *convert_options):
+    """The image passed through ImageMagick's convert with these options."""
+    ppm = b"P6 %d %d 255\n" % (image.width, image.height) + image.rgb
+    result = subprocess.run([imagemagick("convert"), "ppm:-"] + list(convert_options) + ["-depth", "8", "ppm:-"],
+                            input=ppm, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+    if result.returncode != 0:
+        raise HarnessError("convert failed: %s" % result.stderr.decode(errors="replace"))
+    return Image.from_ppm(result.stdout)
+
+
 def expected_lens_mapping(virtual, cursor, zoom, canvas=None):
     """Where the lens should show what, computed like the magnifier does:
     virtual = (left, top, width, height) of the virtual screen in Windows

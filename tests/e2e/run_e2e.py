@@ -129,6 +129,39 @@ class Magnifier(Session):
 
 # --- scenarios ------------------------------------------------------------------------
 
+@scenario("pattern_analysis", display="none")
+def pattern_analysis(m):
+    """The screenshot analysis itself: pictures of the pattern enlarged by
+    ImageMagick (2x box, 4x and 2.3x smoothed, like HALFTONE) are measured at
+    their true scale and origin; a picture with two scales is refused."""
+    pattern = harness.pattern_image(1920, 1080)
+    cases = [
+        ("1x", pattern, (1.0, 1.0, 0, 0)),
+        ("2x box", harness.transformed(pattern, "-crop", "960x540+480+270", "+repage", "-scale", "200%"),
+         (2.0, 2.0, 480, 270)),
+        ("4x triangle", harness.transformed(pattern, "-crop", "480x270+100+60", "+repage", "-filter", "Triangle",
+                                            "-resize", "400%"), (4.0, 4.0, 100, 60)),
+        ("2.3x", harness.transformed(pattern, "-crop", "834x469+543+306", "+repage", "-filter", "Triangle",
+                                     "-resize", "1920x1080!"), (1920 / 834.0, 1080 / 469.0, 543, 306)),
+    ]
+    for name, image, (scale_x, scale_y, left, top) in cases:
+        view = measure_view(image)
+        if (view is None or abs(view.scale_x - scale_x) > 0.01 or abs(view.scale_y - scale_y) > 0.01
+                or abs(view.offset_x - left) > 1 or abs(view.offset_y - top) > 1):
+            raise Failure("%s: measured %s, expected scale %.3f x %.3f from (%d,%d)" % (
+                name, view, scale_x, scale_y, left, top))
+    doubled = cases[1][1]
+    row_bytes = 1920 * 3
+    mixed = harness.Image(1920, 1080, b"".join(
+        doubled.rgb[y * row_bytes:y * row_bytes + row_bytes // 2] + pattern.rgb[y * row_bytes + row_bytes // 2:
+                                                                                (y + 1) * row_bytes]
+        for y in range(1080)))
+    if measure_view(mixed) is not None:
+        raise Failure("a picture that is half 2x and half 1x was measured as one view: %s" % measure_view(mixed))
+    if measure_view(harness.Image(1920, 1080, bytes(1920 * 1080 * 3))) is not None:
+        raise Failure("a black picture was measured as a view")
+
+
 @scenario("hold_shows_2x")
 def hold_shows_2x(m):
     """Without auto-lock the lens is there exactly while right Ctrl is held:
@@ -412,6 +445,19 @@ def run_scenario(session, name, function):
     return result[0], result[1], time.monotonic() - started
 
 
+def run_check(name, function):
+    """Runs a scenario that needs neither display nor program."""
+    started = time.monotonic()
+    try:
+        function(None)
+        result = ("PASS", "")
+    except Failure as failure:
+        result = ("FAIL", str(failure))
+    except Exception:
+        result = ("FAIL", "harness error: " + traceback.format_exc().strip().replace("\n", " | "))
+    return result[0], result[1], time.monotonic() - started
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--exe", required=True, help="the program under test")
@@ -446,6 +492,10 @@ def main():
     results = []
     wine = Wine()
     started = time.monotonic()
+    for name, _, function in [entry for entry in selected if entry[1] == "none"]:
+        status, reason, seconds = run_check(name, function)
+        results.append((name, status))
+        print("%s %s (%.1f s)%s" % (status, name, seconds, ": " + reason if reason else ""), flush=True)
     for display_kind in ("single", "dual"):
         group = [entry for entry in selected if entry[1] == display_kind]
         if not group:
