@@ -1,7 +1,8 @@
 #include "magnifier/CMagnifierApp.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <vector>
 

@@ -1,8 +1,9 @@
 #include "s/process/win/SingleInstance.h"
 
+#include <windows.h>
+
 #include <psapi.h>
 #include <tlhelp32.h>
-#include <windows.h>
 
 #include <cstdint>
 #include <cwchar>

@@ -1,7 +1,8 @@
 #include "s/process/commandline/win/CommandLine.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "s/platform/win/WideText.h"
 #include "s/process/commandline/ArgumentRules.h"
