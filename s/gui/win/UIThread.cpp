@@ -19,6 +19,9 @@ UIThread::~UIThread() {
 }
 
 bool UIThread::start(InitFunction init, void* context) {
+    if (getHandle() != nullptr) {
+        return false; // started before; its init must not be replaced under it
+    }
     init_ = init;
     initContext_ = context;
     return WinThread::start();

@@ -204,6 +204,9 @@ bool WinThread::stop(std::uint32_t timeoutMs) {
         PostQuitMessage(0);
         return false;
     }
+    if (abandoned_) {
+        return false; // suspended by an earlier stop(): waiting again is pointless
+    }
     const ULONGLONG startMs = GetTickCount64();
     auto elapsedMs = [startMs] { return GetTickCount64() - startMs; };
     while (isRunning() && elapsedMs() < timeoutMs) {
@@ -220,6 +223,7 @@ bool WinThread::stop(std::uint32_t timeoutMs) {
     // It would not end: keep it from ever running on (and touching this
     // object) again.
     SuspendThread(handle_);
+    abandoned_ = true;
     return false;
 }
 

@@ -59,7 +59,8 @@ public:
     // runs its loop and the post fails), waits for the thread for the rest of
     // `timeoutMs`, and suspends it if it still has not ended (so that it
     // never touches this object again). True when the thread ended (or never
-    // ran). Called on the thread itself it only posts the quit message.
+    // ran). Called on the thread itself it only posts the quit message; after
+    // a stop() that had to suspend the thread it answers false at once.
     bool stop(std::uint32_t timeoutMs = kStopTimeoutMs);
 
     // True from the successful end of initInstance() until the loop ends.
@@ -97,6 +98,7 @@ private:
     std::atomic<bool> initResult_{false};
     std::atomic<bool> running_{false};
     std::atomic<HWND> callWindow_{nullptr};
+    bool abandoned_ = false; // stop() gave up and suspended the thread
 };
 
 } // namespace s::platform::win

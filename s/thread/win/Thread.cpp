@@ -114,12 +114,10 @@ std::uint32_t Thread::getThreadId() const {
 
 void Thread::schedule(s::thread::ITask* task, std::int32_t times, Pacing pacing,
                       std::uint32_t intervalMs) {
-    // A worker whose thread has ended (after exit()) or was never made gets a
-    // new one, so that queued work always has a thread to run on.
-    if (hasEnded()) {
-        discardNative();
-        startNative();
-    }
+    // A worker whose thread has ended or is ending (after exit() or
+    // requestExit()) or was never made gets a new one, so that queued work
+    // always has a thread to run on.
+    renewIfEnding();
     if (control_ != nullptr) {
         control_->schedule(task, times, pacing, intervalMs);
     }
@@ -200,6 +198,27 @@ void Thread::waitFinished() {
             return;
         }
     }
+    // Finished is the routine's last action; the thread itself ends right
+    // after it, and only then is it safe to start another on a new block.
+    WaitForSingleObject(nativeHandle(handle_), kEndWaitMs);
+}
+
+bool Thread::isEnding() const {
+    return hasEnded() || (control_ != nullptr && control_->isStopRequested());
+}
+
+void Thread::renewIfEnding() {
+    if (!isEnding()) {
+        return;
+    }
+    if (!hasEnded()) {
+        waitFinished();
+        if (!hasEnded()) {
+            return; // still running its last task: keep it, nothing else is safe
+        }
+    }
+    discardNative();
+    startNative();
 }
 
 void Thread::requestExit() {
@@ -257,11 +276,10 @@ void Thread::run() {
 }
 
 void Thread::reset() {
-    if (hasEnded()) {
+    if (isEnding()) {
         // Given back after exit(), or its thread could not be made: a
         // recycled worker must work like a new one.
-        discardNative();
-        startNative();
+        renewIfEnding();
     } else if (!isIdle()) {
         stopAndWait();
     }

@@ -91,6 +91,10 @@ private:
     void replaceNative();
     // The native thread has ended (or never existed).
     bool hasEnded() const;
+    // It has ended or has been asked to end.
+    bool isEnding() const;
+    // Waits for an ending native thread to end and starts a new one.
+    void renewIfEnding();
 
     void* handle_ = nullptr; // HANDLE of the native thread, null when none
     std::uint32_t threadId_ = 0;
