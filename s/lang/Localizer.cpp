@@ -1,0 +1,398 @@
+#include "s/lang/Localizer.h"
+
+#include "s/gui/events/IEventListener.h"
+#include "s/lang/LangPack.h"
+#include "s/lang/SystemLanguage.h"
+#include "s/lang/UserLanguage.h"
+#include "s/str/strbuffer/StrBuffer.h"
+#include "s/thread/PoolRef.h"
+#include "s/xml/Node.h"
+
+#include <algorithm>
+
+namespace s::lang {
+
+using s::str::strbuffer::StrBuffer;
+using s::thread::PoolRef;
+using s::xml::Node;
+
+namespace {
+
+// Systems before Windows Vista lack the barred l in their fonts.
+constexpr std::uint32_t kFirstMajorWithBarredL = 6;
+constexpr const char16_t* kVenetianTag = u"vec";
+
+char16_t folded(char16_t ch) {
+    return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch + 32) : ch;
+}
+
+bool textEqualsIgnoreCase(const char16_t* a, const char16_t* b) {
+    if (a == nullptr || b == nullptr) {
+        return a == b;
+    }
+    while (*a != u'\0' && folded(*a) == folded(*b)) {
+        ++a;
+        ++b;
+    }
+    return folded(*a) == folded(*b);
+}
+
+bool startsWithIgnoreCase(const char16_t* text, const char16_t* prefix) {
+    while (*prefix != u'\0') {
+        if (folded(*text) != folded(*prefix)) {
+            return false;
+        }
+        ++text;
+        ++prefix;
+    }
+    return true;
+}
+
+bool equalsExactly(const char16_t* a, const char16_t* b) {
+    while (*a != u'\0' && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+bool isNumericId(const StrBuffer& id) {
+    char16_t first = id.charAt(0);
+    return first >= u'0' && first <= u'9';
+}
+
+} // namespace
+
+Localizer::~Localizer() {
+    releasePacks();
+}
+
+void Localizer::reset() {
+    releasePacks();
+    listeners_.clear();
+    systemMajorVersion_ = system::majorVersion();
+}
+
+void Localizer::releasePacks() {
+    current_.store(nullptr);
+    for (LangPack* pack : packs_) {
+        pack->release();
+    }
+    packs_.clear();
+}
+
+// ---- loading ------------------------------------------------------------------------
+
+Localizer* Localizer::load(const std::uint8_t* bytes, std::size_t count) {
+    Localizer* localizer = newInstance();
+    if (localizer == nullptr) {
+        return nullptr;
+    }
+    {
+        // The document lives only while the packs are filled.
+        auto document = PoolRef<Node>::take();
+        if (document) {
+            document->parseUtf8(bytes, count);
+            localizer->parse(*document);
+        }
+    }
+    localizer->setLanguage(userLanguageName());
+    return localizer;
+}
+
+Localizer* Localizer::loadFromModule(const void* module, const char16_t* type, std::int32_t id) {
+    const std::uint8_t* bytes = nullptr;
+    std::size_t count = 0;
+    system::findModuleResource(module, type, id, bytes, count);
+    return load(bytes, count);
+}
+
+void Localizer::parse(const Node& document) {
+    if (const Node* languages = document.getChild(u"languages")) {
+        parseLanguages(*languages);
+    }
+    if (const Node* entries = document.getChild(u"entries")) {
+        parseEntries(*entries);
+    }
+}
+
+void Localizer::parseLanguages(const Node& languages) {
+    auto tag = PoolRef<StrBuffer>::take();
+    auto englishName = PoolRef<StrBuffer>::take();
+    auto ownName = PoolRef<StrBuffer>::take();
+    if (!tag || !englishName || !ownName) {
+        return;
+    }
+    const bool oldSystem = systemMajorVersion_ > 0 && systemMajorVersion_ < kFirstMajorWithBarredL;
+    for (std::uint32_t i = 0; i < languages.childCount(); ++i) {
+        const Node* entry = languages.childAt(i);
+        if (!entry->nameEquals(u"entry")) {
+            continue;
+        }
+        PoolRef<LangPack> pack = PoolRef<LangPack>::take();
+        if (!pack) {
+            return;
+        }
+        entry->getString(tag.get(), u"tagName", u"");
+        entry->getString(englishName.get(), u"engName", u"");
+        entry->getString(ownName.get(), u"trueName", u"");
+        pack->setNames(tag->c_str(), englishName->c_str(), ownName->c_str());
+        pack->setReplaceBarredL(oldSystem && equalsExactly(tag->c_str(), kVenetianTag));
+        try {
+            packs_.push_back(pack.get());
+        } catch (...) {
+            return;
+        }
+        pack.detach();
+    }
+}
+
+void Localizer::parseEntries(const Node& entries) {
+    auto id = PoolRef<StrBuffer>::take();
+    auto text = PoolRef<StrBuffer>::take();
+    auto fallback = PoolRef<StrBuffer>::take();
+    if (!id || !text || !fallback) {
+        return;
+    }
+    for (std::uint32_t i = 0; i < entries.childCount(); ++i) {
+        const Node* entry = entries.childAt(i);
+        if (!entry->nameEquals(u"entry")) {
+            continue;
+        }
+        // 1. The id as stored: a leading digit makes it numeric.
+        entry->getString(id.get(), u"id", u"");
+        const bool numeric = isNumericId(*id);
+        const std::int32_t number = numeric ? StrBuffer::parseInt32(id->c_str()) : 0;
+        const char16_t* name = id->c_str();
+        fallback->clear();
+
+        // 2. Every child named by a declared language adds its text to that
+        //    language; the first child's text is the fallback. When the first
+        //    child names no language, the fallback stays empty.
+        for (std::uint32_t k = 0; k < entry->childCount(); ++k) {
+            const Node* child = entry->childAt(k);
+            LangPack* pack = findByTag(child->getName());
+            if (pack == nullptr) {
+                continue;
+            }
+            child->getString(text.get(), u"", nullptr);
+            if (numeric) {
+                pack->addText(number, text->data(), static_cast<std::int32_t>(text->length()));
+            } else {
+                pack->addNamedText(name, text->data(), static_cast<std::int32_t>(text->length()));
+            }
+            if (k == 0) {
+                fallback->assign(text->data(), text->length());
+            }
+        }
+
+        // 3. Languages without a text of their own get the fallback.
+        const auto fallbackLength = static_cast<std::int32_t>(fallback->length());
+        for (LangPack* pack : packs_) {
+            if (numeric) {
+                if (!pack->hasText(number)) {
+                    pack->addText(number, fallback->data(), fallbackLength);
+                }
+            } else if (!pack->hasNamedText(name)) {
+                pack->addNamedText(name, fallback->data(), fallbackLength);
+            }
+        }
+    }
+}
+
+// ---- finding packs ------------------------------------------------------------------
+
+LangPack* Localizer::findByTag(const char16_t* tag) const {
+    if (tag == nullptr) {
+        return nullptr;
+    }
+    for (LangPack* pack : packs_) {
+        if (textEqualsIgnoreCase(pack->getTagName(), tag)) {
+            return pack;
+        }
+    }
+    return nullptr;
+}
+
+LangPack* Localizer::findByEngName(const char16_t* name) const {
+    for (LangPack* pack : packs_) {
+        if (textEqualsIgnoreCase(pack->getEngName(), name)) {
+            return pack;
+        }
+    }
+    return nullptr;
+}
+
+LangPack* Localizer::findByName(const char16_t* name) const {
+    if (name == nullptr) {
+        return nullptr;
+    }
+    // 1. A pack of exactly that English name.
+    if (LangPack* exact = findByEngName(name)) {
+        return exact;
+    }
+    // 2.-4. Language families whose user-interface names (CHINESE,
+    //       PORTUGUESE_PORTUGAL, SERBIAN) match no pack name: the family's
+    //       preferred pack, else its other one.
+    LangPack* result = nullptr;
+    if (startsWithIgnoreCase(name, u"Chinese")) {
+        result = findByEngName(u"CHINESE_SIMPLIFIED");
+        if (result == nullptr) {
+            result = findByEngName(u"CHINESE_TRADITIONAL");
+        }
+    }
+    if (startsWithIgnoreCase(name, u"Portuguese")) {
+        if (LangPack* brazilian = findByEngName(u"PORTUGUESE_BRAZILIAN")) {
+            result = brazilian;
+        }
+        if (result == nullptr) {
+            result = findByEngName(u"PORTUGUESE_PORTUGAL");
+        }
+    }
+    if (startsWithIgnoreCase(name, u"Serbian")) {
+        if (LangPack* cyrillic = findByEngName(u"SERBIAN_CYRILLIC")) {
+            result = cyrillic;
+        }
+        if (result == nullptr) {
+            result = findByEngName(u"SERBIAN_LATIN");
+        }
+    }
+    return result;
+}
+
+// ---- the current language -----------------------------------------------------------
+
+LangPack* Localizer::ensureCurrent() {
+    LangPack* current = current_.load();
+    if (current != nullptr || packs_.empty()) {
+        return current;
+    }
+    LangPack* chosen = findByName(userLanguageName());
+    if (chosen == nullptr) {
+        chosen = packs_.front();
+    }
+    // Another thread may have chosen first; both choose the same pack.
+    LangPack* expected = nullptr;
+    current_.compare_exchange_strong(expected, chosen);
+    return current_.load();
+}
+
+LangPack* Localizer::getCurrent() {
+    return ensureCurrent();
+}
+
+std::int32_t Localizer::getCurrentIndex() {
+    LangPack* current = ensureCurrent();
+    for (std::size_t i = 0; i < packs_.size(); ++i) {
+        if (packs_[i] == current) {
+            return static_cast<std::int32_t>(i);
+        }
+    }
+    return -1;
+}
+
+void Localizer::setLanguage(const char16_t* name) {
+    LangPack* current = ensureCurrent();
+    if (current == nullptr) {
+        return;
+    }
+    if (name == nullptr) {
+        name = u"";
+    }
+    if (textEqualsIgnoreCase(current->getEngName(), name)) {
+        return;
+    }
+    LangPack* pack = findByName(name);
+    if (pack == nullptr) {
+        pack = findByName(u"English");
+    }
+    if (pack == nullptr) {
+        pack = packs_.front();
+    }
+    changeCurrent(pack);
+}
+
+void Localizer::selectIndex(std::int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= packs_.size()) {
+        return;
+    }
+    ensureCurrent();
+    changeCurrent(packs_[static_cast<std::size_t>(index)]);
+}
+
+void Localizer::changeCurrent(LangPack* pack) {
+    if (pack == current_.load()) {
+        return;
+    }
+    current_.store(pack);
+    // A listener may remove itself (or others) while it is told.
+    std::vector<s::gui::events::IEventListener*> listeners;
+    try {
+        listeners = listeners_;
+    } catch (...) {
+        return;
+    }
+    for (s::gui::events::IEventListener* listener : listeners) {
+        listener->onEvent(this, 0);
+    }
+}
+
+// ---- lookups ------------------------------------------------------------------------
+
+const char16_t* Localizer::getText(std::int32_t id) {
+    LangPack* current = ensureCurrent();
+    if (current == nullptr) {
+        return u"";
+    }
+    const StrBuffer* text = current->findText(id);
+    return text != nullptr ? text->c_str() : u"";
+}
+
+const char16_t* Localizer::getEnglishText(std::int32_t id) const {
+    LangPack* english = findByEngName(u"English");
+    if (english == nullptr) {
+        if (packs_.empty()) {
+            return u"";
+        }
+        english = packs_.front();
+    }
+    const StrBuffer* text = english->findText(id);
+    return text != nullptr ? text->c_str() : u"";
+}
+
+const char16_t* Localizer::getNamedText(const char16_t* name) {
+    LangPack* current = ensureCurrent();
+    if (current == nullptr) {
+        return u"";
+    }
+    const StrBuffer* text = current->findNamedText(name);
+    return text != nullptr ? text->c_str() : u"";
+}
+
+bool Localizer::isUpdateCheckEnabled() {
+    LangPack* current = ensureCurrent();
+    if (current == nullptr) {
+        return false;
+    }
+    const StrBuffer* text = current->findText(kUpdateCheckTextId);
+    return text != nullptr && !text->isEmpty();
+}
+
+// ---- listeners ----------------------------------------------------------------------
+
+void Localizer::addListener(s::gui::events::IEventListener* listener) {
+    if (listener == nullptr ||
+        std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end()) {
+        return;
+    }
+    try {
+        listeners_.push_back(listener);
+    } catch (...) {
+    }
+}
+
+void Localizer::removeListener(s::gui::events::IEventListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+} // namespace s::lang
