@@ -75,12 +75,13 @@ TEST(SortTest, SortsLikeStableSortAndKeepsEqualElementsInOrder) {
 
         fill(*array, records);
         ASSERT_TRUE(s::col::_array::sortPointersDescending(*array, &byKey, &comparisons));
-        std::stable_sort(records.begin(), records.end(),
+        std::vector<Record> descending = records;
+        std::stable_sort(descending.begin(), descending.end(),
                          [](const Record& a, const Record& b) { return a.key > b.key; });
         for (int i = 0; i < n; ++i) {
             const auto* got = static_cast<const Record*>(array->get(i));
-            EXPECT_EQ(got->key, records[i].key);
-            EXPECT_EQ(got->order, records[i].order);
+            EXPECT_EQ(got->key, descending[i].key);
+            EXPECT_EQ(got->order, descending[i].order);
         }
     }
     EXPECT_FALSE(s::col::_array::sortPointers(*array, nullptr, nullptr));
