@@ -24,3 +24,25 @@ vexa_display_stop() {
     [ -n "${VEXA_XVFB_PID:-}" ] && kill "$VEXA_XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
 }
+
+# Two monitors with a negative origin: a 1920 x 1080 primary at (0, 0) and a
+# 1280 x 1024 monitor on its left, so the virtual screen starts at (-1280, 0).
+# Wine must not ask XRandR (it would see one screen): the caller sets
+# HKCU\Software\Wine\X11 Driver UseXRandR=N (vexa_wine_dual_monitor on).
+vexa_display_start_dual() {
+    vexa_display_start 3200x1080x24
+    xrandr --setmonitor SMALL 1280/338x1024/270+0+0 screen >/dev/null 2>&1
+    xrandr --setmonitor '*BIG' 1920/508x1080/286+1280+0 none >/dev/null 2>&1
+}
+
+# Switches Wine's XRandR use off (on) for the two-monitor display, or back.
+vexa_wine_dual_monitor() {  # $1: on or off
+    HOME="$VEXA_WINE_HOME" wineserver -k 2>/dev/null || true
+    if [ "$1" = on ]; then
+        HOME="$VEXA_WINE_HOME" wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
+    else
+        HOME="$VEXA_WINE_HOME" wine reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
+    fi
+    HOME="$VEXA_WINE_HOME" wineserver -k 2>/dev/null || true
+    vexa_wine_prepare
+}

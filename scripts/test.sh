@@ -44,6 +44,15 @@ vexa_wine_prepare
 run_layer wine-tests ctest --preset win64
 HOME="$VEXA_WINE_HOME" wineserver -k 2>/dev/null || true
 vexa_display_stop
+
+# The screen geometry again on two monitors, the left one at negative x.
+vexa_display_start_dual
+vexa_wine_dual_monitor on
+run_layer wine-dual-monitor env VEXA_DUAL_MONITOR=1 "$root/scripts/wine-run.sh" \
+    "$root/build/win64/tests/win_tests.exe" --gtest_brief=1 --gtest_filter='ScreenWinTest.*'
+vexa_wine_dual_monitor off
+HOME="$VEXA_WINE_HOME" wineserver -k 2>/dev/null || true
+vexa_display_stop
 run_layer e2e python3 "$root/tests/e2e/run_e2e.py" --exe "$root/build/win64/VexaMagnifier.exe"
 
 echo

@@ -17,32 +17,47 @@ bool isDualMonitorDisplay() {
     return dual != nullptr && dual[0] == '1';
 }
 
-// A topmost borderless window filled with one colour, for a known patch of
-// screen.
+// A topmost borderless window painted red with a blue rectangle at (40, 30)
+// to (60, 40) of its client area: a known patch of screen.
 class ColourPatch {
 public:
-    ColourPatch(int x, int y, int width, int height, COLORREF colour) {
-        brush = CreateSolidBrush(colour);
+    ColourPatch(int x, int y, int width, int height) {
         WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpfnWndProc = &paint;
         windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hbrBackground = brush;
         windowClass.lpszClassName = L"VexaColourPatch";
         RegisterClassW(&windowClass);
-        window =
-            CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"VexaColourPatch", L"", WS_POPUP, x,
-                            y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"VexaColourPatch", L"", WS_POPUP,
+                                 x, y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                 nullptr);
         ShowWindow(window, SW_SHOWNOACTIVATE);
         UpdateWindow(window);
         settle();
     }
     ~ColourPatch() {
         DestroyWindow(window);
-        DeleteObject(brush);
         settle();
     }
 
 private:
+    static LRESULT CALLBACK paint(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != WM_PAINT) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        PAINTSTRUCT paintInfo;
+        const HDC dc = BeginPaint(window, &paintInfo);
+        RECT client;
+        GetClientRect(window, &client);
+        const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        const HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+        FillRect(dc, &client, red);
+        const RECT inner = {40, 30, 60, 40};
+        FillRect(dc, &inner, blue);
+        DeleteObject(red);
+        DeleteObject(blue);
+        EndPaint(window, &paintInfo);
+        return 0;
+    }
     // Lets the window system map and paint the window.
     static void settle() {
         for (int i = 0; i < 30; ++i) {
@@ -54,7 +69,6 @@ private:
         }
     }
     HWND window = nullptr;
-    HBRUSH brush = nullptr;
 };
 
 // Blue, green, red, alpha of one pixel.
@@ -147,10 +161,8 @@ TEST(ScreenWinTest, CaptureIsClippedToTheVirtualScreen) {
 }
 
 TEST(ScreenWinTest, CapturedPixelZeroIsTheRequestedCorner) {
-    // A red patch with a blue one inside at a known offset.
     const int32_t x = isDualMonitorDisplay() ? -1000 : 300;
-    ColourPatch red(x, 200, 120, 80, RGB(255, 0, 0));
-    ColourPatch blue(x + 40, 230, 20, 10, RGB(0, 0, 255));
+    ColourPatch patch(x, 200, 120, 80);
     BufferedImage image;
     ASSERT_NE(nullptr, screen::captureScreen(x, 200, 120, 80, &image));
     const Pixel corner = pixelAt(image, 0, 0);
