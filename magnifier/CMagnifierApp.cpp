@@ -9,8 +9,10 @@
 #include "magnifier/Dialog.h"
 #include "magnifier/logic/StartupRules.h"
 #include "s/gui/win/Window.h"
+#include "s/lang/Localizer.h"
 #include "s/process/commandline/win/CommandLine.h"
 #include "s/process/win/SingleInstance.h"
+#include "s/reg/MappedData.h"
 #include "s/system/win/OsVersion.h"
 #include "s/thread/PoolRef.h"
 
@@ -53,7 +55,12 @@ bool CMagnifierApp::initInstance() {
         return false;
     }
     const bool bootStart = readBootStart();
-    auto dialog = s::thread::PoolRef<Dialog>::take();
+    // The settings store and the texts of the whole run; the dialog borrows
+    // them and is given back first.
+    s::thread::PoolRef<s::reg::MappedData> settings(s::reg::MappedData::openProduct());
+    s::thread::PoolRef<s::lang::Localizer> localizer(s::lang::Localizer::loadFromModule(
+        nullptr, s::lang::Localizer::kResourceType, s::lang::Localizer::kResourceId));
+    s::thread::PoolRef<Dialog> dialog(Dialog::createDialog(settings.get(), localizer.get()));
     dialog->start(bootStart);
     dialog->getLensWindow()->waitClosed();
     return false;

@@ -2,19 +2,22 @@
 
 #include <string>
 
-#include "magnifier/EnglishTexts.h"
-#include "magnifier/ViewSettings.h"
+#include "magnifier/TextIds.h"
 #include "magnifier/logic/LensGeometry.h"
 #include "magnifier/logic/TriggerKeys.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/MessageBoxW.h"
 #include "s/gui/win/PopupMenu.h"
 #include "s/gui/win/Window.h"
+#include "s/lang/Localizer.h"
+#include "s/map/IMappedData.h"
 #include "s/platform/win/MemoryDC.h"
 #include "s/platform/win/ObjectSelection.h"
 #include "s/platform/win/StretchModeScope.h"
 #include "s/platform/win/WindowDC.h"
+#include "s/str/strbuffer/StrBuffer.h"
 #include "s/system/monitor/win/Screen.h"
+#include "s/thread/PoolRef.h"
 #include "s/thread/win/Thread.h"
 
 namespace s::image::gui::dialogs::magnifier {
@@ -36,8 +39,12 @@ constexpr int64_t kClickGraceMilliseconds = 1000;
 constexpr int32_t kExitCommand = 990;
 // Resource id of the application icon group.
 constexpr int kApplicationIcon = 128;
-// Shown as the tray icon's tip.
-constexpr const char16_t* kProductName = u"Vexa Magnifier";
+// The settings section and keys of the magnifier.
+constexpr const char16_t* kViewSection = u"View";
+constexpr const char16_t* kIsOnKey = u"IsOn";
+constexpr const char16_t* kAutoLockKey = u"AutoLock";
+constexpr const char16_t* kKeyTypeKey = u"KeyType";
+constexpr const char16_t* kMagnificationLevelKey = u"MagnificationLevel";
 
 // Milliseconds since 1970-01-01 UTC from the system time.
 int64_t nowMilliseconds() {
@@ -61,6 +68,15 @@ void sendMouseButton(DWORD flag) {
 }
 
 } // namespace
+
+Dialog* Dialog::createDialog(s::map::IMappedData* settings, s::lang::Localizer* localizer) {
+    Dialog* dialog = newInstance();
+    if (dialog != nullptr) {
+        dialog->settings = settings;
+        dialog->localizer = localizer;
+    }
+    return dialog;
+}
 
 Dialog::Dialog() {
     worker = s::thread::win::Thread::newInstance();
@@ -97,6 +113,8 @@ void Dialog::reset() {
     }
     delete snapshot;
     snapshot = nullptr;
+    settings = nullptr;
+    localizer = nullptr;
     shown = false;
     lastCursorX = -10000;
     lastCursorY = -10000;
@@ -112,17 +130,25 @@ void Dialog::reset() {
 
 // --- start ----------------------------------------------------------------------
 
+const char16_t* Dialog::text(TextId id) const {
+    return localizer != nullptr ? localizer->getText(static_cast<int32_t>(id)) : u"";
+}
+
 void Dialog::readSettings() {
-    isOn = ViewSettings::readBool(u"IsOn", true);
-    autoLock = ViewSettings::readBool(u"AutoLock", true);
-    keyType = keyTypeFromSetting(ViewSettings::readString(u"KeyType", u"RCtrl").c_str());
-    magnificationLevel = ViewSettings::readInt(u"MagnificationLevel", 200);
+    if (settings == nullptr) {
+        return;
+    }
+    isOn = settings->getBool(kViewSection, kIsOnKey, true);
+    autoLock = settings->getBool(kViewSection, kAutoLockKey, true);
+    keyType = keyTypeFromSetting(
+        settings->getString(kViewSection, kKeyTypeKey, keyTypeSettingValue(kDefaultKeyType)));
+    magnificationLevel = settings->getInt32(kViewSection, kMagnificationLevelKey, 200);
 }
 
 void Dialog::buildTrayMenu() {
     trayMenu = PopupMenu::newInstance();
     trayMenu->setTitle(u"Iconized Popup Menu");
-    trayMenu->append(englishText(static_cast<int32_t>(TextId::Exit)), kExitCommand, false);
+    trayMenu->append(text(TextId::Exit), kExitCommand, false);
 }
 
 void Dialog::buildLensWindow() {
@@ -166,7 +192,7 @@ void Dialog::start(bool bootStart) {
     lensWindow = Window::newInstance();
     lensWindow->setResizable(true);
     lensWindow->setClientEdge(false);
-    lensWindow->setTitle(kProductName);
+    lensWindow->setTitle(text(TextId::ProductName));
     lensWindow->setSmallIcon(
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIcon),
                                       IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
@@ -181,12 +207,14 @@ void Dialog::start(bool bootStart) {
 }
 
 void Dialog::showUsageHint() {
-    std::u16string hint = englishText(static_cast<int32_t>(TextId::HintStart));
-    hint += englishText(static_cast<int32_t>(TextId::KeyNameBase) + keyType.load());
-    hint += englishText(static_cast<int32_t>(TextId::HintAfterKey));
-    hint += u"\r\n";
-    hint += englishText(static_cast<int32_t>(TextId::HintMenu));
-    s::gui::win::showInformationBox(hint.c_str());
+    auto hint = s::thread::PoolRef<s::str::strbuffer::StrBuffer>::take();
+    hint->appendWcs(text(TextId::HintStart));
+    hint->appendWcs(
+        text(static_cast<TextId>(static_cast<int32_t>(TextId::KeyNameBase) + keyType.load())));
+    hint->appendWcs(text(TextId::HintAfterKey));
+    hint->appendWcs(u"\r\n");
+    hint->appendWcs(text(TextId::HintMenu));
+    s::gui::win::showInformationBox(hint->c_str());
 }
 
 // --- events ---------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "magnifier/TextIds.h"
 #include "s/base/IObject.h"
 #include "s/gui/events/IEventListener.h"
 #include "s/image/win/BufferedImage.h"
@@ -19,6 +20,12 @@ class Window;
 } // namespace s::gui::win
 namespace s::thread::win {
 class Thread;
+}
+namespace s::lang {
+class Localizer;
+}
+namespace s::map {
+class IMappedData;
 }
 
 namespace s::image::gui::dialogs::magnifier {
@@ -51,6 +58,10 @@ public:
     // The key-polling loop; runs on `worker`.
     void run() override;
 
+    // A dialog over the application's settings store and localizer (both
+    // borrowed; they must outlive the dialog). Owned by the caller.
+    static Dialog* createDialog(s::map::IMappedData* settings, s::lang::Localizer* localizer);
+
     // Builds the lens window, its menu and tray icon, starts the polling
     // task and, unless started at boot, shows the usage hint (modal).
     void start(bool bootStart);
@@ -65,6 +76,8 @@ private:
     Dialog();
     ~Dialog() override;
 
+    // The text of an id in the current language ("" without a localizer).
+    const char16_t* text(TextId id) const;
     void readSettings();
     void buildTrayMenu();
     void buildLensWindow();
@@ -79,6 +92,8 @@ private:
     void waitForRelease() const;
     void makeActivationClick(int32_t cursorX, int32_t cursorY);
 
+    s::map::IMappedData* settings = nullptr;
+    s::lang::Localizer* localizer = nullptr;
     s::gui::win::Window* lensWindow = nullptr;
     s::gui::win::PopupMenu* trayMenu = nullptr;
     s::gui::win::Box* canvas = nullptr;
