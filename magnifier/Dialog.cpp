@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "magnifier/LensPainter.h"
 #include "magnifier/TextIds.h"
 #include "magnifier/logic/LensGeometry.h"
 #include "magnifier/logic/TriggerKeys.h"
@@ -11,9 +12,6 @@
 #include "s/gui/win/Window.h"
 #include "s/lang/Localizer.h"
 #include "s/map/IMappedData.h"
-#include "s/platform/win/MemoryDC.h"
-#include "s/platform/win/ObjectSelection.h"
-#include "s/platform/win/StretchModeScope.h"
 #include "s/platform/win/WindowDC.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/system/monitor/win/Screen.h"
@@ -365,16 +363,11 @@ void Dialog::drawLens(bool force, HDC paintDc) {
     const SourceRect source =
         sourceRect(cursor.x, cursor.y, screen::virtualScreenLeft(), screen::virtualScreenTop(),
                    width, height, snapshot->getWidth(), snapshot->getHeight(), zoom);
-    {
-        s::platform::win::WindowDC canvasDc(paintDc == nullptr ? canvas->getHandle() : nullptr);
-        const HDC target = paintDc != nullptr ? paintDc : canvasDc.get();
-        s::platform::win::MemoryDC memory(nullptr);
-        if (target != nullptr && memory) {
-            s::platform::win::ObjectSelection selection(memory.get(), snapshot->getBitmap());
-            s::platform::win::StretchModeScope mode(target, HALFTONE);
-            StretchBlt(target, 0, 0, width, height, memory.get(), source.x, source.y, source.width,
-                       source.height, SRCCOPY);
-        }
+    if (paintDc != nullptr) {
+        paintEnlarged(paintDc, width, height, *snapshot, source);
+    } else {
+        s::platform::win::WindowDC canvasDc(canvas->getHandle());
+        paintEnlarged(canvasDc.get(), width, height, *snapshot, source);
     }
     lastCursorX = cursor.x;
     lastCursorY = cursor.y;
