@@ -10,8 +10,8 @@
 // presses to GetAsyncKeyState only while one of its windows has the focus, and
 // it leaves a strip at the bottom of the screen free for Wine's tray window.
 //
-// "--windows": prints every top-level window (handle, process image, class,
-// title, rectangle, styles, visibility), one per line, so the scenarios can
+// "--windows": prints every window (handle, process image, class, title,
+// rectangle, styles, visibility, parent), one per line, so the scenarios can
 // check what a program shows without relying on the window manager.
 // "--screen": prints the virtual screen and the monitors as Wine reports them.
 //
@@ -259,7 +259,9 @@ std::string oneLine(std::string text) {
     return text;
 }
 
-BOOL CALLBACK printWindow(HWND window, LPARAM) {
+// One line per window; the last field is the parent's handle (0 for a
+// top-level window), so child windows such as a drawing surface show too.
+BOOL CALLBACK printWindow(HWND window, LPARAM parent) {
     wchar_t className[256] = L"";
     wchar_t title[512] = L"";
     GetClassNameW(window, className, 256);
@@ -268,13 +270,26 @@ BOOL CALLBACK printWindow(HWND window, LPARAM) {
     GetWindowRect(window, &rect);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    std::printf("%llu\t%s\t%s\t%s\t%ld %ld %ld %ld\t%08lx\t%08lx\t%d\n",
+    std::printf("%llu\t%s\t%s\t%s\t%ld %ld %ld %ld\t%08lx\t%08lx\t%d\t%llu\n",
                 static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)),
                 oneLine(processImage(processId)).c_str(), oneLine(utf8(className)).c_str(),
                 oneLine(utf8(title)).c_str(), rect.left, rect.top, rect.right, rect.bottom,
                 static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)),
                 static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)),
-                IsWindowVisible(window) ? 1 : 0);
+                IsWindowVisible(window) ? 1 : 0, static_cast<unsigned long long>(parent));
+    return TRUE;
+}
+
+BOOL CALLBACK printWindowAndChildren(HWND window, LPARAM) {
+    printWindow(window, 0);
+    // EnumChildWindows walks the whole subtree; each line names its own parent.
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM) -> BOOL {
+            return printWindow(child,
+                               static_cast<LPARAM>(reinterpret_cast<uintptr_t>(GetParent(child))));
+        },
+        0);
     return TRUE;
 }
 
@@ -295,7 +310,7 @@ int wmain(int argc, wchar_t** argv) {
     // Lines end in a bare line feed, as the Linux side reads them.
     _setmode(_fileno(stdout), _O_BINARY);
     if (argc >= 2 && std::wcscmp(argv[1], L"--windows") == 0) {
-        EnumWindows(printWindow, 0);
+        EnumWindows(printWindowAndChildren, 0);
         return 0;
     }
     if (argc >= 2 && std::wcscmp(argv[1], L"--screen") == 0) {

@@ -460,6 +460,31 @@ class XConnection:
                                 ctypes.byref(win_y), ctypes.byref(mask))
         return root_x.value, root_y.value
 
+    def lower_to_bottom(self, window):
+        """Puts the top-level X window that holds `window` (its window-manager
+        frame, if any) below all others."""
+        if not self.display:
+            return False
+        self.xlib.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                                         ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p),
+                                         ctypes.POINTER(ctypes.c_uint)]
+        self.xlib.XLowerWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        current = window
+        for _ in range(16):
+            root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+            children, count = ctypes.c_void_p(), ctypes.c_uint()
+            if not self.xlib.XQueryTree(self.display, current, ctypes.byref(root), ctypes.byref(parent),
+                                        ctypes.byref(children), ctypes.byref(count)):
+                return False
+            if children.value:
+                self.xlib.XFree(children)
+            if parent.value == root.value or parent.value == 0:
+                break
+            current = parent.value
+        self.xlib.XLowerWindow(self.display, current)
+        self.xlib.XSync(self.display, 0)
+        return True
+
     def fake_key(self, keysym_name, press):
         """Sends a key event through XTest at once (no helper process: used
         where timing matters). Answers False when XTest is missing."""
@@ -651,7 +676,7 @@ class Window:
 
     def __init__(self, line):
         fields = line.rstrip("\r\n").split("\t")
-        if len(fields) != 8:
+        if len(fields) != 9:
             raise ValueError(line)
         self.handle = int(fields[0])
         self.image = fields[1]
@@ -661,14 +686,16 @@ class Window:
         self.style = int(fields[5], 16)
         self.ex_style = int(fields[6], 16)
         self.visible = fields[7] == "1"
+        self.parent = int(fields[8])
 
     @property
     def program(self):
         return self.image.replace("\\", "/").rsplit("/", 1)[-1].lower()
 
     def __repr__(self):
-        return "%s[%s %r (%d,%d)-(%d,%d)%s]" % (self.program, self.class_name, self.title, self.left, self.top,
-                                               self.right, self.bottom, "" if self.visible else " hidden")
+        return "%s[%s%s %r (%d,%d)-(%d,%d)%s]" % (self.program, "child " if self.parent else "", self.class_name,
+                                                 self.title, self.left, self.top, self.right, self.bottom,
+                                                 "" if self.visible else " hidden")
 
 
 class Session:
@@ -762,10 +789,12 @@ class Session:
                 continue
         return windows
 
-    def program_windows(self, visible_only=True):
+    def program_windows(self, visible_only=True, children=False):
+        """The program's top-level windows (and their children if asked)."""
         name = self.exe.name.lower()
         return [window for window in self.windows()
-                if window.program == name and (window.visible or not visible_only)]
+                if window.program == name and (window.visible or not visible_only)
+                and (children or window.parent == 0)]
 
     def x_windows(self, title_regex):
         """X window ids of mapped windows whose title matches."""
@@ -780,6 +809,10 @@ class Session:
             raise HarnessError("the pattern window is gone")
         xdotool(self.display, ["windowactivate", "--sync", str(ids[0])], check=False, timeout=5)
         xdotool(self.display, ["windowfocus", "--sync", str(ids[0])], check=False, timeout=5)
+        # The window manager raised it; it must stay below everything the
+        # program shows. (On Windows the lens is above it as a topmost window;
+        # evilwm does not keep topmost windows above the others.)
+        self.x.lower_to_bottom(ids[0])
 
     # -- tray --
     def wait_tray(self, timeout=20):

@@ -71,8 +71,14 @@ class Magnifier(Session):
         self.mouse_move(x, y)
 
     def fail(self, reason, tag="failure"):
+        """Fails the scenario, keeping the screenshot and telling which windows
+        of the program existed at that moment."""
         path = self.save("%s-%s" % (self.scenario_name, tag))
-        raise Failure("%s [screenshot %s]" % (reason, path.relative_to(BUILD.parent)))
+        try:
+            windows = self.program_windows(visible_only=False, children=True)
+        except HarnessError:
+            windows = "unknown"
+        raise Failure("%s [screenshot %s] [program windows: %s]" % (reason, path.relative_to(BUILD.parent), windows))
 
     def wait_lens(self, zoom, cursor, what, timeout=5.0, region=None):
         """Waits until the screen shows the lens at `zoom` percent around the X
