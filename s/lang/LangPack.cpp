@@ -174,6 +174,14 @@ bool LangPack::addNamedText(const char16_t* name, const char16_t* text, std::int
     return true;
 }
 
+void LangPack::reserveTexts(std::uint32_t n) {
+    try {
+        ids_.reserve(ids_.size() + n);
+        texts_.reserve(texts_.size() + n);
+    } catch (...) {
+    }
+}
+
 const StrBuffer* LangPack::findText(std::int32_t id) const {
     for (std::size_t i = 0; i < ids_.size(); ++i) {
         if (ids_[i] == id) {

@@ -45,6 +45,10 @@ public:
     // text, stores a copy of text for it; numeric ids are not touched.
     bool addNamedText(const char16_t* name, const char16_t* text, std::int32_t n = -1);
 
+    // Room for n more numeric texts without regrowing (a hint; ignored when
+    // out of memory).
+    void reserveTexts(std::uint32_t n);
+
     // The text of the first entry with this id, or null.
     const StrBuffer* findText(std::int32_t id) const;
     bool hasText(std::int32_t id) const { return findText(id) != nullptr; }

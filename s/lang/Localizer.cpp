@@ -9,6 +9,7 @@
 #include "s/xml/Node.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace s::lang {
 
@@ -151,9 +152,26 @@ void Localizer::parseEntries(const Node& entries) {
     auto id = PoolRef<StrBuffer>::take();
     auto text = PoolRef<StrBuffer>::take();
     auto fallback = PoolRef<StrBuffer>::take();
+    std::vector<std::uint32_t> countsBefore;
+    std::unordered_set<std::int32_t> seenNumbers;
+    try {
+        countsBefore.resize(packs_.size());
+        for (LangPack* pack : packs_) {
+            pack->reserveTexts(entries.childCount());
+            for (std::uint32_t i = 0; i < pack->textCount(); ++i) {
+                seenNumbers.insert(pack->idAt(i));
+            }
+        }
+    } catch (...) {
+        return;
+    }
     if (!id || !text || !fallback) {
         return;
     }
+    // Child k of an entry normally names pack k; the guess is only taken when
+    // no two packs share a tag, so that it always agrees with findByTag.
+    const bool tagsUnique = hasUniqueTags();
+
     for (std::uint32_t i = 0; i < entries.childCount(); ++i) {
         const Node* entry = entries.childAt(i);
         if (!entry->nameEquals(u"entry")) {
@@ -165,13 +183,22 @@ void Localizer::parseEntries(const Node& entries) {
         const std::int32_t number = numeric ? StrBuffer::parseInt32(id->c_str()) : 0;
         const char16_t* name = id->c_str();
         fallback->clear();
+        for (std::size_t p = 0; p < packs_.size(); ++p) {
+            countsBefore[p] = packs_[p]->textCount();
+        }
 
         // 2. Every child named by a declared language adds its text to that
         //    language; the first child's text is the fallback. When the first
         //    child names no language, the fallback stays empty.
         for (std::uint32_t k = 0; k < entry->childCount(); ++k) {
             const Node* child = entry->childAt(k);
-            LangPack* pack = findByTag(child->getName());
+            LangPack* pack = nullptr;
+            if (tagsUnique && k < packs_.size() &&
+                textEqualsIgnoreCase(packs_[k]->getTagName(), child->getName())) {
+                pack = packs_[k];
+            } else {
+                pack = findByTag(child->getName());
+            }
             if (pack == nullptr) {
                 continue;
             }
@@ -186,18 +213,41 @@ void Localizer::parseEntries(const Node& entries) {
             }
         }
 
-        // 3. Languages without a text of their own get the fallback.
+        // 3. Languages without a text of their own get the fallback. A pack
+        //    can hold the number from before this entry only when an earlier
+        //    entry had it; otherwise a text added just now is the only one.
+        const bool repeated = numeric && seenNumbers.count(number) > 0;
         const auto fallbackLength = static_cast<std::int32_t>(fallback->length());
-        for (LangPack* pack : packs_) {
+        for (std::size_t p = 0; p < packs_.size(); ++p) {
+            LangPack* pack = packs_[p];
             if (numeric) {
-                if (!pack->hasText(number)) {
+                const bool added = pack->textCount() > countsBefore[p];
+                if (!added && !(repeated && pack->hasText(number))) {
                     pack->addText(number, fallback->data(), fallbackLength);
                 }
             } else if (!pack->hasNamedText(name)) {
                 pack->addNamedText(name, fallback->data(), fallbackLength);
             }
         }
+        if (numeric && !repeated) {
+            try {
+                seenNumbers.insert(number);
+            } catch (...) {
+                return;
+            }
+        }
     }
+}
+
+bool Localizer::hasUniqueTags() const {
+    for (std::size_t i = 0; i < packs_.size(); ++i) {
+        for (std::size_t j = i + 1; j < packs_.size(); ++j) {
+            if (textEqualsIgnoreCase(packs_[i]->getTagName(), packs_[j]->getTagName())) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 // ---- finding packs ------------------------------------------------------------------

@@ -122,6 +122,7 @@ private:
     void releasePacks();
     void parseLanguages(const s::xml::Node& languages);
     void parseEntries(const s::xml::Node& entries);
+    bool hasUniqueTags() const;
     // Sets current to the pack of the user-interface language (or the first
     // pack) when none is current; answers current.
     LangPack* ensureCurrent();

@@ -163,6 +163,30 @@ TEST(LocalizerTest, DuplicatesAppendButTheFirstTextWins) {
     EXPECT_EQ(1u, localizer->packAt(3)->textCount());
 }
 
+TEST(LocalizerTest, ASecondDocumentAndARepeatedTagFollowTheFirstWinsRule) {
+    // Parsing a second document into the same packs: id 7 exists already, so
+    // only the language that names it gets a second text.
+    auto localizer = parsed(pack(kLanguages, "<entry id=\"7\"><eng>first</eng></entry>"));
+    auto more = PoolRef<Node>::take();
+    const std::string second = "<lang><entries><entry id=\"7\"><deu>sieben</deu></entry>"
+                               "<entry id=\"8\"><deu>acht</deu></entry></entries></lang>";
+    more->parseUtf8(reinterpret_cast<const std::uint8_t*>(second.data()), second.size());
+    localizer->parse(*more);
+    EXPECT_EQ(2u, localizer->packAt(0)->textCount());
+    EXPECT_EQ(3u, localizer->packAt(1)->textCount());
+    EXPECT_EQ(u"first", textOf(localizer->packAt(1), 7));
+    EXPECT_EQ(u"acht", textOf(localizer->packAt(0), 8));
+
+    // Two languages with one tag: the first one gets the texts.
+    auto twice = parsed(pack("<languages><entry tagName=\"eng\" engName=\"English\"/>"
+                             "<entry tagName=\"ENG\" engName=\"British\"/></languages>",
+                             "<entry id=\"1\"><eng>one</eng><ENG>won</ENG></entry>"));
+    EXPECT_EQ(2u, twice->packAt(0)->textCount());
+    EXPECT_EQ(u"one", textOf(twice->packAt(0), 1));
+    EXPECT_EQ(1u, twice->packAt(1)->textCount());
+    EXPECT_EQ(u"one", textOf(twice->packAt(1), 1));
+}
+
 TEST(LocalizerTest, NamedEntriesNeverShiftTheNumericTexts) {
     auto localizer = parsed(pack(kLanguages, "<entry id=\"1\"><eng>one</eng></entry>"
                                              "<entry id=\"hello\"><eng>Hello</eng><deu>Hallo</deu>"
