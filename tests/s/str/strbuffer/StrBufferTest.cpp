@@ -575,6 +575,34 @@ TEST(StrBufferTest, Utf16DescriptorsCopyOrSwapBytes) {
     kept->release();
 }
 
+TEST(StrBufferTest, Latin1WorksEverywhereAndUnknownPagesAreRefused) {
+    constexpr std::uint32_t kLatin1 = 28591;
+    auto source = text(u"\xE9t\x20AC");
+    ArrayU08* bytes = source->toCodePage(kLatin1, nullptr, false, false);
+    ASSERT_NE(nullptr, bytes);
+    const std::uint8_t expected[] = {0xE9, 't', '?'};
+    ASSERT_EQ(sizeof expected, bytes->count());
+    EXPECT_EQ(0, std::memcmp(expected, bytes->data(), sizeof expected));
+    auto back = PoolRef<StrBuffer>::take();
+    EXPECT_EQ(3, back->fromCodePage(kLatin1, bytes->data(), false, 3));
+    EXPECT_EQ(u"\xE9t?", str(*back));
+    bytes->release();
+
+    // The OEM page converts where the platform knows it and is refused
+    // (null, -1, nothing changed) where it does not.
+    ArrayU08* oem = source->toOem(nullptr, false);
+    const std::int32_t decoded = back->fromOem("abc", true);
+    if (oem != nullptr) {
+        EXPECT_EQ(4u, oem->count());
+        EXPECT_EQ(3, decoded);
+        EXPECT_EQ(u"\xE9t?abc", str(*back));
+        oem->release();
+    } else {
+        EXPECT_EQ(-1, decoded);
+        EXPECT_EQ(u"\xE9t?", str(*back));
+    }
+}
+
 TEST(StrBufferTest, ComparisonsAndHashes) {
     auto a = text(u"Abc");
     auto b = text(u"abc");
