@@ -16,6 +16,7 @@ public:
     static bool isSupported(std::uint32_t codePage);
     // Encodes count units into at most room bytes; the number of bytes
     // written, or -1 when the code page is refused or the conversion failed.
+    // With a null out, only the number of bytes needed is answered.
     static std::int32_t encode(std::uint32_t codePage, const char16_t* units, std::uint32_t count,
                                std::uint8_t* out, std::uint32_t room);
     // Decodes count bytes into at most room units; the number of units

@@ -22,7 +22,13 @@ bool CodePageConverter::isSupported(std::uint32_t codePage) {
 
 std::int32_t CodePageConverter::encode(std::uint32_t codePage, const char16_t* units,
                                        std::uint32_t count, std::uint8_t* out, std::uint32_t room) {
-    if (!isSupported(codePage) || count > room) {
+    if (!isSupported(codePage)) {
+        return -1;
+    }
+    if (out == nullptr) {
+        return static_cast<std::int32_t>(count);
+    }
+    if (count > room) {
         return -1;
     }
     const char16_t highest = codePage == kUsAscii ? 0x7F : 0xFF;

@@ -1394,8 +1394,21 @@ ArrayU08* StrBuffer::encode(std::uint32_t codePage, ArrayU08* dest, bool append,
     }
     const std::uint32_t oldCount = dest->count();
     const std::uint32_t oldPosition = dest->getPosition();
-    const std::uint64_t room =
+    std::uint64_t room =
         static_cast<std::uint64_t>(length_) * (isUtf16CodePage(codePage) ? 2 : 3) + 2;
+    const bool systemPage = codePage != kCodePageUtf8 && !isUtf16CodePage(codePage);
+    if (systemPage && length_ > 0) {
+        // Some system pages (UTF-7, ISO-2022) need more than 3 bytes a unit.
+        const std::int32_t needed =
+            CodePageConverter::encode(codePage, items_, length_, nullptr, 0);
+        if (needed < 0) {
+            if (ownDest) {
+                dest->release();
+            }
+            return nullptr;
+        }
+        room = std::max<std::uint64_t>(room, static_cast<std::uint64_t>(needed) + 2);
+    }
     const std::uint32_t start = append ? oldCount : 0;
     if (start + room > 0xFFFFFFFFull || !dest->reserve(static_cast<std::uint32_t>(start + room))) {
         if (ownDest) {

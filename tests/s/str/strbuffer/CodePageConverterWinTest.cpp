@@ -38,6 +38,15 @@ TEST(CodePageConverterWinTest, SystemCodePagesConvertBothWays) {
     EXPECT_EQ(2, back->fromCodePage(932, kanji, false));
     EXPECT_EQ(std::u16string(u"\x65E5\x672C"), std::u16string(back->c_str()));
     EXPECT_FALSE(CodePageConverter::isSupported(4242));
+
+    // UTF-7 needs more than three bytes for a lone non-ASCII unit.
+    auto accent = PoolRef<StrBuffer>::take();
+    accent->assignWcs(u"\xE9");
+    ArrayU08* seven = accent->toCodePage(65000, nullptr, false, false);
+    ASSERT_NE(nullptr, seven);
+    EXPECT_EQ(std::string("+AOk-"),
+              std::string(reinterpret_cast<const char*>(seven->data()), seven->count()));
+    seven->release();
 }
 
 } // namespace
