@@ -1,5 +1,7 @@
 #include "s/xml/Attributes.h"
 
+#include <new>
+
 namespace s::xml {
 
 namespace {
@@ -23,8 +25,8 @@ bool Attributes::find(const char16_t* name, std::uint32_t& index) const {
         name = u"";
     }
     std::uint32_t nameLength = lengthOf(name);
-    for (std::size_t i = 0; i < records_.size(); ++i) {
-        const Record* record = records_[i];
+    for (std::uint32_t i = 0; i < count_; ++i) {
+        const Record* record = items_[i];
         if (record->nameLength != nameLength) {
             continue;
         }
@@ -41,11 +43,14 @@ bool Attributes::find(const char16_t* name, std::uint32_t& index) const {
 }
 
 bool Attributes::removeAt(std::uint32_t index) {
-    if (index >= records_.size()) {
+    if (index >= count_) {
         return false;
     }
-    Record* record = records_[index];
-    records_.erase(records_.begin() + index);
+    Record* record = items_[index];
+    for (std::uint32_t i = index + 1; i < count_; ++i) {
+        items_[i - 1] = items_[i];
+    }
+    --count_;
     AttrFactory::instance().giveBack(record);
     return true;
 }
@@ -63,20 +68,52 @@ bool Attributes::add(const char16_t* name, std::int32_t nameLength, const char16
     std::uint32_t names = nameLength < 0 ? lengthOf(name) : static_cast<std::uint32_t>(nameLength);
     std::uint32_t values =
         valueLength < 0 ? lengthOf(value) : static_cast<std::uint32_t>(valueLength);
+    if (count_ == capacity_ && !grow()) {
+        return false;
+    }
     Record* record = AttrFactory::instance().newRecord(name, names, value, values);
     if (record == nullptr) {
         return false;
     }
-    records_.push_back(record);
+    items_[count_++] = record;
     return true;
 }
 
 void Attributes::clear() {
     AttrFactory& factory = AttrFactory::instance();
-    for (Record* record : records_) {
-        factory.giveBack(record);
+    for (std::uint32_t i = 0; i < count_; ++i) {
+        factory.giveBack(items_[i]);
     }
-    std::vector<Record*>().swap(records_);
+    count_ = 0;
+    if (items_ != inline_) {
+        delete[] items_;
+        items_ = inline_;
+        capacity_ = kInlineCount;
+    }
+}
+
+Attributes::~Attributes() {
+    clear();
+}
+
+bool Attributes::grow() {
+    if (capacity_ > 0x3FFFFFFF) {
+        return false;
+    }
+    std::uint32_t capacity = capacity_ * 2;
+    auto* items = new (std::nothrow) Record*[capacity];
+    if (items == nullptr) {
+        return false;
+    }
+    for (std::uint32_t i = 0; i < count_; ++i) {
+        items[i] = items_[i];
+    }
+    if (items_ != inline_) {
+        delete[] items_;
+    }
+    items_ = items;
+    capacity_ = capacity;
+    return true;
 }
 
 } // namespace s::xml

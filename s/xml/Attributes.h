@@ -3,7 +3,6 @@
 #include "s/xml/AttrFactory.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace s::xml {
 
@@ -18,15 +17,13 @@ public:
     using Record = AttrFactory::Record;
 
     Attributes() = default;
-    ~Attributes() override { clear(); }
+    ~Attributes() override;
     Attributes(const Attributes&) = delete;
     Attributes& operator=(const Attributes&) = delete;
 
-    std::uint32_t count() const { return static_cast<std::uint32_t>(records_.size()); }
+    std::uint32_t count() const { return count_; }
     // Record i (i < count()), null otherwise.
-    const Record* at(std::uint32_t index) const {
-        return index < records_.size() ? records_[index] : nullptr;
-    }
+    const Record* at(std::uint32_t index) const { return index < count_ ? items_[index] : nullptr; }
 
     // Index of the first record whose name equals `name` ignoring case (ASCII
     // letters only); an empty name finds the content record. False when none.
@@ -48,10 +45,18 @@ public:
     s::base::IObject* newObject() const override { return new Attributes(); }
 
 private:
-    // A private vector rather than the library's pointer array keeps the list
-    // independent of the collections' pool while records are added by the
-    // hundred thousand during a parse; the records themselves are pooled.
-    std::vector<Record*> records_;
+    // The first few record pointers sit inside the list itself, so that the
+    // typical element (a handful of attributes) costs no allocation for its
+    // list; longer lists move to the heap and grow geometrically. A private
+    // array rather than the library's pointer array for the same reason: a
+    // parse adds records by the hundred thousand.
+    static constexpr std::uint32_t kInlineCount = 6;
+    bool grow();
+
+    Record* inline_[kInlineCount] = {};
+    Record** items_ = inline_;
+    std::uint32_t count_ = 0;
+    std::uint32_t capacity_ = kInlineCount;
 };
 
 } // namespace s::xml

@@ -173,7 +173,13 @@ void Node::reset() {
         node->release();
     }
     attributes_.clear();
-    delete[] name_;
+    freeName();
+}
+
+void Node::freeName() {
+    if (name_ != shortName_) {
+        delete[] name_;
+    }
     name_ = nullptr;
     nameLength_ = 0;
 }
@@ -255,14 +261,12 @@ void Node::walk(const char16_t* prefix, Visitor visitor, void* context) const {
 // ---- name ----------------------------------------------------------------------
 
 void Node::setName(const char16_t* text, std::int32_t n) {
-    delete[] name_;
-    name_ = nullptr;
-    nameLength_ = 0;
+    freeName();
     if (text == nullptr) {
         return;
     }
     std::size_t length = n < 0 ? lengthOf(text) : static_cast<std::size_t>(n);
-    name_ = new (std::nothrow) char16_t[length + 1];
+    name_ = length < kShortName ? shortName_ : new (std::nothrow) char16_t[length + 1];
     if (name_ == nullptr) {
         return;
     }

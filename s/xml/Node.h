@@ -168,8 +168,15 @@ private:
 
     std::vector<Node*> children_;
     Attributes attributes_;
+    // Names up to kShortName - 1 units (nearly all of them) are kept in
+    // shortName_; longer ones in a heap copy. name_ points at either, or is
+    // null when no name is set.
+    static constexpr std::uint32_t kShortName = 16;
+    void freeName();
+
     char16_t* name_ = nullptr;
     std::uint32_t nameLength_ = 0;
+    char16_t shortName_[kShortName] = {};
 };
 
 } // namespace s::xml
