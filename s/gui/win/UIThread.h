@@ -1,6 +1,8 @@
 #pragma once
 #include "s/platform/win/WinThread.h"
 
+#include <type_traits>
+
 namespace s::gui::win {
 
 // The user-interface thread of one top-level window: every window of the
@@ -36,9 +38,11 @@ public:
     // initialisation) and waits for its answer. False also when the common
     // controls or OLE could not be initialised, or when already started.
     bool start(InitFunction init, void* context);
-    // The same with a callable `bool()`, which must outlive the call.
-    template <class Function> bool startWith(Function& init) {
-        return start(&initTrampoline<Function>, &init);
+    // The same with a callable `bool()` (a lambda); start() returns only
+    // after it has run, so a temporary is fine.
+    template <class Function> bool startWith(Function&& init) {
+        using Callable = std::remove_reference_t<Function>;
+        return start(&initTrampoline<Callable>, const_cast<void*>(static_cast<const void*>(&init)));
     }
 
 protected:

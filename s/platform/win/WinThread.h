@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <type_traits>
 
 namespace s::platform::win {
 
@@ -45,9 +46,11 @@ public:
     // given, receives the function's answer.
     bool call(CallFunction function, void* context, std::intptr_t* result = nullptr);
     // The same for any callable without arguments (a lambda); its result is
-    // not passed back.
-    template <class Function> bool invoke(Function& function) {
-        return call(&invokeTrampoline<Function>, &function);
+    // not passed back. A temporary is fine: it lives until the call returned.
+    template <class Function> bool invoke(Function&& function) {
+        using Callable = std::remove_reference_t<Function>;
+        return call(&invokeTrampoline<Callable>,
+                    const_cast<void*>(static_cast<const void*>(&function)));
     }
 
     // Posts WM_QUIT to the thread; false when it has no message queue (not

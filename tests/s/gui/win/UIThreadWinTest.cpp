@@ -141,8 +141,7 @@ TEST(UIThreadWinTest, PumpsPostedMessagesInOrderAndEndsWhenItsWindowIsDestroyed)
 
     // Destroying the window (on its thread) quits the loop with its code.
     HWND window = fixture.window;
-    auto destroy = [window] { DestroyWindow(window); };
-    ASSERT_TRUE(ui.invoke(destroy));
+    ASSERT_TRUE(ui.invoke([window] { DestroyWindow(window); }));
     ASSERT_TRUE(ui.join(10000));
     EXPECT_FALSE(ui.isRunning());
     DWORD exitCode = 0;
@@ -153,6 +152,16 @@ TEST(UIThreadWinTest, PumpsPostedMessagesInOrderAndEndsWhenItsWindowIsDestroyed)
 }
 
 TEST(UIThreadWinTest, FailedInitEndsTheThreadAndAStuckThreadIsSuspendedOnStop) {
+    {
+        UIThread ui;
+        DWORD ranOn = 0;
+        EXPECT_FALSE(ui.startWith([&ranOn] {
+            ranOn = GetCurrentThreadId();
+            return false;
+        }));
+        EXPECT_TRUE(ui.join(10000));
+        EXPECT_EQ(ui.getThreadId(), ranOn);
+    }
     {
         Fixture failing;
         failing.initAnswer = false;
