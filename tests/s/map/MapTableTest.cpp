@@ -3,6 +3,7 @@
 #include "s/cleaner/CleanerIObject.h"
 #include "s/col/_array/ArrayP.h"
 #include "s/map/Map.h"
+#include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/PoolRef.h"
 
 #include <gtest/gtest.h>
@@ -163,4 +164,28 @@ TEST(MapTableTest, MapIsASetOfKeys) {
     EXPECT_FALSE(set->contains(1, &one));
     EXPECT_EQ(set->count(), 1u);
     EXPECT_EQ(std::u16string(set->getClassName()), u"s_map_Map");
+}
+
+TEST(MapTableTest, MapsStringsToStringsIgnoringCaseAndGivesThemBack) {
+    using s::str::strbuffer::StrBuffer;
+    auto makeText = [](const char16_t* units) {
+        StrBuffer* text = StrBuffer::newInstance();
+        text->assignWcs(units);
+        return text;
+    };
+    auto table = PoolRef<MapTable>::take();
+    table->setIgnoreCase(true);
+    table->setKeyDisposer(&StrBuffer::pool());
+    table->setValueDisposer(&StrBuffer::pool());
+    StrBuffer* key = makeText(u"Title");
+    StrBuffer* value = makeText(u"Vexa");
+    ASSERT_TRUE(table->put(static_cast<std::uint32_t>(key->hashCodeIgnoreCase()), key, value));
+    auto probe = PoolRef<StrBuffer>::take();
+    probe->assignWcs(u"TITLE");
+    EXPECT_EQ(table->find(static_cast<std::uint32_t>(probe->hashCodeIgnoreCase()), probe.get()),
+              value);
+    const std::uint32_t idleBefore = StrBuffer::pool().idleCount();
+    EXPECT_TRUE(
+        table->remove(static_cast<std::uint32_t>(probe->hashCodeIgnoreCase()), probe.get()));
+    EXPECT_EQ(StrBuffer::pool().idleCount(), idleBefore + 2) << "key and value went back";
 }

@@ -48,6 +48,21 @@ public:
     void reset() override {}
 };
 
+// A tree node whose reset gives its child (same class) back: the release
+// re-enters the pool from inside the pool's own reset call.
+class TreeNode : public s::base::IObject, public s::thread::IPoolable {
+    S_POOLED_CLASS_LIMIT(TreeNode, u"tests_TreeNode", 2)
+public:
+    void reset() override {
+        if (child != nullptr) {
+            TreeNode* old = child;
+            child = nullptr;
+            old->release();
+        }
+    }
+    TreeNode* child = nullptr;
+};
+
 // Two IPoolable sub-objects, as stream classes have: both paths lead to one pool.
 class InStream : public s::thread::IPoolable {};
 class OutStream : public s::thread::IPoolable {};
@@ -187,4 +202,20 @@ TEST(ClassPoolTest, ClassPoolsSurviveConcurrentUse) {
         thread.join();
     }
     EXPECT_LE(Widget::pool().idleCount(), 1000u);
+}
+
+TEST(ClassPoolTest, ResetMayGiveBackObjectsOfItsOwnClassWithinTheLimit) {
+    TreeNode* root = TreeNode::newInstance();
+    root->child = TreeNode::newInstance();
+    root->child->child = TreeNode::newInstance();
+    TreeNode* middle = root->child;
+    TreeNode* leaf = middle->child;
+    root->release();
+    // Three nodes came back through nested releases; the limit of 2 still holds.
+    EXPECT_EQ(TreeNode::pool().idleCount(), 2u);
+    EXPECT_EQ(TreeNode::newInstance(), middle) << "the leaf went in first, then the middle";
+    EXPECT_EQ(TreeNode::newInstance(), leaf);
+    EXPECT_EQ(middle->child, nullptr);
+    middle->release();
+    leaf->release();
 }

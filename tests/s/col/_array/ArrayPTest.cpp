@@ -1,6 +1,7 @@
 #include "s/col/_array/ArrayP.h"
 
 #include "s/cleaner/CleanerIObject.h"
+#include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/IPoolable.h"
 #include "s/thread/PoolRef.h"
 
@@ -108,4 +109,31 @@ TEST(ArrayPTest, FindsRemovesAndNamesElements) {
     EXPECT_EQ(std::u16string(array->getClassName()), u"s_col__array_ArrayP");
     EXPECT_EQ(std::u16string(array->getTypeName()), u"s_col__array_ArrayP");
     EXPECT_EQ(array->elementSize(), sizeof(void*));
+}
+
+TEST(ArrayPTest, StringPoolAsDisposerTakesTheStringsBackOnlyOnFreeStorage) {
+    using s::str::strbuffer::StrBuffer;
+    StrBuffer* strings[3];
+    for (StrBuffer*& text : strings) {
+        text = StrBuffer::newInstance();
+        text->assignWcs(u"text");
+    }
+    const std::uint32_t idleBefore = StrBuffer::pool().idleCount();
+    auto array = PoolRef<ArrayP>::take();
+    array->setDisposer(&StrBuffer::pool());
+    for (StrBuffer* text : strings) {
+        array->add(text);
+    }
+    array->removeLast();
+    array->clear();
+    EXPECT_EQ(StrBuffer::pool().idleCount(), idleBefore);
+    EXPECT_EQ(strings[0]->length(), 4u);
+    for (StrBuffer* text : strings) {
+        array->add(text);
+    }
+    array->freeStorage();
+    EXPECT_EQ(StrBuffer::pool().idleCount(), idleBefore + 3);
+    EXPECT_EQ(StrBuffer::newInstance(), strings[2]) << "the last one given back comes first";
+    EXPECT_EQ(strings[2]->length(), 0u);
+    strings[2]->release();
 }
