@@ -9,6 +9,7 @@
 #include "s/gui/win/MessageBoxW.h"
 #include "s/gui/win/PopupMenu.h"
 #include "s/platform/win/WideText.h"
+#include "s/str/strbuffer/StrBuffer.h"
 #include "s/system/monitor/win/Screen.h"
 
 namespace s::gui::win {
@@ -50,6 +51,7 @@ RECT windowRect(HWND window) {
 } // namespace
 
 Window::Window() {
+    title = s::str::strbuffer::StrBuffer::newInstance();
     reset();
     // Creation finishes on the window's thread before the constructor
     // returns; a failure was already reported by a message box and leaves
@@ -68,6 +70,7 @@ Window::~Window() {
         SendMessageW(owner.getNativeHandle(), kDestroyMessage, 0, 0);
     }
     uiThread.stop();
+    title->release();
 }
 
 void Window::reset() {
@@ -98,7 +101,7 @@ void Window::reset() {
     callResult = 0;
     lastKey = 0;
     wheelLines = 0;
-    title.clear();
+    title->clear();
 }
 
 bool Window::createNativeWindows() {
@@ -303,9 +306,10 @@ void Window::notifyTray(DWORD command) {
         reinterpret_cast<HICON>(SendMessageW(getNativeHandle(), WM_GETICON, ICON_SMALL, 0));
     // The tip field holds 128 units with the terminator; longer titles are cut.
     const size_t capacity = sizeof(data.szTip) / sizeof(data.szTip[0]);
-    const size_t length = title.size() < capacity - 1 ? title.size() : capacity - 1;
+    const size_t length = title->length() < capacity - 1 ? title->length() : capacity - 1;
+    const char16_t* units = title->c_str();
     for (size_t i = 0; i < length; ++i) {
-        data.szTip[i] = static_cast<wchar_t>(title[i]);
+        data.szTip[i] = static_cast<wchar_t>(units[i]);
     }
     data.szTip[length] = 0;
     Shell_NotifyIconW(command, &data);
@@ -374,8 +378,9 @@ void Window::openTrayMenu() {
 // --- title and icon -------------------------------------------------------------
 
 void Window::setTitle(const char16_t* text) {
-    title = text != nullptr ? text : u"";
-    SetWindowTextW(getNativeHandle(), s::platform::win::wide(title.c_str()));
+    title->clear();
+    title->appendWcs(text != nullptr ? text : u"");
+    SetWindowTextW(getNativeHandle(), s::platform::win::wide(title->c_str()));
     if (trayIconShown) {
         notifyTray(NIM_MODIFY);
     }

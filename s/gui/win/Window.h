@@ -3,7 +3,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "s/base/IObject.h"
@@ -13,6 +12,10 @@
 #include "s/platform/win/NativeWindow.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"
+
+namespace s::str::strbuffer {
+class StrBuffer;
+}
 
 namespace s::gui::win {
 
@@ -177,7 +180,8 @@ private:
     intptr_t callResult = 0;
     int32_t lastKey = 0;
     int32_t wheelLines = 0;
-    std::u16string title;
+    // Owned; taken with the window.
+    s::str::strbuffer::StrBuffer* title = nullptr;
 };
 
 } // namespace s::gui::win

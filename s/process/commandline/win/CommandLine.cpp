@@ -6,15 +6,26 @@
 
 #include "s/platform/win/WideText.h"
 #include "s/process/commandline/ArgumentRules.h"
+#include "s/str/strarray/StrArray.h"
 
 namespace s::process::commandline::win {
+
+CommandLine::CommandLine() : arguments(s::str::strarray::StrArray::newInstance()) {}
+
+CommandLine::~CommandLine() {
+    arguments->release();
+}
+
+int32_t CommandLine::getCount() const {
+    return static_cast<int32_t>(arguments->count());
+}
 
 void CommandLine::parse() {
     parse(s::platform::win::utf16(GetCommandLineW()));
 }
 
 void CommandLine::parse(const char16_t* commandLine) {
-    arguments.clear();
+    arguments->clear();
     if (commandLine == nullptr) {
         return;
     }
@@ -24,7 +35,7 @@ void CommandLine::parse(const char16_t* commandLine) {
         return;
     }
     for (int i = 1; i < count; ++i) {
-        arguments.push_back(normaliseArgument(s::platform::win::utf16(split[i])));
+        arguments->appendCopy(normaliseArgument(s::platform::win::utf16(split[i])).c_str());
     }
     LocalFree(split);
 }
@@ -33,7 +44,7 @@ const char16_t* CommandLine::getArgument(int32_t index) const {
     if (index < 0 || index >= getCount()) {
         return u"";
     }
-    return arguments[index].c_str();
+    return arguments->textAt(static_cast<uint32_t>(index));
 }
 
 } // namespace s::process::commandline::win

@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
-#include <string>
-#include <vector>
+
+namespace s::str::strarray {
+class StrArray;
+}
 
 namespace s::process::commandline::win {
 
@@ -10,17 +12,23 @@ namespace s::process::commandline::win {
 // "-", so "/startup" and "-startup" read the same. Read-only after parse().
 class CommandLine {
 public:
+    CommandLine();
+    ~CommandLine();
+    CommandLine(const CommandLine&) = delete;
+    CommandLine& operator=(const CommandLine&) = delete;
+
     // Splits the process's own command line.
     void parse();
     // Splits a given command line (which starts with the program name).
     void parse(const char16_t* commandLine);
 
-    int32_t getCount() const { return static_cast<int32_t>(arguments.size()); }
+    int32_t getCount() const;
     // The argument at `index`, or "" outside the list.
     const char16_t* getArgument(int32_t index) const;
 
 private:
-    std::vector<std::u16string> arguments;
+    // Owned, taken with the object.
+    s::str::strarray::StrArray* arguments;
 };
 
 } // namespace s::process::commandline::win

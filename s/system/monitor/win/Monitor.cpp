@@ -1,11 +1,30 @@
 #include "s/system/monitor/win/Monitor.h"
 
+#include "s/str/strbuffer/StrBuffer.h"
+
 namespace s::system::monitor::win {
+
+Monitor::Monitor() : name(s::str::strbuffer::StrBuffer::newInstance()) {
+    reset();
+}
+
+Monitor::~Monitor() {
+    name->release();
+}
 
 void Monitor::reset() {
     handle = nullptr;
     index = 0;
-    name.clear();
+    name->clear();
+}
+
+const char16_t* Monitor::getName() const {
+    return name->c_str();
+}
+
+void Monitor::setName(const char16_t* text) {
+    name->clear();
+    name->appendWcs(text != nullptr ? text : u"");
 }
 
 RECT Monitor::monitorRect() const {

@@ -2,7 +2,14 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
+
+#include "s/base/IObject.h"
+#include "s/thread/ClassPool.h"
+#include "s/thread/IPoolable.h"
+
+namespace s::str::strbuffer {
+class StrBuffer;
+}
 
 namespace s::system::monitor::win {
 
@@ -11,19 +18,17 @@ namespace s::system::monitor::win {
 // system afresh each time, so they follow resolution changes even though the
 // process-wide monitor list itself is never refreshed. Monitors in the list
 // are owned by the list; they are read-only after it has been filled.
-class Monitor {
+class Monitor : public s::base::IObject, public s::thread::IPoolable {
+    S_POOLED_CLASS(Monitor, u"s_system_monitor_win_Monitor")
 public:
-    Monitor() { reset(); }
-
-    const char16_t* getClassName() const { return u"s_system_monitor_win_Monitor"; }
-    void reset();
+    void reset() override;
 
     HMONITOR getHandle() const { return handle; }
     void setHandle(HMONITOR value) { handle = value; }
     int32_t getIndex() const { return index; }
     void setIndex(int32_t value) { index = value; }
-    const char16_t* getName() const { return name.c_str(); }
-    void setName(const char16_t* text) { name = text != nullptr ? text : u""; }
+    const char16_t* getName() const;
+    void setName(const char16_t* text);
 
     int32_t getLeft() const;
     int32_t getTop() const;
@@ -35,13 +40,17 @@ public:
     int32_t getWorkHeight() const;
 
 private:
+    Monitor();
+    ~Monitor() override;
+
     // Monitor and work rectangles from GetMonitorInfoW; all zero on failure.
     RECT monitorRect() const;
     RECT workRect() const;
 
     HMONITOR handle;
     int32_t index;
-    std::u16string name;
+    // Owned, taken with the monitor.
+    s::str::strbuffer::StrBuffer* name;
 };
 
 } // namespace s::system::monitor::win

@@ -28,7 +28,8 @@ RECT primaryWorkArea() {
 struct MonitorList {
     std::mutex lock;
     std::atomic<bool> filled{false};
-    std::vector<std::unique_ptr<Monitor>> monitors;
+    // Never given back: the list lives as long as the process.
+    std::vector<Monitor*> monitors;
 };
 
 MonitorList& monitorList() {
@@ -37,8 +38,11 @@ MonitorList& monitorList() {
 }
 
 BOOL CALLBACK addMonitor(HMONITOR handle, HDC, LPRECT, LPARAM context) {
-    auto* monitors = reinterpret_cast<std::vector<std::unique_ptr<Monitor>>*>(context);
-    auto monitor = std::make_unique<Monitor>();
+    auto* monitors = reinterpret_cast<std::vector<Monitor*>*>(context);
+    Monitor* monitor = Monitor::newInstance();
+    if (monitor == nullptr) {
+        return FALSE;
+    }
     monitor->setIndex(static_cast<int32_t>(monitors->size()));
     monitor->setHandle(handle);
     MONITORINFOEXW info = {};
@@ -46,7 +50,7 @@ BOOL CALLBACK addMonitor(HMONITOR handle, HDC, LPRECT, LPARAM context) {
     if (GetMonitorInfoW(handle, &info)) {
         monitor->setName(s::platform::win::utf16(info.szDevice));
     }
-    monitors->push_back(std::move(monitor));
+    monitors->push_back(monitor);
     return TRUE;
 }
 
@@ -102,16 +106,16 @@ Monitor* monitorAt(int32_t index) {
     if (index < 0 || index >= static_cast<int32_t>(list.monitors.size())) {
         return nullptr;
     }
-    return list.monitors[index].get();
+    return list.monitors[index];
 }
 
 Monitor* monitorFromRect(int32_t x, int32_t y, int32_t width, int32_t height) {
     MonitorList& list = filledMonitorList();
     const RECT rect = {x, y, x + width, y + height};
     const HMONITOR handle = MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST);
-    for (const auto& monitor : list.monitors) {
+    for (Monitor* monitor : list.monitors) {
         if (monitor->getHandle() == handle) {
-            return monitor.get();
+            return monitor;
         }
     }
     return nullptr;
