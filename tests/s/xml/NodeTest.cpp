@@ -1,10 +1,12 @@
 #include "s/xml/Node.h"
 
+#include "s/col/_array/ArrayU08.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/PoolRef.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -242,6 +244,12 @@ TEST(NodeTest, ParsesUtf8AndWritesUtf8WithoutAByteOrderMark) {
     EXPECT_EQ(raw(*node, u"bad"), u"\uFFFD\uFFFD");
     std::vector<std::uint8_t> bytes;
     node->toUtf8Bytes(bytes);
+    auto array = PoolRef<s::col::_array::ArrayU08>(node->toUtf8());
+    ASSERT_EQ(array->count(), bytes.size());
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), array->data()));
+    auto again = PoolRef<Node>::take();
+    again->parseUtf8(array.get());
+    EXPECT_EQ(textOf(*again), textOf(*node));
     EXPECT_EQ(
         std::string(bytes.begin(), bytes.end()),
         "<a t=\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\" bad=\"\xEF\xBF\xBD\xEF\xBF\xBD\"></a>");
