@@ -8,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 using s::lang::LangPack;
@@ -293,6 +295,33 @@ TEST(LocalizerTest, SetLanguageNotifiesOnlyWhenTheCurrentPackChanges) {
     EXPECT_EQ(localizer->packAt(2), localizer->getCurrent());
     // Japanese has no text of its own: the fallback is the English one.
     EXPECT_EQ(std::u16string(u"One"), localizer->getText(1));
+}
+
+TEST(LocalizerTest, WindowThreadsLookTextsUpWhileTheLanguageChanges) {
+    auto localizer = parsed(pack(kLanguages, "<entry id=\"1\"><eng>One</eng><deu>Eins</deu>"
+                                             "<jpn>一</jpn></entry>"));
+    std::atomic<bool> stop{false};
+    std::atomic<int> unexpected{0};
+    std::vector<std::thread> readers;
+    for (int t = 0; t < 3; ++t) {
+        readers.emplace_back([&] {
+            while (!stop.load()) {
+                std::u16string text = localizer->getText(1);
+                if (text != u"One" && text != u"Eins" && text != u"一") {
+                    ++unexpected;
+                }
+                localizer->getText(99);
+            }
+        });
+    }
+    for (int round = 0; round < 2000; ++round) {
+        localizer->selectIndex(round % 3);
+    }
+    stop.store(true);
+    for (std::thread& reader : readers) {
+        reader.join();
+    }
+    EXPECT_EQ(0, unexpected.load());
 }
 
 TEST(LocalizerTest, UnknownIdsGiveTheEmptyTextAndTheUpdateCheckFollowsText400200) {
