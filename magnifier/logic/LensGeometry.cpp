@@ -2,6 +2,10 @@
 
 namespace s::image::gui::dialogs::magnifier {
 
+namespace {
+constexpr double kTruncationTolerance = 1e-9;
+}
+
 double scaleFactor(int32_t zoomPercent) {
     double factor = zoomPercent / 100.0;
     if (factor < kMinimumFactor) {
@@ -46,7 +50,10 @@ SourceRect sourceRect(int32_t cursorX, int32_t cursorY, int32_t virtualLeft, int
 
 int32_t wheelZoomStep(int32_t zoomPercent, int32_t wheelValue) {
     const double grown = zoomPercent * (wheelValue > 0 ? kWheelGrow : kWheelShrink);
-    int32_t zoom = static_cast<int32_t>(grown);
+    // 1.15 and 0.85 have no exact binary form: 200 * 1.15 comes out as
+    // 229.99999999999997. A tiny nudge before truncating keeps whole results
+    // whole without rounding real fractions up.
+    int32_t zoom = static_cast<int32_t>(grown + kTruncationTolerance);
     if (zoom < kMinimumZoom) {
         zoom = kMinimumZoom;
     }

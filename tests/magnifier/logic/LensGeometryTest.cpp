@@ -80,7 +80,10 @@ TEST(LensGeometryTest, NegativeVirtualOriginIsSubtractedBeforeCentring) {
 }
 
 TEST(LensGeometryTest, WheelStepMultipliesAndTruncatesWithinLimits) {
+    // 200 * 1.15 is 229.99999999999997 in binary floating point; the step
+    // still gives the whole 230.
     EXPECT_EQ(230, magnifier::wheelZoomStep(200, 3));
+    EXPECT_EQ(460, magnifier::wheelZoomStep(400, 3));
     EXPECT_EQ(170, magnifier::wheelZoomStep(200, -3));
     EXPECT_EQ(143, magnifier::wheelZoomStep(125, 1)); // 143.75 truncated
     // A zero wheel value counts as a backward turn.
