@@ -306,12 +306,6 @@ char16_t* StrBuffer::charPtrAt(std::uint32_t i) const {
     return items_ != nullptr && i <= length_ ? items_ + i : nullptr;
 }
 
-void StrBuffer::copyUnits(char16_t* dest, const char16_t* src, std::uint32_t n) {
-    if (n > 0) {
-        std::memmove(dest, src, n * sizeof(char16_t));
-    }
-}
-
 std::uint32_t StrBuffer::textLength(const char16_t* text, std::int32_t n) {
     if (text == nullptr) {
         return 0;

@@ -4,7 +4,9 @@
 #include "s/str/IStr.h"
 #include "s/thread/ClassPool.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace s::col::_array {
 class ArrayU08;
@@ -366,7 +368,13 @@ private:
     bool ownsUnits(const char16_t* units) const {
         return items_ != nullptr && units >= items_ && units <= items_ + capacity_;
     }
-    static void copyUnits(char16_t* dest, const char16_t* src, std::uint32_t n);
+    // Inline so that appends of short texts of a known length become a few
+    // moves instead of a library call.
+    static void copyUnits(char16_t* dest, const char16_t* src, std::uint32_t n) {
+        if (n > 0) {
+            std::memmove(dest, src, std::size_t(n) * sizeof(char16_t));
+        }
+    }
     static std::uint32_t textLength(const char16_t* text, std::int32_t n);
     static std::uint32_t growStep(std::uint32_t capacity);
     std::uint32_t byteLength() const { return length_ * 2; }
