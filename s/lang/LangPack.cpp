@@ -25,9 +25,12 @@ std::uint32_t lengthOf(const char16_t* text, std::int32_t n) {
     return length;
 }
 
+// Names are read from several threads later: terminate them now, so that
+// c_str() only reads.
 void assignText(StrBuffer* dest, const char16_t* text) {
     if (dest != nullptr) {
         dest->assign(text, lengthOf(text, -1));
+        dest->terminate();
     }
 }
 
