@@ -241,6 +241,7 @@ void Node::walk(const char16_t* prefix, Visitor visitor, void* context) const {
     stack.emplace_back(this, 0);
     indent.push_back(0);
     visitor(*this, indent.data(), context);
+    indent.pop_back();
     while (!stack.empty()) {
         auto& top = stack.back();
         if (top.second == top.first->children_.size()) {
@@ -248,12 +249,12 @@ void Node::walk(const char16_t* prefix, Visitor visitor, void* context) const {
             continue;
         }
         const Node* child = top.first->children_[top.second++];
-        indent.resize(base + stack.size());
-        for (std::size_t i = base; i < indent.size(); ++i) {
-            indent[i] = u'\t';
-        }
+        // The prefix and one tab per level; only the end changes from one
+        // element to the next.
+        indent.resize(base + stack.size(), u'\t');
         indent.push_back(0);
         visitor(*child, indent.data(), context);
+        indent.pop_back();
         stack.emplace_back(child, 0);
     }
 }

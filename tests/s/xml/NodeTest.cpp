@@ -270,3 +270,24 @@ TEST(NodeTest, WalkVisitsEveryElementWithATabPerLevel) {
         &seen);
     EXPECT_EQ(seen, u">a|>\tb|>\t\tc|>\td|");
 }
+
+TEST(NodeTest, WritesAndReleasesVeryDeepTreesWithoutRecursion) {
+    // Built by code, so deeper than the reader would ever keep.
+    auto root = PoolRef<Node>::take();
+    root->setName(u"r");
+    Node* node = root.get();
+    const int depth = 100000;
+    for (int i = 0; i < depth; ++i) {
+        node = node->addChild(u"d");
+        ASSERT_NE(node, nullptr);
+    }
+    node->setString(u"", u"leaf");
+    auto text = PoolRef<StrBuffer>(root->toText());
+    EXPECT_EQ(text->length(), 3u + 4u + 7u * depth + 4u);
+    std::size_t walked = 0;
+    root->walk(
+        u"", [](const Node&, const char16_t*, void* count) { ++*static_cast<std::size_t*>(count); },
+        &walked);
+    EXPECT_EQ(walked, static_cast<std::size_t>(depth) + 1);
+    root.assign(nullptr); // gives 100001 nodes back without deep recursion
+}
