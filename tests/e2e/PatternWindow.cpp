@@ -178,6 +178,21 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_MOVE:
         InvalidateRect(window, nullptr, FALSE);
         return 0;
+    // The key messages the window receives go to its log: when a scenario's
+    // key press has no effect, the log tells whether Wine saw it at all.
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+        std::printf("%s %02x\n",
+                    (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) ? "keydown" : "keyup",
+                    static_cast<unsigned>(wParam));
+        std::fflush(stdout);
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_ACTIVATE:
+        std::printf("activate %u\n", static_cast<unsigned>(LOWORD(wParam)));
+        std::fflush(stdout);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

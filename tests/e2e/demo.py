@@ -29,6 +29,7 @@ def main():
     display = Display(1920, 1080)
     wine = Wine()
     try:
+        wine.lock()
         wine.kill()
         display.start()
         wine.prepare(display)

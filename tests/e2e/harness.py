@@ -491,8 +491,10 @@ class XConnection:
         if not self.display or self.xtest is None:
             return False
         keycode = self.xlib.XKeysymToKeycode(self.display, self.xlib.XStringToKeysym(keysym_name.encode()))
+        if keycode == 0:
+            return False
         self.xtest.XTestFakeKeyEvent(self.display, keycode, 1 if press else 0, 0)
-        self.xlib.XFlush(self.display)
+        self.xlib.XSync(self.display, 0)
         return True
 
 
@@ -505,9 +507,16 @@ TWO_MONITORS = [["SMALL", "1280/338x1024/270+0+0", "screen"], ["*BIG", "1920/508
 
 
 class Display:
-    """An Xvfb server with evilwm (without a window manager Wine waits 2 s
-    whenever it hides a window). Xvfb picks a free display number itself
-    (-displayfd), so parallel runs never collide."""
+    """An Xvfb server, by default without a window manager. Xvfb picks a free
+    display number itself (-displayfd), so parallel runs never collide.
+
+    Why no window manager: under evilwm, a Wine window that was once sized
+    0 x 0 (the lens is, whenever it hides) never shows its drawing again when
+    it is shown at full size: the X window keeps the pixels that were under
+    it. A plain stand-in program shows the same, so it is the Wine/evilwm
+    pair, not the magnifier. Without a window manager the drawing shows; the
+    price is that Wine waits up to 2 s whenever it hides a window, which the
+    scenarios' timeouts allow for. VEXA_E2E_WM=evilwm brings evilwm back."""
 
     def __init__(self, width=1920, height=1080, monitors=None, log_dir=None):
         self.width = width
@@ -547,10 +556,12 @@ class Display:
         self.name = ":" + number.strip().decode()
         log("display %s started" % self.name)
         self.x = XConnection(self.name)
-        with open(self.log_dir / "evilwm.log", "ab") as wm_log:
-            self.wm = subprocess.Popen(["evilwm", "-fn", "fixed"], env=self.environment(), stdin=subprocess.DEVNULL,
-                                       stdout=wm_log, stderr=wm_log, start_new_session=True)
-        time.sleep(0.3)
+        if os.environ.get("VEXA_E2E_WM") == "evilwm":
+            with open(self.log_dir / "evilwm.log", "ab") as wm_log:
+                self.wm = subprocess.Popen(["evilwm", "-fn", "fixed"], env=self.environment(),
+                                           stdin=subprocess.DEVNULL, stdout=wm_log, stderr=wm_log,
+                                           start_new_session=True)
+            time.sleep(0.3)
         for monitor in self.monitors:
             result = subprocess.run(["xrandr", "--setmonitor"] + monitor, env=self.environment(),
                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=20)
@@ -587,6 +598,7 @@ class Wine:
         self.home = self.prefix.parent / "home"
         self.log_dir = self.prefix.parent / "logs"
         self.display = None
+        self.locked = False
 
     def environment(self):
         environment = dict(os.environ)
@@ -618,9 +630,34 @@ class Wine:
                                                        result.stderr.decode(errors="replace")[-500:]))
         return result
 
+    def lock(self, timeout=1200):
+        """Takes the prefix for this process: two runs on one prefix would end
+        each other's programs (wineserver -k) and see each other's windows.
+        Waits for another run to finish; raises HarnessError after `timeout`."""
+        import fcntl
+        self.prefix.parent.mkdir(parents=True, exist_ok=True)
+        self._lock_file = open(self.prefix.parent / "e2e.lock", "w")
+        deadline = time.monotonic() + timeout
+        told = False
+        while True:
+            try:
+                fcntl.flock(self._lock_file, fcntl.LOCK_EX | fcntl.LOCK_NB)
+                self.locked = True
+                return
+            except OSError:
+                if time.monotonic() > deadline:
+                    raise HarnessError("another end-to-end run keeps %s busy (set VEXA_E2E_WINEPREFIX to use "
+                                       "another prefix)" % self.prefix)
+                if not told:
+                    sys.stderr.write("e2e: waiting for another run that uses %s\n" % self.prefix)
+                    told = True
+                time.sleep(2)
+
     def prepare(self, display):
         """Creates the prefix if needed and starts a warm server on the display.
         The server must not outlive a change of display: call kill() first."""
+        if not self.locked:
+            self.lock()
         self.display = display
         self.home.mkdir(parents=True, exist_ok=True)
         self.log_dir.mkdir(parents=True, exist_ok=True)
@@ -632,10 +669,18 @@ class Wine:
         # Warm-up: the first start brings up Wine's services and the desktop process.
         self._call(["wine", "cmd", "/c", "exit"], timeout=120, check=False)
         self.reg_add(r"HKCU\Software\Wine\X11 Driver", "UseXRandR", "REG_SZ", "N")
+        if os.environ.get("VEXA_E2E_MANAGED"):
+            self.reg_add(r"HKCU\Software\Wine\X11 Driver", "Managed", "REG_SZ", os.environ["VEXA_E2E_MANAGED"])
+        else:
+            self._call(["wine", "reg", "delete", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/f"],
+                       timeout=60, check=False)
 
     def kill(self):
         """Ends every process of this prefix and its server (all of them started
-        by this harness); the registry is written back to disk."""
+        by this harness); the registry is written back to disk. Does nothing
+        unless this process holds the prefix (lock())."""
+        if not self.locked:
+            return
         self._call(["wineserver", "-k"], timeout=60, check=False)
         self._call(["wineserver", "-w"], timeout=60, check=False)
 
@@ -651,7 +696,14 @@ class Wine:
         return self._call(["wine"] + [str(argument) for argument in arguments], timeout=timeout, check=False)
 
     def reg_add(self, key, name, kind, data):
-        self._call(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", str(data), "/f"], timeout=60)
+        # reg was seen to fail now and then right after the server started;
+        # a second try succeeds.
+        for attempt in range(3):
+            result = self._call(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", str(data), "/f"],
+                                timeout=60, check=attempt == 2)
+            if result.returncode == 0:
+                return
+            time.sleep(0.5)
 
     def reg_delete_key(self, key):
         self._call(["wine", "reg", "delete", key, "/f"], timeout=60, check=False)
@@ -807,11 +859,12 @@ class Session:
         ids = self.x_windows("^%s$" % self.PATTERN_TITLE)
         if not ids:
             raise HarnessError("the pattern window is gone")
-        xdotool(self.display, ["windowactivate", "--sync", str(ids[0])], check=False, timeout=5)
+        if self.display.wm is not None:
+            xdotool(self.display, ["windowactivate", "--sync", str(ids[0])], check=False, timeout=5)
         xdotool(self.display, ["windowfocus", "--sync", str(ids[0])], check=False, timeout=5)
-        # The window manager raised it; it must stay below everything the
-        # program shows. (On Windows the lens is above it as a topmost window;
-        # evilwm does not keep topmost windows above the others.)
+        # It must stay below everything the program shows. (On Windows the
+        # lens is above it as a topmost window; a window manager that raised
+        # the pattern on activation would not keep the lens above it.)
         self.x.lower_to_bottom(ids[0])
 
     # -- tray --
@@ -855,11 +908,18 @@ class Session:
         return True
 
     # -- input --
+    # Keys go through XTest directly: `xdotool keydown Control_R` was seen to
+    # press Control_L first (it adds the modifier the key itself stands for),
+    # which would blur the difference between the left and right keys.
     def key_down(self, *keys):
-        xdotool(self.display, ["keydown"] + list(keys))
+        for key in keys:
+            if not self.x.fake_key(key, True):
+                xdotool(self.display, ["keydown", key])
 
     def key_up(self, *keys):
-        xdotool(self.display, ["keyup"] + list(keys))
+        for key in keys:
+            if not self.x.fake_key(key, False):
+                xdotool(self.display, ["keyup", key])
 
     def tap(self, *keys):
         self.key_down(*keys)
@@ -920,7 +980,9 @@ def xdotool(display, arguments, check=True, timeout=10):
 def release_input(display):
     """Releases every key and button a scenario may have left down: a key left
     down by an interrupted run auto-repeats into the next one."""
-    xdotool(display, ["keyup"] + KEYS_USED, check=False)
+    for key in KEYS_USED:
+        if display.x is None or not display.x.fake_key(key, False):
+            xdotool(display, ["keyup", key], check=False)
     for button in ("1", "3"):
         xdotool(display, ["mouseup", button], check=False)
 
