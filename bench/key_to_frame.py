@@ -84,7 +84,8 @@ def main():
         centre = ((target[0] - source_left) * 2, (target[1] - source_top) * 2)
         probe = (centre[0] - PATCH // 2, centre[1] - PATCH // 2)
         lens_cell = decode(*session.screenshot().pixel(*target))
-        if lens_cell is None or decode(*session.last_image.pixel(*centre)) == lens_cell:
+        desktop_cell = decode(*session.last_image.pixel(*centre))
+        if lens_cell is None or desktop_cell is None or desktop_cell == lens_cell:
             raise HarnessError("no usable probe point")
 
         def patch():
@@ -94,6 +95,11 @@ def main():
         for run in range(arguments.runs):
             session.focus_pattern()
             session.mouse_move(*cursor)
+            # The lens of the previous run must be gone (hiding can take Wine
+            # up to 2 s without a window manager).
+            if not wait_for(lambda: decode(*patch().pixel(*centre)) == desktop_cell, 10, 0.05):
+                raise HarnessError("the lens did not go away after run %d (probe shows %s, windows %s)" % (
+                    run, decode(*patch().pixel(*centre)), session.program_windows()))
             time.sleep(0.3)
             baseline = patch().rgb
             first = correct = None
@@ -111,12 +117,15 @@ def main():
                 # A pause keeps the probe from starving the X server, which
                 # also serves Wine's drawing.
                 time.sleep(0.002)
+            # Held on like a person would: a release within a few tens of
+            # milliseconds of the lens's activation can be lost while the X
+            # focus moves, and the lens would then wait for it for good.
+            time.sleep(0.5)
             x.fake_key("Control_R", False)
             if first is not None:
                 first_frames.append(first)
             if correct is not None:
                 correct_frames.append(correct)
-            wait_for(lambda: patch().rgb == baseline, 5, 0.02)
         release_input(display)
 
         print("key_to_frame: %d runs, 1920x1080, zoom 200 %%" % arguments.runs)

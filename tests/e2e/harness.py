@@ -922,8 +922,10 @@ class Session:
                 xdotool(self.display, ["keyup", key])
 
     def tap(self, *keys):
+        # Held long enough for the lens to appear first: a release that falls
+        # into the moment the lens takes the X focus can be lost.
         self.key_down(*keys)
-        time.sleep(0.15)
+        time.sleep(0.4)
         self.key_up(*keys)
 
     def mouse_move(self, x, y):
