@@ -1,6 +1,6 @@
 """Shared machinery of the end-to-end scenarios, the demo and the latency
-measurement: a virtual X display with a window manager, a Wine prefix of its
-own, the programs under test, X input through xdotool, screenshots read
+measurement: a virtual X display (one per scenario, no window manager), a
+Wine prefix of its own, the programs under test, X input through xdotool, screenshots read
 straight from the X server, and the analysis of the position-coded pattern
 that tests/e2e/PatternWindow.cpp draws.
 
