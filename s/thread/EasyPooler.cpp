@@ -7,23 +7,6 @@ namespace s::thread {
 
 namespace {
 
-// The library's geometric growth, counted in elements.
-std::uint32_t grownCapacity(std::uint32_t capacity) {
-    if (capacity < 100) {
-        return 100;
-    }
-    if (capacity < 10000000) {
-        return capacity * 3;
-    }
-    if (capacity < 50000000) {
-        return capacity * 2;
-    }
-    if (capacity < 100000000) {
-        return capacity + capacity / 2;
-    }
-    return capacity + capacity / 5;
-}
-
 // Process pools, shut down together by one exit handler. The registry itself
 // is never destroyed, so a pool made or used during exit still finds it.
 class ProcessPools {
@@ -88,34 +71,19 @@ EasyPooler::EasyPooler(std::uint32_t limit, CreateCallback create, DestroyCallba
     : limit_(limit), create_(create), destroy_(destroy), reset_(reset) {}
 
 EasyPooler::~EasyPooler() {
-    for (std::uint32_t i = 0; i < idleCount_; ++i) {
-        destroy_(idle_[i]);
+    for (void* object = idle_.pop(); object != nullptr; object = idle_.pop()) {
+        destroy_(object);
     }
-    std::free(idle_);
 }
 
 void* EasyPooler::take() {
     {
         ObjLocker::Scope scope(lock_);
-        if (idleCount_ > 0) {
-            return idle_[--idleCount_];
+        if (idle_.count() > 0) {
+            return idle_.pop();
         }
     }
     return create_();
-}
-
-bool EasyPooler::push(void* object) {
-    if (idleCount_ == idleCapacity_) {
-        const std::uint32_t capacity = grownCapacity(idleCapacity_);
-        void** grown = static_cast<void**>(std::realloc(idle_, capacity * sizeof(void*)));
-        if (grown == nullptr) {
-            return false;
-        }
-        idle_ = grown;
-        idleCapacity_ = capacity;
-    }
-    idle_[idleCount_++] = object;
-    return true;
 }
 
 void EasyPooler::giveBack(void* object) {
@@ -124,11 +92,11 @@ void EasyPooler::giveBack(void* object) {
     }
     {
         ObjLocker::Scope scope(lock_);
-        if (idleCount_ < limit_) {
+        if (idle_.count() < limit_) {
             reset_(object);
             // The reset may have given nested objects of this class back (a
             // tree node releasing its children): check the limit again.
-            if (idleCount_ < limit_ && push(object)) {
+            if (idle_.count() < limit_ && idle_.push(object)) {
                 return;
             }
         }
@@ -151,7 +119,7 @@ std::uint32_t EasyPooler::limit() const {
 
 std::uint32_t EasyPooler::idleCount() const {
     ObjLocker::Scope scope(lock_);
-    return idleCount_;
+    return idle_.count();
 }
 
 void EasyPooler::shutdown() {
@@ -159,11 +127,7 @@ void EasyPooler::shutdown() {
     std::uint32_t count;
     {
         ObjLocker::Scope scope(lock_);
-        idle = idle_;
-        count = idleCount_;
-        idle_ = nullptr;
-        idleCount_ = 0;
-        idleCapacity_ = 0;
+        idle = idle_.detach(count);
         limit_ = 0;
     }
     // Destroyed outside the lock: a destructor may give member objects back

@@ -2,6 +2,7 @@
 #include "s/base/IDestructor.h"
 #include "s/base/IGenerator.h"
 #include "s/base/IObject.h"
+#include "s/thread/IdleStack.h"
 #include "s/thread/ObjLocker.h"
 
 #include <cstdint>
@@ -66,12 +67,8 @@ public:
     s::base::IObject* newObject() const override;
 
 private:
-    bool push(void* object);
-
     ObjLocker lock_;
-    void** idle_ = nullptr;
-    std::uint32_t idleCount_ = 0;
-    std::uint32_t idleCapacity_ = 0;
+    IdleStack idle_;
     std::uint32_t limit_;
     CreateCallback create_;
     DestroyCallback destroy_;

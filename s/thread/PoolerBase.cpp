@@ -4,25 +4,9 @@
 
 namespace s::thread {
 
-PoolerBase::~PoolerBase() {
-    // Blocks still idle here were left by a subclass that did not call
-    // destroyIdleBlocks(); only the list can be freed now.
-    std::free(idle_);
-}
-
-bool PoolerBase::push(void* block) {
-    if (idleCount_ == idleCapacity_) {
-        const std::uint32_t capacity = idleCapacity_ < 100 ? 100 : idleCapacity_ * 3;
-        void** grown = static_cast<void**>(std::realloc(idle_, capacity * sizeof(void*)));
-        if (grown == nullptr) {
-            return false;
-        }
-        idle_ = grown;
-        idleCapacity_ = capacity;
-    }
-    idle_[idleCount_++] = block;
-    return true;
-}
+// Blocks still idle at destruction were left by a subclass that did not call
+// destroyIdleBlocks(); only the list itself is freed then.
+PoolerBase::~PoolerBase() = default;
 
 void PoolerBase::giveBack(void* block, std::int32_t size) {
     if (block == nullptr) {
@@ -39,9 +23,9 @@ void PoolerBase::giveBack(void* block, std::int32_t size) {
     {
         ObjLocker::Scope scope(lock_);
         if (!accounting_) {
-            if (idleCount_ <= maxIdleCount_) {
+            if (idle_.count() <= maxIdleCount_) {
                 resetBlock(block);
-                if (push(block)) {
+                if (idle_.push(block)) {
                     return;
                 }
             }
@@ -49,10 +33,10 @@ void PoolerBase::giveBack(void* block, std::int32_t size) {
             // A negative size other than -1 is no size at all: never keep it.
             const bool sizeKnown = size >= 0;
             const auto bytes = static_cast<std::uint32_t>(size);
-            if (sizeKnown && idleCount_ <= maxIdleCount_ && bytes <= maxBlockSize_ &&
+            if (sizeKnown && idle_.count() <= maxIdleCount_ && bytes <= maxBlockSize_ &&
                 bytesHeld_ + bytes <= maxBytesHeld_) {
                 resetBlock(block);
-                if (push(block)) {
+                if (idle_.push(block)) {
                     bytesHeld_ += bytes;
                     return;
                 }
@@ -65,8 +49,8 @@ void PoolerBase::giveBack(void* block, std::int32_t size) {
 void* PoolerBase::take() {
     {
         ObjLocker::Scope scope(lock_);
-        if (idleCount_ > 0) {
-            void* block = idle_[--idleCount_];
+        if (idle_.count() > 0) {
+            void* block = idle_.pop();
             if (accounting_) {
                 const std::int32_t size = blockSize(block);
                 // A caller may have given the block back with another size than
@@ -100,7 +84,7 @@ bool PoolerBase::accounting() const {
 
 std::uint32_t PoolerBase::idleCount() const {
     ObjLocker::Scope scope(lock_);
-    return idleCount_;
+    return idle_.count();
 }
 
 std::uint32_t PoolerBase::bytesHeld() const {
@@ -113,11 +97,7 @@ void PoolerBase::destroyIdleBlocks() {
     std::uint32_t count;
     {
         ObjLocker::Scope scope(lock_);
-        idle = idle_;
-        count = idleCount_;
-        idle_ = nullptr;
-        idleCount_ = 0;
-        idleCapacity_ = 0;
+        idle = idle_.detach(count);
         bytesHeld_ = 0;
     }
     for (std::uint32_t i = 0; i < count; ++i) {

@@ -2,6 +2,7 @@
 #include "s/base/IDestructor.h"
 #include "s/base/IGenerator.h"
 #include "s/base/IObject.h"
+#include "s/thread/IdleStack.h"
 #include "s/thread/ObjLocker.h"
 
 #include <cstdint>
@@ -59,12 +60,8 @@ protected:
     void destroyIdleBlocks();
 
 private:
-    bool push(void* block);
-
     ObjLocker lock_;
-    void** idle_ = nullptr;
-    std::uint32_t idleCount_ = 0;
-    std::uint32_t idleCapacity_ = 0;
+    IdleStack idle_;
     std::uint32_t maxIdleCount_ = kMaxIdleCount;
     std::uint32_t maxBlockSize_ = kMaxBlockSize;
     std::uint32_t maxBytesHeld_ = kMaxBytesHeld;
