@@ -208,11 +208,9 @@ bool MappedData::removeSection(const char16_t* path) {
 
 bool MappedData::removeValue(const char16_t* path, const char16_t* key) {
     Node* node = section(path, false);
-    std::uint32_t index = 0;
-    if (node == nullptr || !node->attributes().find(orEmpty(key), index)) {
+    if (node == nullptr || !removeAll(node, key)) {
         return false;
     }
-    node->attributes().removeAt(index);
     return changed();
 }
 
@@ -314,16 +312,26 @@ MappedData::ArrayU08* MappedData::getBytes(const char16_t* path, const char16_t*
 
 // ---- setters -------------------------------------------------------------------
 
+bool MappedData::removeAll(Node* node, const char16_t* key) {
+    // A damaged or hand-edited file may name a key twice; reads see the first
+    // one, so every copy must go, or a removed or re-written value would
+    // still read back as the old one.
+    bool removed = false;
+    std::uint32_t index = 0;
+    while (node->attributes().find(orEmpty(key), index)) {
+        node->attributes().removeAt(index);
+        removed = true;
+    }
+    return removed;
+}
+
 Node* MappedData::prepareValue(const char16_t* path, const char16_t* key) {
     Node* node = section(path, true);
     if (node == nullptr) {
         return nullptr;
     }
     // A re-written value moves to the end of the element's attributes.
-    std::uint32_t index = 0;
-    if (node->attributes().find(orEmpty(key), index)) {
-        node->attributes().removeAt(index);
-    }
+    removeAll(node, key);
     return node;
 }
 

@@ -108,6 +108,8 @@ private:
     Node* section(const char16_t* path, bool create);
     // Removes the old value named key from the section (creating it) and
     // hands the element to the caller to add the new one; null on failure.
+    // Removes every attribute named key; true when there was one.
+    static bool removeAll(Node* node, const char16_t* key);
     Node* prepareValue(const char16_t* path, const char16_t* key);
     // After a change: saves when automatic saving is on.
     bool changed();

@@ -171,6 +171,27 @@ TEST(XmlMappedDataTest, ParsesStoredTextsLikeTheDocumentGetters) {
     EXPECT_EQ(bytes->count(), 0u);
 }
 
+TEST(XmlMappedDataTest, AKeyNamedTwiceIsRewrittenAndRemovedAsAWhole) {
+    // A damaged or hand-edited file may carry a key twice; reads see the
+    // first copy, so a write must replace both and a removal remove both.
+    std::u16string path = freshFile("duplicates");
+    writeFile(path, "<savedata><View Width=\"800\" X=\"1\" Width=\"900\" Gone=\"1\" "
+                    "Gone=\"2\"></View></savedata>");
+    PoolRef<MappedData> store(MappedData::open(path.c_str()));
+    ASSERT_TRUE(store);
+    EXPECT_EQ(store->getInt32(u"View", u"Width", 0), 800);
+    EXPECT_TRUE(store->setInt32(u"View", u"Width", 1024));
+    EXPECT_EQ(store->getInt32(u"View", u"Width", 0), 1024);
+    EXPECT_TRUE(store->removeValue(u"View", u"Gone"));
+    EXPECT_FALSE(store->hasValue(u"View", u"Gone"));
+    EXPECT_FALSE(store->removeValue(u"View", u"Gone"));
+    ASSERT_TRUE(store->save());
+    PoolRef<MappedData> again(MappedData::open(path.c_str()));
+    EXPECT_EQ(again->getInt32(u"View", u"Width", 0), 1024);
+    EXPECT_EQ(again->getInt32(u"View", u"X", 0), 1);
+    EXPECT_FALSE(again->hasValue(u"View", u"Gone"));
+}
+
 TEST(XmlMappedDataTest, RoundTripsEveryValueKindThroughTheFile) {
     std::u16string path = freshFile("kinds");
     {
