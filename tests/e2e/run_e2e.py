@@ -286,6 +286,29 @@ def single_instance(m):
     m.wait_desktop("released")
 
 
+@scenario("simultaneous_starts")
+def simultaneous_starts(m):
+    """Two copies started at the same moment leave exactly one running, and
+    that one works."""
+    m.settings(AutoLock=0)
+    m.start_pattern()
+    copies = [m.start_program("/STARTUP"), m.start_program("/STARTUP")]
+    if m.wait_tray(timeout=30) is None:
+        m.fail("no tray icon within 30 s of the two starts")
+    deadline = time.monotonic() + 15
+    while time.monotonic() < deadline and all(copy.poll() is None for copy in copies):
+        time.sleep(0.1)
+    time.sleep(2)
+    running = [copy for copy in copies if copy.poll() is None]
+    if len(running) != 1:
+        m.fail("%d copies run after two simultaneous starts" % len(running))
+    m.ready_for_keys(960, 540)
+    m.key_down("Control_R")
+    m.wait_lens(200, (960, 540), "the remaining copy shows the lens")
+    m.key_up("Control_R")
+    m.wait_desktop("released")
+
+
 def find_hint(m):
     caption = m.exe.stem
     return [window for window in m.program_windows() if window.class_name == "#32770" and window.title == caption]
