@@ -198,52 +198,50 @@ bool MappedData::readSized(const char16_t* path, const char16_t* key, std::size_
     return true;
 }
 
+// Every number is stored with a fixed size (4 bytes, 8 for the 64-bit kinds
+// and doubles) and read back as its stored type, then narrowed.
+template <class Stored, class Result>
+Result MappedData::readNumber(const char16_t* path, const char16_t* key, Result fallback) {
+    Stored value = 0;
+    return readSized(path, key, sizeof(Stored), &value) ? static_cast<Result>(value) : fallback;
+}
+
 std::uint8_t MappedData::getUInt8(const char16_t* path, const char16_t* key,
                                   std::uint8_t fallback) {
-    std::uint32_t value = 0;
-    return readSized(path, key, 4, &value) ? static_cast<std::uint8_t>(value) : fallback;
+    return readNumber<std::uint32_t>(path, key, fallback);
 }
 std::uint16_t MappedData::getUInt16(const char16_t* path, const char16_t* key,
                                     std::uint16_t fallback) {
-    std::uint32_t value = 0;
-    return readSized(path, key, 4, &value) ? static_cast<std::uint16_t>(value) : fallback;
+    return readNumber<std::uint32_t>(path, key, fallback);
 }
 std::uint32_t MappedData::getUInt32(const char16_t* path, const char16_t* key,
                                     std::uint32_t fallback) {
-    std::uint32_t value = 0;
-    return readSized(path, key, 4, &value) ? value : fallback;
+    return readNumber<std::uint32_t>(path, key, fallback);
 }
 std::uint64_t MappedData::getUInt64(const char16_t* path, const char16_t* key,
                                     std::uint64_t fallback) {
-    std::uint64_t value = 0;
-    return readSized(path, key, 8, &value) ? value : fallback;
+    return readNumber<std::uint64_t>(path, key, fallback);
 }
 std::int8_t MappedData::getInt8(const char16_t* path, const char16_t* key, std::int8_t fallback) {
-    std::uint32_t value = 0;
-    return readSized(path, key, 4, &value) ? static_cast<std::int8_t>(value) : fallback;
+    return readNumber<std::uint32_t>(path, key, fallback);
 }
 std::int16_t MappedData::getInt16(const char16_t* path, const char16_t* key,
                                   std::int16_t fallback) {
-    std::uint32_t value = 0;
-    return readSized(path, key, 4, &value) ? static_cast<std::int16_t>(value) : fallback;
+    return readNumber<std::uint32_t>(path, key, fallback);
 }
 std::int32_t MappedData::getInt32(const char16_t* path, const char16_t* key,
                                   std::int32_t fallback) {
-    std::int32_t value = 0;
-    return readSized(path, key, 4, &value) ? value : fallback;
+    return readNumber<std::int32_t>(path, key, fallback);
 }
 std::int64_t MappedData::getInt64(const char16_t* path, const char16_t* key,
                                   std::int64_t fallback) {
-    std::int64_t value = 0;
-    return readSized(path, key, 8, &value) ? value : fallback;
+    return readNumber<std::int64_t>(path, key, fallback);
 }
 float MappedData::getFloat(const char16_t* path, const char16_t* key, float fallback) {
-    float value = 0;
-    return readSized(path, key, 4, &value) ? value : fallback;
+    return readNumber<float>(path, key, fallback);
 }
 double MappedData::getDouble(const char16_t* path, const char16_t* key, double fallback) {
-    double value = 0;
-    return readSized(path, key, 8, &value) ? value : fallback;
+    return readNumber<double>(path, key, fallback);
 }
 bool MappedData::getBool(const char16_t* path, const char16_t* key, bool fallback) {
     std::uint32_t value = 0;

@@ -125,6 +125,8 @@ private:
     RegKey* section(const char16_t* path, bool create);
     // The value's bytes when it exists and has exactly `size` bytes.
     bool readSized(const char16_t* path, const char16_t* key, std::size_t size, void* out);
+    template <class Stored, class Result>
+    Result readNumber(const char16_t* path, const char16_t* key, Result fallback);
     bool write(const char16_t* path, const char16_t* key, unsigned long type, const void* bytes,
                std::size_t count);
     void dropCurrent();
