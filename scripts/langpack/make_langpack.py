@@ -61,7 +61,11 @@ LANGUAGES = [
     ("vec", "Venetian", "Vèneto (vec-to) (Partial)"),
 ]
 
-SITE = "https://vexasoft.net"
+# The one web host every address of the pack is built on. It sits under the
+# top-level domain that is reserved never to resolve, so neither the update
+# check nor a link can reach a stranger's server before the product has a
+# domain of its own; publishing means changing this line and regenerating.
+SITE = "https://vexasoft.example"
 
 # Texts that are the same in every language: addresses, identity values that
 # other programs or the server compare, and plain numbers.

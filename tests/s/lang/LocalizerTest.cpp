@@ -505,3 +505,23 @@ TEST(LocalizerShippedPackTest, EnglishTextsAreTheProductsOwn) {
     EXPECT_EQ(std::u16string(u"Sprache"), localizer->getText(700000));
     EXPECT_EQ(std::u16string(u"Language"), localizer->getEnglishText(700000));
 }
+
+TEST(LocalizerShippedPackTest, EveryAddressLiesOnTheReservedHostThatNoStrangerCanOwn) {
+    // Until the product is published under a domain of its own, no link and no
+    // update request may reach a host that somebody else could register.
+    const std::u16string host = u"https://vexasoft.example/";
+    auto localizer = parsed(readShippedPack());
+    std::uint32_t addresses = 0;
+    for (std::uint32_t p = 0; p < localizer->packCount(); ++p) {
+        LangPack* each = localizer->packAt(p);
+        for (std::uint32_t i = 0; i < each->textCount(); ++i) {
+            const std::u16string text = textOf(each, each->idAt(i));
+            const std::size_t scheme = text.find(u"://");
+            if (scheme == std::u16string::npos) continue;
+            ++addresses;
+            EXPECT_EQ(0u, text.find(host)) << each->getEngName() << " " << each->idAt(i);
+            EXPECT_EQ(std::u16string::npos, text.find(u"://", scheme + 3)) << each->idAt(i);
+        }
+    }
+    EXPECT_EQ(40u * 10u, addresses);
+}
