@@ -6,6 +6,9 @@
 #  - the Windows-only areas build only for Windows.
 set(VEXA_PORTABLE_AREAS base cleaner thread str col comp map io xml lang)
 set(VEXA_WINDOWS_AREAS gui app reg system process image platform)
+# Portable folders inside a Windows-only area: the event plumbing every
+# raiser shares, the localizer's included.
+set(VEXA_PORTABLE_FOLDERS gui/events)
 
 function(vexa_is_windows_only path out)
     set(result OFF)
@@ -15,6 +18,11 @@ function(vexa_is_windows_only path out)
     foreach(area ${VEXA_WINDOWS_AREAS})
         if(path MATCHES "^s/${area}/")
             set(result ON)
+        endif()
+    endforeach()
+    foreach(folder ${VEXA_PORTABLE_FOLDERS})
+        if(path MATCHES "^s/${folder}/" AND NOT path MATCHES "/win/" AND NOT path MATCHES "\\.win\\.cpp$")
+            set(result OFF)
         endif()
     endforeach()
     set(${out} ${result} PARENT_SCOPE)

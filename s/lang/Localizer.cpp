@@ -8,7 +8,6 @@
 #include "s/thread/PoolRef.h"
 #include "s/xml/Node.h"
 
-#include <algorithm>
 #include <unordered_set>
 
 namespace s::lang {
@@ -70,7 +69,7 @@ Localizer::~Localizer() {
 
 void Localizer::reset() {
     releasePacks();
-    listeners_.clear();
+    listeners_.reset();
     systemMajorVersion_ = system::majorVersion();
 }
 
@@ -375,16 +374,7 @@ void Localizer::changeCurrent(LangPack* pack) {
         return;
     }
     current_.store(pack);
-    // A listener may remove itself (or others) while it is told.
-    std::vector<s::gui::events::IEventListener*> listeners;
-    try {
-        listeners = listeners_;
-    } catch (...) {
-        return;
-    }
-    for (s::gui::events::IEventListener* listener : listeners) {
-        listener->onEvent(this, 0);
-    }
+    listeners_.raise(this, 0);
 }
 
 // ---- lookups ------------------------------------------------------------------------
@@ -431,18 +421,11 @@ bool Localizer::isUpdateCheckEnabled() {
 // ---- listeners ----------------------------------------------------------------------
 
 void Localizer::addListener(s::gui::events::IEventListener* listener) {
-    if (listener == nullptr ||
-        std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end()) {
-        return;
-    }
-    try {
-        listeners_.push_back(listener);
-    } catch (...) {
-    }
+    listeners_.addOnce(listener);
 }
 
 void Localizer::removeListener(s::gui::events::IEventListener* listener) {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+    listeners_.withdraw(listener);
 }
 
 } // namespace s::lang

@@ -1,5 +1,6 @@
 #pragma once
 #include "s/base/IObject.h"
+#include "s/gui/events/EventSource.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"
 
@@ -8,9 +9,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace s::gui::events {
-class IEventListener;
-}
 namespace s::xml {
 class Node;
 }
@@ -34,7 +32,8 @@ class LangPack;
 // by it and released when it ends; the packs belong to the localizer. No lock:
 // after loading, the packs are only read, and a language change stores one
 // pointer and then calls the listeners on the thread that made the change, so
-// windows on their own threads may look texts up at any time.
+// windows on their own threads may look texts up at any time. Listeners may
+// be added and removed from any thread, also while a change is being told.
 class Localizer final : public s::base::IObject, public s::thread::IPoolable {
     S_POOLED_CLASS(Localizer, u"s_lang_Localizer")
 
@@ -94,8 +93,12 @@ public:
     bool isUpdateCheckEnabled();
 
     // Listeners are told (onEvent(localizer, 0)) when the language changes,
-    // in the order added; they are not owned. Adding one twice adds it once.
+    // in the order added; they are not owned. Adding one twice adds it once;
+    // one added while a change is told is told in the same pass.
     void addListener(s::gui::events::IEventListener* listener);
+    // Stops telling the listener; when this returns, no other thread is
+    // still telling it, so it may be destroyed. A listener may remove itself
+    // (or others) while it is told.
     void removeListener(s::gui::events::IEventListener* listener);
 
     // The packs in the order of the document's language list.
@@ -131,7 +134,7 @@ private:
 
     std::vector<LangPack*> packs_;
     std::atomic<LangPack*> current_{nullptr};
-    std::vector<s::gui::events::IEventListener*> listeners_;
+    s::gui::events::EventSource listeners_;
     std::uint32_t systemMajorVersion_ = 0;
 };
 

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -322,6 +323,60 @@ TEST(LocalizerTest, WindowThreadsLookTextsUpWhileTheLanguageChanges) {
         reader.join();
     }
     EXPECT_EQ(0, unexpected.load());
+}
+
+TEST(LocalizerTest, ListenersJoinAndLeaveFromOtherThreadsWhileAChangeIsTold) {
+    auto localizer = parsed(pack(kLanguages, "<entry id=\"1\"><eng>One</eng></entry>"));
+    // A listener that registers a second one while it is told: the second
+    // hears the same change.
+    CountingListener late;
+    class Joining : public s::gui::events::IEventListener {
+    public:
+        void onEvent(s::base::IObject*, std::int32_t) override { owner->addListener(joiner); }
+        Localizer* owner = nullptr;
+        s::gui::events::IEventListener* joiner = nullptr;
+    } joining;
+    joining.owner = localizer.get();
+    joining.joiner = &late;
+    localizer->addListener(&joining);
+    localizer->selectIndex(1);
+    EXPECT_EQ(1u, late.codes.size());
+
+    // Windows on their own threads come and go while the language changes:
+    // each registers, is told at least once after it registered, and leaves
+    // before it is destroyed.
+    class Window : public s::gui::events::IEventListener {
+    public:
+        void onEvent(s::base::IObject*, std::int32_t) override { told.fetch_add(1); }
+        std::atomic<int> told{0};
+    };
+    std::atomic<bool> changing{true};
+    std::atomic<int> neverTold{0};
+    std::vector<std::thread> windows;
+    for (int t = 0; t < 3; ++t) {
+        windows.emplace_back([&] {
+            for (int round = 0; round < 20; ++round) {
+                auto window = std::make_unique<Window>();
+                localizer->addListener(window.get());
+                while (window->told.load() == 0 && changing.load()) {
+                    std::this_thread::yield();
+                }
+                neverTold += window->told.load() == 0 ? 1 : 0;
+                localizer->removeListener(window.get());
+            }
+        });
+    }
+    std::thread changer([&] {
+        for (int round = 0; changing.load(); ++round) {
+            localizer->selectIndex(round % 3);
+        }
+    });
+    for (std::thread& window : windows) {
+        window.join();
+    }
+    changing = false;
+    changer.join();
+    EXPECT_EQ(0, neverTold.load());
 }
 
 TEST(LocalizerTest, UnknownIdsGiveTheEmptyTextAndTheUpdateCheckFollowsText400200) {
