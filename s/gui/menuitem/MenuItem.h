@@ -16,7 +16,8 @@ struct MenuItem {
     bool checked = false;
     bool radio = false;
     bool separator = false;
-    // Borrowed: the submenu's owner keeps it alive as long as this menu.
+    // Owned by the menu that holds this item, which gives it back to its
+    // pool when it is reset.
     s::gui::win::PopupMenu* submenu = nullptr;
 };
 

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "s/platform/win/PaintDC.h"
+
 namespace s::gui::win {
 
 Box::Box() {
@@ -13,7 +15,8 @@ Box::~Box() {
 }
 
 void Box::reset() {
-    // The native part dies with its container; a recycled box starts bare.
+    // A recycled box starts bare. Its window gives it back on the thread
+    // that made the native part; anywhere else destroy() sends the work there.
     destroy();
     layout = BoxLayout::Vertical;
     horizontalAlignment = 0;
@@ -22,8 +25,8 @@ void Box::reset() {
     heightPercent = -1;
     mouseTransparent = false;
     wheelPassRunning = false;
-    paintListeners.clear();
-    wheelListeners.clear();
+    paintListeners.reset();
+    wheelListeners.reset();
     paintContext = nullptr;
     painted = false;
     wheelValue = 0;
@@ -40,15 +43,11 @@ void Box::setHeightPercent(int32_t percent, bool relayout) {
 }
 
 void Box::addPaintListener(s::gui::events::IEventListener* listener) {
-    if (listener != nullptr) {
-        paintListeners.push_back(listener);
-    }
+    paintListeners.add(listener);
 }
 
 void Box::addWheelListener(s::gui::events::IEventListener* listener) {
-    if (listener != nullptr) {
-        wheelListeners.push_back(listener);
-    }
+    wheelListeners.add(listener);
 }
 
 bool Box::attach(HWND parent) {
@@ -74,28 +73,22 @@ void Box::repaint() {
     }
 }
 
-void Box::raise(std::vector<s::gui::events::IEventListener*>& list, BoxEvent code) {
-    // The size is read again after every call: a listener added during the
-    // delivery is called in the same pass.
-    for (size_t i = 0; i < list.size(); ++i) {
-        list[i]->onEvent(this, static_cast<int32_t>(code));
-    }
+void Box::raise(s::gui::events::EventSource& listeners, BoxEvent code) {
+    listeners.raise(this, static_cast<int32_t>(code));
 }
 
 void Box::onPaint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(getNativeHandle(), &paint);
-    if (dc == nullptr) {
+    const s::platform::win::PaintDC paint(getNativeHandle());
+    if (!paint) {
         return;
     }
-    paintContext = dc;
+    paintContext = paint.get();
     painted = false;
     raise(paintListeners, BoxEvent::Paint);
     if (!painted) {
-        FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+        FillRect(paint.get(), &paint.dirtyRect(), GetSysColorBrush(COLOR_BTNFACE));
     }
     paintContext = nullptr;
-    EndPaint(getNativeHandle(), &paint);
 }
 
 void Box::onWheel(WPARAM wParam, LPARAM lParam) {
@@ -110,7 +103,7 @@ void Box::onWheel(WPARAM wParam, LPARAM lParam) {
         return;
     }
     wheelPassRunning = true;
-    if (!wheelListeners.empty()) {
+    if (!wheelListeners.isEmpty()) {
         UINT lines = 3;
         SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
         const int32_t turn = static_cast<int32_t>(static_cast<int16_t>(HIWORD(wParam)));

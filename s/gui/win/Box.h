@@ -3,10 +3,9 @@
 
 #include <atomic>
 #include <cstdint>
-#include <vector>
 
 #include "s/base/IObject.h"
-#include "s/gui/events/IEventListener.h"
+#include "s/gui/events/EventSource.h"
 #include "s/platform/win/NativeWindow.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"
@@ -28,8 +27,11 @@ enum class BoxLayout : int32_t { Horizontal = 0, Vertical = 1, Flow = 2, Pile = 
 // mouse-transparent box lets hit tests fall through to its container, so the
 // container sees the mouse moves and clicks.
 //
-// The container (a Window) owns its boxes' native parts and creates them on
-// its own thread; the box object is owned by whoever took it from the pool.
+// Ownership: whoever took the box owns it until it is added to a window
+// (Window::add); from then on the window owns it and gives it back on its own
+// thread, where the box's native part was created and is destroyed. Settings
+// and listeners may be given from any thread; events are raised on the
+// window's thread.
 class Box : public s::base::IObject,
             public s::thread::IPoolable,
             public s::platform::win::NativeWindow {
@@ -61,7 +63,7 @@ public:
     void setBounds(int32_t x, int32_t y, int32_t width, int32_t height);
     int32_t getWidth() const { return width.load(); }
     int32_t getHeight() const { return height.load(); }
-    bool acceptsWheel() const { return !wheelListeners.empty(); }
+    bool acceptsWheel() const { return !wheelListeners.isEmpty(); }
     HWND getHandle() const { return getNativeHandle(); }
     void repaint();
 
@@ -72,18 +74,18 @@ private:
     bool handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
     void onPaint();
     void onWheel(WPARAM wParam, LPARAM lParam);
-    void raise(std::vector<s::gui::events::IEventListener*>& list, BoxEvent code);
+    void raise(s::gui::events::EventSource& listeners, BoxEvent code);
 
     BoxLayout layout = BoxLayout::Vertical;
     int32_t horizontalAlignment = 0;
     int32_t verticalAlignment = 0;
-    int32_t widthPercent = -1;
-    int32_t heightPercent = -1;
-    bool mouseTransparent = false;
+    std::atomic<int32_t> widthPercent{-1};
+    std::atomic<int32_t> heightPercent{-1};
+    std::atomic<bool> mouseTransparent{false};
     bool wheelPassRunning = false;
 
-    std::vector<s::gui::events::IEventListener*> paintListeners;
-    std::vector<s::gui::events::IEventListener*> wheelListeners;
+    s::gui::events::EventSource paintListeners;
+    s::gui::events::EventSource wheelListeners;
     HDC paintContext = nullptr;
     bool painted = false;
     int32_t wheelValue = 0;

@@ -8,8 +8,13 @@ using s::gui::menuitem::MenuItem;
 
 void PopupMenu::reset() {
     title.clear();
+    for (MenuItem& item : items) {
+        if (item.submenu != nullptr) {
+            item.submenu->release();
+        }
+    }
     items.clear();
-    listeners.clear();
+    listeners.reset();
     selectedId = -1;
 }
 
@@ -28,6 +33,9 @@ void PopupMenu::appendSeparator() {
 }
 
 void PopupMenu::appendSubmenu(const char16_t* text, PopupMenu* submenu) {
+    if (submenu == nullptr) {
+        return;
+    }
     MenuItem item;
     item.text = text != nullptr ? text : u"";
     item.submenu = submenu;
@@ -76,34 +84,32 @@ bool PopupMenu::contains(int32_t commandId) const {
 }
 
 void PopupMenu::addListener(s::gui::events::IEventListener* listener) {
-    if (listener != nullptr) {
-        listeners.push_back(listener);
-    }
+    listeners.add(listener);
 }
 
 void PopupMenu::select(int32_t commandId) {
     selectedId = commandId;
-    for (size_t i = 0; i < listeners.size(); ++i) {
-        listeners[i]->onEvent(this, kSelectedEvent);
-    }
+    listeners.raise(this, kSelectedEvent);
 }
 
-HMENU PopupMenu::buildNative() const {
-    const HMENU menu = CreatePopupMenu();
-    if (menu == nullptr) {
-        return nullptr;
+s::platform::win::OwnedMenu PopupMenu::buildNative() const {
+    s::platform::win::OwnedMenu menu(CreatePopupMenu());
+    if (!menu) {
+        return menu;
     }
     for (const MenuItem& item : items) {
         const wchar_t* text = s::platform::win::wide(item.text.c_str());
         if (item.separator) {
-            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         } else if (item.submenu != nullptr) {
-            const HMENU submenu = item.submenu->buildNative();
-            if (submenu != nullptr) {
-                AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu), text);
+            s::platform::win::OwnedMenu submenu = item.submenu->buildNative();
+            if (submenu && AppendMenuW(menu.get(), MF_POPUP | MF_STRING,
+                                       reinterpret_cast<UINT_PTR>(submenu.get()), text)) {
+                // Attached: destroyed with its parent from now on.
+                submenu.detach();
             }
         } else {
-            AppendMenuW(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
+            AppendMenuW(menu.get(), MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
                         static_cast<UINT_PTR>(item.commandId), text);
         }
     }
@@ -111,13 +117,11 @@ HMENU PopupMenu::buildNative() const {
 }
 
 void PopupMenu::open(HWND owner, int32_t x, int32_t y) {
-    const HMENU menu = buildNative();
-    if (menu == nullptr) {
+    const s::platform::win::OwnedMenu menu = buildNative();
+    if (!menu) {
         return;
     }
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
-    // Destroying the root destroys the submenus attached to it.
-    DestroyMenu(menu);
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
 }
 
 } // namespace s::gui::win

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "s/base/IObject.h"
-#include "s/gui/events/IEventListener.h"
+#include "s/gui/events/EventSource.h"
 #include "s/gui/menuitem/MenuItem.h"
+#include "s/platform/win/MenuHandle.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"
 
@@ -18,7 +19,12 @@ namespace s::gui::win {
 // item, the owning window routes the command to the root menu, whose
 // select() tells its listeners (code 0).
 //
-// Owned by whoever took it; used on the thread of the window it opens on.
+// Ownership: a menu owns its items and its submenus; reset() (and so
+// release()) gives the submenus back to the pool with it. A root menu is
+// owned by whoever took it until it is handed to a window (Window::
+// setTrayMenu), which then owns it and gives it back on its own thread.
+// Built on any thread before it is shown; from then on used on the thread of
+// the window it opens on. Listeners may be added from any thread.
 class PopupMenu : public s::base::IObject, public s::thread::IPoolable {
     S_POOLED_CLASS(PopupMenu, u"s_gui_win_PopupMenu")
 public:
@@ -29,6 +35,8 @@ public:
     void setTitle(const char16_t* text) { title = text != nullptr ? text : u""; }
     void append(const char16_t* text, int32_t commandId, bool checked);
     void appendSeparator();
+    // The menu takes over the submenu (null is ignored); it must not be
+    // appended anywhere else.
     void appendSubmenu(const char16_t* text, PopupMenu* submenu);
 
     // Marks, found by command id in this menu and its submenus.
@@ -48,15 +56,15 @@ public:
 
 private:
     PopupMenu() { reset(); }
-    ~PopupMenu() override = default;
+    ~PopupMenu() override { reset(); }
 
     const s::gui::menuitem::MenuItem* find(int32_t commandId) const;
     s::gui::menuitem::MenuItem* find(int32_t commandId);
-    HMENU buildNative() const;
+    s::platform::win::OwnedMenu buildNative() const;
 
     std::u16string title;
     std::vector<s::gui::menuitem::MenuItem> items;
-    std::vector<s::gui::events::IEventListener*> listeners;
+    s::gui::events::EventSource listeners;
     int32_t selectedId = -1;
 };
 

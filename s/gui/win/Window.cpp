@@ -1,13 +1,11 @@
 #include "s/gui/win/Window.h"
 
-#include <shellapi.h>
-#include <windowsx.h>
-
 #include <mutex>
+#include <utility>
 
 #include "s/gui/win/Box.h"
-#include "s/gui/win/MessageBoxW.h"
 #include "s/gui/win/PopupMenu.h"
+#include "s/gui/win/WindowMessages.h"
 #include "s/platform/win/WideText.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/system/monitor/win/Screen.h"
@@ -16,15 +14,6 @@ namespace s::gui::win {
 
 namespace {
 
-// Private messages of the window (sent so that the work runs on its thread).
-constexpr UINT kCallMessage = WM_USER + 1;
-constexpr UINT kTrayMessage = WM_USER + 2;
-constexpr UINT kInformationMessage = WM_USER + 4;
-constexpr UINT kDestroyMessage = WM_APP + 1;
-constexpr UINT kAttachMessage = WM_APP + 2;
-
-// Poll period of the constructor's and waitClosed's waits.
-constexpr DWORD kPollMilliseconds = 10;
 // Default size of a new window before anyone sizes it.
 constexpr int32_t kInitialWidth = 240;
 constexpr int32_t kInitialHeight = 120;
@@ -63,12 +52,8 @@ Window::Window() {
 Window::~Window() {
     reset();
     // Native windows are destroyed on their own thread, then the thread ends.
-    if (getNativeHandle() != nullptr) {
-        SendMessageW(getNativeHandle(), kDestroyMessage, 0, 0);
-    }
-    if (owner.getNativeHandle() != nullptr) {
-        SendMessageW(owner.getNativeHandle(), kDestroyMessage, 0, 0);
-    }
+    destroy();
+    owner.destroy();
     uiThread.stop();
     title->release();
 }
@@ -80,11 +65,11 @@ void Window::reset() {
         trayIconAlways = false;
         setTrayIcon(false);
     }
+    // Hidden and closed: nothing reaches the content any more.
+    onWindowThread([this] { releaseContent(); });
     for (auto& list : listeners) {
-        list.clear();
+        list.reset();
     }
-    children.clear();
-    trayMenu = nullptr;
     closeVetoed = false;
     active = false;
     resizable = false;
@@ -102,6 +87,23 @@ void Window::reset() {
     lastKey = 0;
     wheelLines = 0;
     title->clear();
+}
+
+void Window::releaseContent() {
+    // The boxes' native parts were made on this thread and die here.
+    for (Box* child : children) {
+        child->release();
+    }
+    children.clear();
+    if (trayMenu != nullptr) {
+        trayMenu->release();
+        trayMenu = nullptr;
+    }
+    if (smallIcon) {
+        SendMessageW(getNativeHandle(), WM_SETICON, ICON_SMALL, 0);
+        SendMessageW(owner.getNativeHandle(), WM_SETICON, ICON_SMALL, 0);
+        smallIcon.assign(nullptr);
+    }
 }
 
 bool Window::createNativeWindows() {
@@ -259,153 +261,54 @@ void Window::setClientEdge(bool on) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-// --- closing -------------------------------------------------------------------
-
-void Window::close() {
-    if (getNativeHandle() != nullptr) {
-        SendMessageW(getNativeHandle(), WM_CLOSE, 0, 0);
-    }
-}
-
-void Window::waitClosed() const {
-    while (!closed.load()) {
-        Sleep(kPollMilliseconds);
-    }
-}
-
-void Window::onClose() {
-    if (closed.load()) {
-        return;
-    }
-    closeVetoed = false;
-    raise(static_cast<int32_t>(WindowEvent::Close));
-    if (closeVetoed) {
-        return;
-    }
-    setVisible(false);
-    if (trayIconShown) {
-        trayIconAlways = false;
-        setTrayIcon(false);
-    }
-    // Whatever the lens did to the cursor, the user gets it back.
-    restoreCursor();
-    closed = true;
-    closeVetoed = false;
-}
-
-// --- tray icon ----------------------------------------------------------------
-
-void Window::notifyTray(DWORD command) {
-    NOTIFYICONDATAW data = {};
-    data.cbSize = NOTIFYICONDATAW_V3_SIZE;
-    data.hWnd = getNativeHandle();
-    data.uID = 0;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kTrayMessage;
-    data.hIcon =
-        reinterpret_cast<HICON>(SendMessageW(getNativeHandle(), WM_GETICON, ICON_SMALL, 0));
-    // The tip field holds 128 units with the terminator; longer titles are cut.
-    const size_t capacity = sizeof(data.szTip) / sizeof(data.szTip[0]);
-    const size_t length = title->length() < capacity - 1 ? title->length() : capacity - 1;
-    const char16_t* units = title->c_str();
-    for (size_t i = 0; i < length; ++i) {
-        data.szTip[i] = static_cast<wchar_t>(units[i]);
-    }
-    data.szTip[length] = 0;
-    Shell_NotifyIconW(command, &data);
-}
-
-void Window::setTrayIcon(bool on) {
-    if (getNativeHandle() == nullptr) {
-        return;
-    }
-    if (on) {
-        notifyTray(NIM_ADD);
-        trayIconShown = true;
-    } else if (!trayIconAlways && trayIconShown) {
-        notifyTray(NIM_DELETE);
-        trayIconShown = false;
-    }
-}
-
-void Window::setTrayIconAlways(bool on) {
-    if (trayIconAlways == on) {
-        return;
-    }
-    trayIconAlways = on;
-    setTrayIcon(on);
-}
-
-void Window::onTrayCallback(LPARAM mouseMessage) {
-    switch (static_cast<UINT>(mouseMessage)) {
-    case WM_MOUSEMOVE:
-        if (hideCursor) {
-            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-        }
-        break;
-    case WM_LBUTTONDOWN:
-        if (trayClickToggles) {
-            if (IsWindowVisible(getNativeHandle())) {
-                setVisible(false);
-            } else {
-                setVisible(true, true);
-            }
-        }
-        raise(static_cast<int32_t>(WindowEvent::TrayLeftClick));
-        break;
-    case WM_RBUTTONDOWN:
-        if (trayMenu != nullptr) {
-            raise(static_cast<int32_t>(WindowEvent::TrayRightClick));
-            openTrayMenu();
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void Window::openTrayMenu() {
-    POINT position = {0, 0};
-    GetCursorPos(&position);
-    // The menu closes properly on an outside click only when its owner is the
-    // foreground window.
-    SetForegroundWindow(getNativeHandle());
-    trayMenu->open(getNativeHandle(), position.x, position.y);
-    SetForegroundWindow(getNativeHandle());
-    PostMessageW(getNativeHandle(), WM_NULL, 0, 0);
-}
-
 // --- title and icon -------------------------------------------------------------
 
 void Window::setTitle(const char16_t* text) {
-    title->clear();
-    title->appendWcs(text != nullptr ? text : u"");
-    SetWindowTextW(getNativeHandle(), s::platform::win::wide(title->c_str()));
-    if (trayIconShown) {
-        notifyTray(NIM_MODIFY);
-    }
+    // The tray tip reads the title on the window's thread.
+    onWindowThread([this, text] {
+        title->clear();
+        title->appendWcs(text != nullptr ? text : u"");
+        SetWindowTextW(getNativeHandle(), s::platform::win::wide(title->c_str()));
+        updateTrayIcon();
+    });
 }
 
-void Window::setSmallIcon(HICON icon) {
-    SendMessageW(getNativeHandle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(owner.getNativeHandle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    if (trayIconShown) {
-        notifyTray(NIM_MODIFY);
-    }
+void Window::setSmallIcon(s::platform::win::OwnedIcon icon) {
+    onWindowThread([this, &icon] {
+        const LPARAM shown = reinterpret_cast<LPARAM>(icon.get());
+        SendMessageW(getNativeHandle(), WM_SETICON, ICON_SMALL, shown);
+        SendMessageW(owner.getNativeHandle(), WM_SETICON, ICON_SMALL, shown);
+        updateTrayIcon();
+        // Nothing shows the previous icon any more.
+        smallIcon = std::move(icon);
+    });
 }
 
 // --- children and layout ---------------------------------------------------------
 
 void Window::add(Box* child) {
-    if (child == nullptr || getNativeHandle() == nullptr) {
+    if (child == nullptr) {
         return;
     }
+    if (getNativeHandle() == nullptr) {
+        // Kept, so that it is given back with the window like any other.
+        onWindowThread([this, child] { children.push_back(child); });
+        return;
+    }
+    SendMessageW(getNativeHandle(), WindowMessages::kAttach, reinterpret_cast<WPARAM>(child), 0);
+}
+
+void Window::attachChild(Box* child) {
     children.push_back(child);
-    SendMessageW(getNativeHandle(), kAttachMessage, reinterpret_cast<WPARAM>(child), 0);
-    doLayout();
+    child->attach(getNativeHandle());
+    layOutChildren();
 }
 
 void Window::doLayout() {
+    onWindowThread([this] { layOutChildren(); });
+}
+
+void Window::layOutChildren() {
     // Children stacked from the top-left; a child with a percent size takes
     // that share of the client area.
     const int32_t clientWidth = getClientWidth();
@@ -421,230 +324,28 @@ void Window::doLayout() {
     }
 }
 
-// --- calls, listeners, boxes ------------------------------------------------------
-
-intptr_t Window::sendCall(intptr_t a, intptr_t b, intptr_t c, intptr_t d) {
-    if (getNativeHandle() == nullptr) {
-        return 0;
-    }
-    intptr_t values[4] = {a, b, c, d};
-    return static_cast<intptr_t>(
-        SendMessageW(getNativeHandle(), kCallMessage, reinterpret_cast<WPARAM>(values), 0));
+void Window::setTrayMenu(PopupMenu* menu) {
+    onWindowThread([this, menu] {
+        if (trayMenu != nullptr && trayMenu != menu) {
+            trayMenu->release();
+        }
+        trayMenu = menu;
+    });
 }
+
+// --- listeners --------------------------------------------------------------------
 
 void Window::addListener(WindowEvent code, s::gui::events::IEventListener* listener) {
     const int32_t index = static_cast<int32_t>(code);
-    if (listener != nullptr && index > 0 && index <= kEventCodeCount) {
-        listeners[index].push_back(listener);
+    if (index > 0 && index <= kEventCodeCount) {
+        listeners[index].add(listener);
     }
 }
 
 void Window::raise(int32_t code) {
-    auto& list = listeners[code];
-    // The size is read again after every call: a listener added during the
-    // delivery is called in the same pass.
-    for (size_t i = 0; i < list.size(); ++i) {
-        list[i]->onEvent(this, code);
-    }
+    listeners[code].raise(this, code);
 }
 
 void Window::onEvent(s::base::IObject* source, int32_t code) {}
-
-void Window::showInformation(const char16_t* text) {
-    if (getNativeHandle() != nullptr) {
-        SendMessageW(getNativeHandle(), kInformationMessage, reinterpret_cast<WPARAM>(text), 0);
-    }
-}
-
-// --- message handling ---------------------------------------------------------------
-
-void Window::onActivate(WPARAM state) {
-    if (LOWORD(state) != WA_INACTIVE) {
-        if (hideCursor && visible.load()) {
-            SetCursor(nullptr);
-        }
-        raise(static_cast<int32_t>(WindowEvent::Activated));
-        active = true;
-    } else {
-        raise(static_cast<int32_t>(WindowEvent::Deactivated));
-        active = false;
-    }
-}
-
-bool Window::onSetCursor() {
-    if (hideCursor && visible.load()) {
-        SetCursor(nullptr);
-        return true;
-    }
-    return false;
-}
-
-void Window::onWheel(WPARAM wParam, LPARAM lParam) {
-    // Screen coordinates are signed: a monitor left of or above the primary
-    // one has negative ones.
-    const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    for (Box* child : children) {
-        RECT bounds;
-        const HWND childWindow = child->getHandle();
-        if (child->acceptsWheel() && childWindow != nullptr && IsWindowVisible(childWindow) &&
-            GetWindowRect(childWindow, &bounds) && PtInRect(&bounds, point)) {
-            if (SendMessageW(childWindow, WM_MOUSEWHEEL, wParam, lParam) == 0) {
-                return;
-            }
-        }
-    }
-    if (!listeners[static_cast<int32_t>(WindowEvent::Wheel)].empty()) {
-        UINT lines = 3;
-        SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-        const int32_t turn = static_cast<int32_t>(static_cast<int16_t>(HIWORD(wParam)));
-        wheelLines = turn > 0 ? static_cast<int32_t>(lines) : -static_cast<int32_t>(lines);
-        raise(static_cast<int32_t>(WindowEvent::Wheel));
-    }
-}
-
-bool Window::onCommand(WPARAM wParam) {
-    const int32_t id = LOWORD(wParam);
-    if (trayMenu != nullptr && trayMenu->contains(id)) {
-        trayMenu->select(id);
-        return true;
-    }
-    return false;
-}
-
-bool Window::handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_MOUSEMOVE:
-    case WM_NCMOUSEMOVE:
-        raise(static_cast<int32_t>(WindowEvent::MouseMove));
-        return false;
-    case WM_LBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-        raise(static_cast<int32_t>(WindowEvent::LeftDown));
-        if (GetCurrentThreadId() == uiThreadId) {
-            SetFocus(getNativeHandle());
-        }
-        return false;
-    case WM_LBUTTONUP:
-    case WM_NCLBUTTONUP:
-        raise(static_cast<int32_t>(WindowEvent::LeftUp));
-        return false;
-    case WM_LBUTTONDBLCLK:
-    case WM_NCLBUTTONDBLCLK:
-        if (passDoubleClicks) {
-            return false;
-        }
-        *result = 0;
-        return true;
-    case WM_RBUTTONDOWN:
-        raise(static_cast<int32_t>(WindowEvent::RightDown));
-        return false;
-    case WM_RBUTTONUP:
-        raise(static_cast<int32_t>(WindowEvent::RightUp));
-        return false;
-    case WM_MOUSEWHEEL:
-        onWheel(wParam, lParam);
-        *result = 0;
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool Window::handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case kCallMessage: {
-        const auto* values = reinterpret_cast<const intptr_t*>(wParam);
-        for (int i = 0; i < 4; ++i) {
-            callValues[i] = values[i];
-        }
-        raise(static_cast<int32_t>(WindowEvent::Call));
-        *result = static_cast<LRESULT>(callResult);
-        return true;
-    }
-    case kTrayMessage:
-        onTrayCallback(lParam);
-        *result = 0;
-        return true;
-    case kInformationMessage:
-        showInformationBox(reinterpret_cast<const char16_t*>(wParam));
-        *result = 0;
-        return true;
-    case kAttachMessage:
-        reinterpret_cast<Box*>(wParam)->attach(getNativeHandle());
-        *result = 0;
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool Window::handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (handleMouseMessage(result, message, wParam, lParam) ||
-        handlePrivateMessage(result, message, wParam, lParam)) {
-        return true;
-    }
-    switch (message) {
-    case WM_ACTIVATE:
-        onActivate(wParam);
-        return false;
-    case WM_CLOSE:
-        onClose();
-        *result = 0;
-        return true;
-    case WM_SETCURSOR:
-        if (onSetCursor()) {
-            *result = TRUE;
-            return true;
-        }
-        if (DefWindowProcW(getNativeHandle(), message, wParam, lParam) == 0) {
-            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-        }
-        *result = TRUE;
-        return true;
-    case WM_WINDOWPOSCHANGING:
-        raise(static_cast<int32_t>(WindowEvent::PositionChanging));
-        return false;
-    case WM_WINDOWPOSCHANGED: {
-        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
-        if ((position->flags & SWP_NOSIZE) == 0 && !IsIconic(getNativeHandle())) {
-            doLayout();
-        }
-        if ((position->flags & SWP_NOMOVE) == 0) {
-            raise(static_cast<int32_t>(WindowEvent::Moved));
-        }
-        return false;
-    }
-    case WM_SIZE:
-        raise(static_cast<int32_t>(WindowEvent::SizeChanged));
-        return false;
-    case WM_KEYDOWN:
-        lastKey = static_cast<int32_t>(wParam);
-        raise(static_cast<int32_t>(WindowEvent::KeyDown));
-        if (lastKey == VK_RETURN) {
-            *result = 0;
-            return true;
-        }
-        return false;
-    case WM_GETDLGCODE:
-        *result = DefWindowProcW(getNativeHandle(), message, wParam, lParam) | DLGC_WANTALLKEYS;
-        return true;
-    case WM_COMMAND:
-        if (onCommand(wParam)) {
-            *result = 0;
-            return true;
-        }
-        return false;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_MINIMIZE && minimizeToTray) {
-            setVisible(false);
-            setTrayIcon(true);
-            *result = 0;
-            return true;
-        }
-        return false;
-    default:
-        return false;
-    }
-}
 
 } // namespace s::gui::win

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "s/base/IObject.h"
-#include "s/gui/events/IEventListener.h"
+#include "s/gui/events/EventSource.h"
 #include "s/gui/win/InvisibleWindow.h"
 #include "s/gui/win/UIThread.h"
+#include "s/platform/win/IconHandle.h"
 #include "s/platform/win/NativeWindow.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"
@@ -49,10 +50,21 @@ constexpr int32_t kEventCodeCount = 27;
 // created on that thread and every message, timer, tray callback, menu and
 // listener call of the window runs there; public operations may be called
 // from any thread (thread-bound work is sent to the window's thread as a
-// private message, and the caller waits).
+// private message or a thread call, and the caller waits).
 //
-// Windows come from a pool that keeps none: release() destroys the window.
-// The owner of a Window is whoever took it.
+// Ownership and teardown:
+//  - the Window belongs to whoever took it from its pool; its pool keeps
+//    none, so release() destroys it;
+//  - the window owns its component tree (every Box given to add()), its tray
+//    menu (setTrayMenu(), and through it the submenus) and its icon
+//    (setSmallIcon()). reset() gives them back on the window's own thread,
+//    after the window is hidden and closed, so that no paint, menu or tray
+//    callback can reach them while they go;
+//  - native windows (the window, its owner, the boxes' child windows) are
+//    destroyed on the thread that created them; then the thread ends;
+//  - listeners are borrowed: they must outlive the window's last event. They
+//    may be added from any thread at any time, also while the window
+//    delivers; one added during a delivery is called in the same pass.
 class Window : public s::gui::events::IEventListener,
                public s::base::IObject,
                public s::thread::IPoolable,
@@ -103,10 +115,15 @@ public:
     bool isTrayIconShown() const { return trayIconShown; }
 
     void setTitle(const char16_t* text);
-    void setSmallIcon(HICON icon);
-    void setTrayMenu(PopupMenu* menu) { trayMenu = menu; }
+    // The window takes over the icon (window, owner and tray icon show it)
+    // and destroys the previous one once nothing shows it any more.
+    void setSmallIcon(s::platform::win::OwnedIcon icon);
+    // The window takes over the menu (null removes it); the previous one is
+    // given back on the window's thread.
+    void setTrayMenu(PopupMenu* menu);
 
-    // Children: the component creates its native part on the window's thread.
+    // The window takes over the box (null is ignored); the box creates its
+    // native part on the window's thread.
     void add(Box* child);
     void doLayout();
 
@@ -123,7 +140,8 @@ public:
     int32_t getLastKey() const { return lastKey; }
     int32_t getWheelLines() const { return wheelLines; }
 
-    // Listeners, one list per event code; never removed one by one.
+    // Listeners, one list per event code; never removed one by one. Safe
+    // from any thread, also while the window delivers.
     void addListener(WindowEvent code, s::gui::events::IEventListener* listener);
 
     // Shows an information box owned by this window, on its thread.
@@ -137,6 +155,20 @@ private:
 
     // Runs on the window's own thread before its message loop starts.
     bool createNativeWindows();
+    // Runs work on the window's thread and waits for it; directly when
+    // called there, or when the thread does not run (no native window).
+    template <class Work> void onWindowThread(Work&& work) {
+        if (uiThread.isRunning() && !uiThread.isCurrent() && uiThread.invoke(work)) {
+            return;
+        }
+        if (!uiThread.isRunning() || uiThread.isCurrent()) {
+            work();
+        }
+    }
+    // On the window's thread: gives back the boxes, the menu and the icon.
+    void releaseContent();
+    void layOutChildren();
+    void attachChild(Box* child);
     bool handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
     bool handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
     bool handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
@@ -144,6 +176,10 @@ private:
 
     // Message handlers.
     void onClose();
+    void onCall(const intptr_t* values);
+    bool onKeyDown(WPARAM key);
+    void onPositionChanged(const WINDOWPOS& position);
+    bool onSystemCommand(WPARAM command);
     void onTrayCallback(LPARAM mouseMessage);
     void onActivate(WPARAM state);
     void restoreCursor();
@@ -152,29 +188,34 @@ private:
     bool onCommand(WPARAM wParam);
     void openTrayMenu();
     void notifyTray(DWORD command);
+    // Shows the present title and icon in the tray icon, when it is shown.
+    void updateTrayIcon();
 
     InvisibleWindow owner;
     UIThread uiThread;
     DWORD uiThreadId = 0;
 
-    std::vector<s::gui::events::IEventListener*> listeners[kEventCodeCount + 1];
+    s::gui::events::EventSource listeners[kEventCodeCount + 1];
+    // Owned; touched only on the window's thread once it runs.
     std::vector<Box*> children;
     PopupMenu* trayMenu = nullptr;
+    s::platform::win::OwnedIcon smallIcon;
 
     std::atomic<bool> visible{false};
     std::atomic<bool> closed{false};
-    bool closeVetoed = false;
+    std::atomic<bool> closeVetoed{false};
     bool active = false;
 
-    bool resizable = false;
-    bool easyDrag = false;
-    bool keepOnTop = false;
-    bool passDoubleClicks = false;
-    bool hideCursor = false;
-    bool minimizeToTray = false;
-    bool trayClickToggles = true;
-    bool trayIconAlways = false;
-    bool trayIconShown = false;
+    // Switches: set by clients on any thread, read on the window's thread.
+    std::atomic<bool> resizable{false};
+    std::atomic<bool> easyDrag{false};
+    std::atomic<bool> keepOnTop{false};
+    std::atomic<bool> passDoubleClicks{false};
+    std::atomic<bool> hideCursor{false};
+    std::atomic<bool> minimizeToTray{false};
+    std::atomic<bool> trayClickToggles{true};
+    std::atomic<bool> trayIconAlways{false};
+    std::atomic<bool> trayIconShown{false};
 
     intptr_t callValues[4] = {0, 0, 0, 0};
     intptr_t callResult = 0;

@@ -1,26 +1,21 @@
 #include "s/image/win/BufferedImage.h"
 
+#include <utility>
+
 namespace s::image::win {
 
-BufferedImage::~BufferedImage() {
-    clear();
-}
-
-void BufferedImage::clear() {
-    if (bitmap != nullptr) {
-        DeleteObject(bitmap);
-    }
-    bitmap = nullptr;
+void BufferedImage::reset() {
+    bitmap.assign(nullptr);
     pixels = nullptr;
     width = 0;
     height = 0;
 }
 
 bool BufferedImage::resize(int32_t newWidth, int32_t newHeight) {
-    if (bitmap != nullptr && newWidth == width && newHeight == height) {
+    if (bitmap && newWidth == width && newHeight == height) {
         return true;
     }
-    clear();
+    reset();
     if (newWidth <= 0 || newHeight <= 0) {
         return false;
     }
@@ -33,14 +28,12 @@ bool BufferedImage::resize(int32_t newWidth, int32_t newHeight) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP created = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (created == nullptr || bits == nullptr) {
-        if (created != nullptr) {
-            DeleteObject(created);
-        }
+    s::platform::win::OwnedGdiObject<HBITMAP> created(
+        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!created || bits == nullptr) {
         return false;
     }
-    bitmap = created;
+    bitmap = std::move(created);
     pixels = static_cast<uint8_t*>(bits);
     width = newWidth;
     height = newHeight;

@@ -54,11 +54,19 @@ bool NativeWindow::create(DWORD exStyle, const wchar_t* title, DWORD style, int3
 }
 
 void NativeWindow::destroy() {
-    if (nativeHandle != nullptr) {
-        const HWND window = nativeHandle;
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        nativeHandle = nullptr;
+    if (nativeHandle == nullptr) {
+        return;
+    }
+    const HWND window = nativeHandle;
+    // The wrapper lets go first: no message of the dying window reaches it.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    nativeHandle = nullptr;
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
         DestroyWindow(window);
+    } else {
+        // Only the creating thread may destroy a window: the class turns this
+        // message into a close, whose default processing destroys it there.
+        SendMessageW(window, kDestroyMessage, 0, 0);
     }
 }
 

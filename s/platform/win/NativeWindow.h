@@ -26,7 +26,9 @@ public:
     // the next creation) and creates the native window bound to this wrapper.
     bool create(DWORD exStyle, const wchar_t* title, DWORD style, int32_t x, int32_t y,
                 int32_t width, int32_t height, HWND parent);
-    // Destroys the native window (on its own thread) and forgets the handle.
+    // Destroys the native window and forgets the handle. From another thread
+    // it sends the work to the window's own thread and waits: a window can
+    // only be destroyed by the thread that created it.
     void destroy();
 
     HWND getNativeHandle() const { return nativeHandle; }

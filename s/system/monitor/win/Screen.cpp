@@ -10,6 +10,7 @@
 #include "s/platform/win/WideText.h"
 #include "s/platform/win/WindowDC.h"
 #include "s/system/monitor/ScreenScale.h"
+#include "s/thread/PoolRef.h"
 
 namespace s::system::monitor::win {
 
@@ -159,10 +160,10 @@ s::image::win::BufferedImage* captureScreen(int32_t x, int32_t y, int32_t width,
     if (!screen) {
         return nullptr;
     }
-    std::unique_ptr<s::image::win::BufferedImage> made;
+    s::thread::PoolRef<s::image::win::BufferedImage> made;
     s::image::win::BufferedImage* target = image;
     if (target == nullptr) {
-        made = std::make_unique<s::image::win::BufferedImage>();
+        made = s::thread::PoolRef<s::image::win::BufferedImage>::take();
         target = made.get();
     }
     if (!target->resize(width, height)) {
@@ -178,7 +179,7 @@ s::image::win::BufferedImage* captureScreen(int32_t x, int32_t y, int32_t width,
     }
     // 3. The screen has no alpha; make every pixel opaque.
     target->makeOpaque();
-    made.release();
+    made.detach();
     return target;
 }
 

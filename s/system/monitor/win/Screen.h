@@ -36,9 +36,9 @@ int32_t screenScale();
 
 // Copies a screen rectangle, clipped to the virtual screen, into a 32-bit
 // image whose pixel (0, 0) is the clipped rectangle's top-left corner. Reuses
-// `image` when given (resizing it), otherwise makes a new one that the caller
-// owns. Answers null when the clipped rectangle is empty or the screen
-// cannot be read; a given image is then left as it was.
+// `image` when given (resizing it), otherwise takes a new one from the image
+// pool that the caller owns (and gives back with release()). Answers null when the clipped
+// rectangle is empty or the screen cannot be read; a given image is then left as it was.
 s::image::win::BufferedImage* captureScreen(int32_t x, int32_t y, int32_t width, int32_t height,
                                             s::image::win::BufferedImage* image);
 

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
+
+#include "s/thread/PoolRef.h"
 
 namespace screen = s::system::monitor::win;
 using s::image::win::BufferedImage;
+using s::thread::PoolRef;
 
 namespace {
 
@@ -27,9 +29,9 @@ public:
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"VexaColourPatch";
         RegisterClassW(&windowClass);
-        window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"VexaColourPatch", L"", WS_POPUP,
-                                 x, y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr),
-                                 nullptr);
+        window =
+            CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"VexaColourPatch", L"", WS_POPUP, x,
+                            y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ShowWindow(window, SW_SHOWNOACTIVATE);
         UpdateWindow(window);
         settle();
@@ -135,50 +137,51 @@ TEST(ScreenWinTest, CaptureIsClippedToTheVirtualScreen) {
     const int32_t width = screen::virtualScreenWidth();
     const int32_t height = screen::virtualScreenHeight();
 
-    std::unique_ptr<BufferedImage> whole(screen::captureScreen(left, top, width, height, nullptr));
-    ASSERT_NE(nullptr, whole);
+    PoolRef<BufferedImage> whole(screen::captureScreen(left, top, width, height, nullptr));
+    ASSERT_NE(nullptr, whole.get());
     EXPECT_EQ(width, whole->getWidth());
     EXPECT_EQ(height, whole->getHeight());
     EXPECT_EQ(255, pixelAt(*whole, 0, 0).alpha);
     EXPECT_EQ(255, pixelAt(*whole, width - 1, height - 1).alpha);
 
     // Partly outside at the top-left and at the bottom-right corners.
-    BufferedImage image;
-    ASSERT_EQ(&image, screen::captureScreen(left - 10, top - 20, 30, 50, &image));
-    EXPECT_EQ(20, image.getWidth());
-    EXPECT_EQ(30, image.getHeight());
-    ASSERT_EQ(&image, screen::captureScreen(left + width - 5, top + height - 7, 100, 100, &image));
-    EXPECT_EQ(5, image.getWidth());
-    EXPECT_EQ(7, image.getHeight());
+    PoolRef<BufferedImage> image = PoolRef<BufferedImage>::take();
+    ASSERT_EQ(image.get(), screen::captureScreen(left - 10, top - 20, 30, 50, image.get()));
+    EXPECT_EQ(20, image->getWidth());
+    EXPECT_EQ(30, image->getHeight());
+    ASSERT_EQ(image.get(),
+              screen::captureScreen(left + width - 5, top + height - 7, 100, 100, image.get()));
+    EXPECT_EQ(5, image->getWidth());
+    EXPECT_EQ(7, image->getHeight());
 
     // Entirely outside or empty: nothing, and the given image is untouched.
-    EXPECT_EQ(nullptr, screen::captureScreen(left + width, top, 10, 10, &image));
-    EXPECT_EQ(nullptr, screen::captureScreen(left - 50, top, 50, 10, &image));
-    EXPECT_EQ(nullptr, screen::captureScreen(left, top, 0, 10, &image));
+    EXPECT_EQ(nullptr, screen::captureScreen(left + width, top, 10, 10, image.get()));
+    EXPECT_EQ(nullptr, screen::captureScreen(left - 50, top, 50, 10, image.get()));
+    EXPECT_EQ(nullptr, screen::captureScreen(left, top, 0, 10, image.get()));
     EXPECT_EQ(nullptr, screen::captureScreen(left, top, 10, -3, nullptr));
-    EXPECT_EQ(5, image.getWidth());
-    EXPECT_EQ(7, image.getHeight());
+    EXPECT_EQ(5, image->getWidth());
+    EXPECT_EQ(7, image->getHeight());
 }
 
 TEST(ScreenWinTest, CapturedPixelZeroIsTheRequestedCorner) {
     const int32_t x = isDualMonitorDisplay() ? -1000 : 300;
     ColourPatch patch(x, 200, 120, 80);
-    BufferedImage image;
-    ASSERT_NE(nullptr, screen::captureScreen(x, 200, 120, 80, &image));
-    const Pixel corner = pixelAt(image, 0, 0);
+    PoolRef<BufferedImage> image = PoolRef<BufferedImage>::take();
+    ASSERT_NE(nullptr, screen::captureScreen(x, 200, 120, 80, image.get()));
+    const Pixel corner = pixelAt(*image, 0, 0);
     EXPECT_EQ(255, corner.red);
     EXPECT_EQ(0, corner.blue);
-    const Pixel inner = pixelAt(image, 45, 35);
+    const Pixel inner = pixelAt(*image, 45, 35);
     EXPECT_EQ(255, inner.blue);
     EXPECT_EQ(0, inner.red);
-    EXPECT_EQ(255, pixelAt(image, 39, 35).red);
+    EXPECT_EQ(255, pixelAt(*image, 39, 35).red);
 
     if (isDualMonitorDisplay()) {
         // The whole virtual screen: pixel (0, 0) is (-1280, 0).
-        std::unique_ptr<BufferedImage> whole(screen::captureScreen(
+        PoolRef<BufferedImage> whole(screen::captureScreen(
             screen::virtualScreenLeft(), screen::virtualScreenTop(), screen::virtualScreenWidth(),
             screen::virtualScreenHeight(), nullptr));
-        ASSERT_NE(nullptr, whole);
+        ASSERT_NE(nullptr, whole.get());
         EXPECT_EQ(255, pixelAt(*whole, x + 1280 + 45, 235).blue);
         EXPECT_EQ(255, pixelAt(*whole, x + 1280 + 1, 201).red);
     }

@@ -1,0 +1,197 @@
+// The window procedure of a Window: it only dispatches each message to a
+// small handler. Runs on the window's thread.
+#include "s/gui/win/Window.h"
+
+#include <windowsx.h>
+
+#include "s/gui/win/Box.h"
+#include "s/gui/win/MessageBoxW.h"
+#include "s/gui/win/PopupMenu.h"
+#include "s/gui/win/WindowMessages.h"
+
+namespace s::gui::win {
+
+void Window::onActivate(WPARAM state) {
+    if (LOWORD(state) != WA_INACTIVE) {
+        if (hideCursor && visible.load()) {
+            SetCursor(nullptr);
+        }
+        raise(static_cast<int32_t>(WindowEvent::Activated));
+        active = true;
+    } else {
+        raise(static_cast<int32_t>(WindowEvent::Deactivated));
+        active = false;
+    }
+}
+
+bool Window::onSetCursor() {
+    if (hideCursor && visible.load()) {
+        SetCursor(nullptr);
+        return true;
+    }
+    return false;
+}
+
+void Window::onWheel(WPARAM wParam, LPARAM lParam) {
+    // Screen coordinates are signed: a monitor left of or above the primary
+    // one has negative ones.
+    const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    for (Box* child : children) {
+        RECT bounds;
+        const HWND childWindow = child->getHandle();
+        if (child->acceptsWheel() && childWindow != nullptr && IsWindowVisible(childWindow) &&
+            GetWindowRect(childWindow, &bounds) && PtInRect(&bounds, point)) {
+            if (SendMessageW(childWindow, WM_MOUSEWHEEL, wParam, lParam) == 0) {
+                return;
+            }
+        }
+    }
+    if (!listeners[static_cast<int32_t>(WindowEvent::Wheel)].isEmpty()) {
+        UINT lines = 3;
+        SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+        const int32_t turn = static_cast<int32_t>(static_cast<int16_t>(HIWORD(wParam)));
+        wheelLines = turn > 0 ? static_cast<int32_t>(lines) : -static_cast<int32_t>(lines);
+        raise(static_cast<int32_t>(WindowEvent::Wheel));
+    }
+}
+
+bool Window::onCommand(WPARAM wParam) {
+    const int32_t id = LOWORD(wParam);
+    if (trayMenu != nullptr && trayMenu->contains(id)) {
+        trayMenu->select(id);
+        return true;
+    }
+    return false;
+}
+
+bool Window::onKeyDown(WPARAM key) {
+    lastKey = static_cast<int32_t>(key);
+    raise(static_cast<int32_t>(WindowEvent::KeyDown));
+    // Enter is consumed, so that the system does not beep.
+    return lastKey == VK_RETURN;
+}
+
+void Window::onPositionChanged(const WINDOWPOS& position) {
+    if ((position.flags & SWP_NOSIZE) == 0 && !IsIconic(getNativeHandle())) {
+        layOutChildren();
+    }
+    if ((position.flags & SWP_NOMOVE) == 0) {
+        raise(static_cast<int32_t>(WindowEvent::Moved));
+    }
+}
+
+bool Window::onSystemCommand(WPARAM command) {
+    if ((command & 0xFFF0) == SC_MINIMIZE && minimizeToTray) {
+        setVisible(false);
+        setTrayIcon(true);
+        return true;
+    }
+    return false;
+}
+
+bool Window::handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+        raise(static_cast<int32_t>(WindowEvent::MouseMove));
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+        raise(static_cast<int32_t>(WindowEvent::LeftDown));
+        SetFocus(getNativeHandle());
+        return false;
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONUP:
+        raise(static_cast<int32_t>(WindowEvent::LeftUp));
+        return false;
+    case WM_LBUTTONDBLCLK:
+    case WM_NCLBUTTONDBLCLK:
+        if (passDoubleClicks) {
+            return false;
+        }
+        *result = 0;
+        return true;
+    case WM_RBUTTONDOWN:
+        raise(static_cast<int32_t>(WindowEvent::RightDown));
+        return false;
+    case WM_RBUTTONUP:
+        raise(static_cast<int32_t>(WindowEvent::RightUp));
+        return false;
+    case WM_MOUSEWHEEL:
+        onWheel(wParam, lParam);
+        *result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Window::handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WindowMessages::kCall:
+        onCall(reinterpret_cast<const intptr_t*>(wParam));
+        *result = static_cast<LRESULT>(callResult);
+        return true;
+    case WindowMessages::kTray:
+        onTrayCallback(lParam);
+        *result = 0;
+        return true;
+    case WindowMessages::kInformation:
+        showInformationBox(reinterpret_cast<const char16_t*>(wParam));
+        *result = 0;
+        return true;
+    case WindowMessages::kAttach:
+        attachChild(reinterpret_cast<Box*>(wParam));
+        *result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Window::handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handleMouseMessage(result, message, wParam, lParam) ||
+        handlePrivateMessage(result, message, wParam, lParam)) {
+        return true;
+    }
+    switch (message) {
+    case WM_ACTIVATE:
+        onActivate(wParam);
+        return false;
+    case WM_CLOSE:
+        onClose();
+        *result = 0;
+        return true;
+    case WM_SETCURSOR:
+        if (!onSetCursor() && DefWindowProcW(getNativeHandle(), message, wParam, lParam) == 0) {
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        }
+        *result = TRUE;
+        return true;
+    case WM_WINDOWPOSCHANGING:
+        raise(static_cast<int32_t>(WindowEvent::PositionChanging));
+        return false;
+    case WM_WINDOWPOSCHANGED:
+        onPositionChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
+        return false;
+    case WM_SIZE:
+        raise(static_cast<int32_t>(WindowEvent::SizeChanged));
+        return false;
+    case WM_KEYDOWN:
+        *result = 0;
+        return onKeyDown(wParam);
+    case WM_GETDLGCODE:
+        *result = DefWindowProcW(getNativeHandle(), message, wParam, lParam) | DLGC_WANTALLKEYS;
+        return true;
+    case WM_COMMAND:
+        *result = 0;
+        return onCommand(wParam);
+    case WM_SYSCOMMAND:
+        *result = 0;
+        return onSystemCommand(wParam);
+    default:
+        return false;
+    }
+}
+
+} // namespace s::gui::win
