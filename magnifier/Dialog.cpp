@@ -95,22 +95,18 @@ void Dialog::reset() {
         worker->waitIdle();
     }
     stopRequested = false;
-    // The window goes first: its thread must not paint the canvas or open
-    // the menu while they are being given back.
+    // The window owns the canvas and the tray menu and gives them back on
+    // its own thread.
     if (lensWindow != nullptr) {
         lensWindow->release();
         lensWindow = nullptr;
     }
-    if (canvas != nullptr) {
-        canvas->release();
-        canvas = nullptr;
+    canvas = nullptr;
+    trayMenu = nullptr;
+    if (snapshot != nullptr) {
+        snapshot->release();
+        snapshot = nullptr;
     }
-    if (trayMenu != nullptr) {
-        trayMenu->release();
-        trayMenu = nullptr;
-    }
-    delete snapshot;
-    snapshot = nullptr;
     settings = nullptr;
     localizer = nullptr;
     shown = false;
@@ -191,9 +187,9 @@ void Dialog::start(bool bootStart) {
     lensWindow->setResizable(true);
     lensWindow->setClientEdge(false);
     lensWindow->setTitle(text(TextId::ProductName));
-    lensWindow->setSmallIcon(
+    lensWindow->setSmallIcon(s::platform::win::OwnedIcon(
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIcon),
-                                      IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+                                      IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))));
     readSettings();
     buildTrayMenu();
     lensWindow->setTrayMenu(trayMenu);
@@ -300,7 +296,7 @@ void Dialog::showLens() {
     lastCursorX = -10000;
     lastCursorY = -10000;
     if (snapshot == nullptr) {
-        snapshot = new s::image::win::BufferedImage();
+        snapshot = s::image::win::BufferedImage::newInstance();
     }
     // Without a picture of the screen there is nothing to enlarge: the lens
     // stays hidden rather than showing a stale or empty image.
@@ -407,8 +403,10 @@ void Dialog::run() {
     }
     {
         s::thread::ObjLocker::Scope guard(lock);
-        delete snapshot;
-        snapshot = nullptr;
+        if (snapshot != nullptr) {
+            snapshot->release();
+            snapshot = nullptr;
+        }
     }
     taskRunning = false;
     stopRequested = false;

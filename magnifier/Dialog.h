@@ -95,6 +95,7 @@ private:
     s::map::IMappedData* settings = nullptr;
     s::lang::Localizer* localizer = nullptr;
     s::gui::win::Window* lensWindow = nullptr;
+    // Borrowed: the lens window owns its tray menu and canvas.
     s::gui::win::PopupMenu* trayMenu = nullptr;
     s::gui::win::Box* canvas = nullptr;
     s::image::win::BufferedImage* snapshot = nullptr;

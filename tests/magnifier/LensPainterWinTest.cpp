@@ -4,9 +4,11 @@
 
 #include "s/platform/win/MemoryDC.h"
 #include "s/platform/win/ObjectSelection.h"
+#include "s/thread/PoolRef.h"
 
 namespace magnifier = s::image::gui::dialogs::magnifier;
 using s::image::win::BufferedImage;
+using s::thread::PoolRef;
 
 namespace {
 
@@ -39,12 +41,12 @@ uint32_t pixel(BufferedImage& image, int x, int y) {
 } // namespace
 
 TEST(LensPainterWinTest, CursorPointIsShownEnlargedAtTheCanvasCentre) {
-    BufferedImage snapshot;
-    paintSnapshot(snapshot);
-    BufferedImage canvas;
-    ASSERT_TRUE(canvas.resize(200, 100));
+    PoolRef<BufferedImage> snapshot = PoolRef<BufferedImage>::take();
+    paintSnapshot(*snapshot);
+    PoolRef<BufferedImage> canvas = PoolRef<BufferedImage>::take();
+    ASSERT_TRUE(canvas->resize(200, 100));
     s::platform::win::MemoryDC target(nullptr);
-    s::platform::win::ObjectSelection selection(target.get(), canvas.getBitmap());
+    s::platform::win::ObjectSelection selection(target.get(), canvas->getBitmap());
     SetStretchBltMode(target.get(), COLORONCOLOR);
 
     // Cursor on the green block's top-left corner at 200 percent: the
@@ -52,44 +54,44 @@ TEST(LensPainterWinTest, CursorPointIsShownEnlargedAtTheCanvasCentre) {
     // (120, 70) on the canvas.
     const magnifier::SourceRect source =
         magnifier::sourceRect(100, 50, 0, 0, 200, 100, 200, 100, 200);
-    ASSERT_TRUE(magnifier::paintEnlarged(target.get(), 200, 100, snapshot, source));
-    EXPECT_EQ(kGreen, pixel(canvas, 110, 60));
-    EXPECT_EQ(kRed, pixel(canvas, 10, 10));
-    EXPECT_EQ(kBlue, pixel(canvas, 190, 90));
-    EXPECT_EQ(kRed, pixel(canvas, 90, 60));   // left of the block, still red
-    EXPECT_EQ(kBlue, pixel(canvas, 130, 60)); // right of the doubled block
+    ASSERT_TRUE(magnifier::paintEnlarged(target.get(), 200, 100, *snapshot, source));
+    EXPECT_EQ(kGreen, pixel(*canvas, 110, 60));
+    EXPECT_EQ(kRed, pixel(*canvas, 10, 10));
+    EXPECT_EQ(kBlue, pixel(*canvas, 190, 90));
+    EXPECT_EQ(kRed, pixel(*canvas, 90, 60));   // left of the block, still red
+    EXPECT_EQ(kBlue, pixel(*canvas, 130, 60)); // right of the doubled block
     // The caller's stretch mode is back.
     EXPECT_EQ(COLORONCOLOR, GetStretchBltMode(target.get()));
 }
 
 TEST(LensPainterWinTest, CornerCursorShowsTheClampedCornerRegion) {
-    BufferedImage snapshot;
-    paintSnapshot(snapshot);
-    BufferedImage canvas;
-    ASSERT_TRUE(canvas.resize(200, 100));
+    PoolRef<BufferedImage> snapshot = PoolRef<BufferedImage>::take();
+    paintSnapshot(*snapshot);
+    PoolRef<BufferedImage> canvas = PoolRef<BufferedImage>::take();
+    ASSERT_TRUE(canvas->resize(200, 100));
     s::platform::win::MemoryDC target(nullptr);
-    s::platform::win::ObjectSelection selection(target.get(), canvas.getBitmap());
+    s::platform::win::ObjectSelection selection(target.get(), canvas->getBitmap());
     // Bottom-right corner at 400 percent: source (150, 75) to (200, 100),
     // all blue, the green block out of view.
     const magnifier::SourceRect source =
         magnifier::sourceRect(199, 99, 0, 0, 200, 100, 200, 100, 400);
-    ASSERT_TRUE(magnifier::paintEnlarged(target.get(), 200, 100, snapshot, source));
+    ASSERT_TRUE(magnifier::paintEnlarged(target.get(), 200, 100, *snapshot, source));
     for (int x : {0, 100, 199}) {
         for (int y : {0, 50, 99}) {
-            EXPECT_EQ(kBlue, pixel(canvas, x, y)) << x << "," << y;
+            EXPECT_EQ(kBlue, pixel(*canvas, x, y)) << x << "," << y;
         }
     }
 }
 
 TEST(LensPainterWinTest, AnEmptySnapshotIsNeverDrawn) {
-    BufferedImage empty;
-    BufferedImage canvas;
-    ASSERT_TRUE(canvas.resize(10, 10));
+    PoolRef<BufferedImage> empty = PoolRef<BufferedImage>::take();
+    PoolRef<BufferedImage> canvas = PoolRef<BufferedImage>::take();
+    ASSERT_TRUE(canvas->resize(10, 10));
     s::platform::win::MemoryDC target(nullptr);
-    s::platform::win::ObjectSelection selection(target.get(), canvas.getBitmap());
-    EXPECT_FALSE(magnifier::paintEnlarged(target.get(), 10, 10, empty, {0, 0, 5, 5}));
-    EXPECT_FALSE(magnifier::paintEnlarged(nullptr, 10, 10, empty, {0, 0, 5, 5}));
-    EXPECT_FALSE(empty.resize(0, 10));
-    EXPECT_FALSE(empty.resize(10, -1));
-    EXPECT_TRUE(empty.isEmpty());
+    s::platform::win::ObjectSelection selection(target.get(), canvas->getBitmap());
+    EXPECT_FALSE(magnifier::paintEnlarged(target.get(), 10, 10, *empty, {0, 0, 5, 5}));
+    EXPECT_FALSE(magnifier::paintEnlarged(nullptr, 10, 10, *empty, {0, 0, 5, 5}));
+    EXPECT_FALSE(empty->resize(0, 10));
+    EXPECT_FALSE(empty->resize(10, -1));
+    EXPECT_TRUE(empty->isEmpty());
 }
