@@ -155,8 +155,8 @@ TEST(EventSourceTest, AddOnceAndWithdrawKeepTheOrderOfTheOthers) {
 }
 
 TEST(EventSourceTest, ListenersAddedFromSeveralThreadsWhileEventsAreRaisedAreAllCalled) {
-    constexpr int kAdders = 4;
-    constexpr int kPerAdder = 500;
+    constexpr int kAdders = 6;
+    constexpr int kPerAdder = 2000;
     EventSource source;
     std::vector<std::unique_ptr<Counting>> listeners;
     for (int i = 0; i < kAdders * kPerAdder; ++i) {
@@ -171,9 +171,16 @@ TEST(EventSourceTest, ListenersAddedFromSeveralThreadsWhileEventsAreRaisedAreAll
             passes.fetch_add(1);
         }
     });
+    // The adders start together, so that their adds collide as often as the
+    // machine allows.
+    std::atomic<int> ready{0};
     std::vector<std::thread> adders;
     for (int a = 0; a < kAdders; ++a) {
         adders.emplace_back([&, a] {
+            ready.fetch_add(1);
+            while (ready.load() < kAdders) {
+                std::this_thread::yield();
+            }
             for (int i = 0; i < kPerAdder; ++i) {
                 EXPECT_TRUE(source.add(listeners[a * kPerAdder + i].get()));
             }
