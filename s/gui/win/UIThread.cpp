@@ -22,8 +22,8 @@ bool UIThread::start(InitFunction init, void* context) {
     if (getHandle() != nullptr) {
         return false; // started before; its init must not be replaced under it
     }
-    init_ = init;
-    initContext_ = context;
+    initFunction = init;
+    initContext = context;
     return WinThread::start();
 }
 
@@ -39,23 +39,23 @@ bool UIThread::initInstance() {
     if (FAILED(OleInitialize(nullptr))) {
         return false;
     }
-    oleInitialized_ = true;
+    oleInitialized = true;
     // Process-wide and accepted only once: every thread after the first gets
     // RPC_E_TOO_LATE, which is fine.
     CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT,
                          RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
-    if (init_ != nullptr && !init_(initContext_)) {
+    if (initFunction != nullptr && !initFunction(initContext)) {
         OleUninitialize();
-        oleInitialized_ = false;
+        oleInitialized = false;
         return false;
     }
     return true;
 }
 
 int UIThread::exitInstance(int loopCode) {
-    if (oleInitialized_) {
+    if (oleInitialized) {
         OleUninitialize();
-        oleInitialized_ = false;
+        oleInitialized = false;
     }
     return loopCode;
 }

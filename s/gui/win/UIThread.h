@@ -54,9 +54,9 @@ private:
         return (*static_cast<Function*>(context))();
     }
 
-    InitFunction init_ = nullptr;
-    void* initContext_ = nullptr;
-    bool oleInitialized_ = false;
+    InitFunction initFunction = nullptr;
+    void* initContext = nullptr;
+    bool oleInitialized = false;
 };
 
 } // namespace s::gui::win
