@@ -7,8 +7,9 @@
 set(VEXA_PORTABLE_AREAS base cleaner thread str col comp map io xml lang)
 set(VEXA_WINDOWS_AREAS gui app reg system process image platform)
 # Portable folders inside a Windows-only area: the event plumbing every
-# raiser shares, the localizer's included.
-set(VEXA_PORTABLE_FOLDERS gui/events)
+# raiser shares (the localizer's included), and the component model and the
+# layouts of the window toolkit, which hold no window handle.
+set(VEXA_PORTABLE_FOLDERS gui/events gui/layout gui/model)
 
 function(vexa_is_windows_only path out)
     set(result OFF)
