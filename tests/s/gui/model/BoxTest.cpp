@@ -32,14 +32,19 @@ public:
         Leaf::reset();
         placements = 0;
         lastPlacement = {};
+        onPlaced = nullptr;
     }
     int placements;
     Rect lastPlacement;
+    std::function<void()> onPlaced;
 
 protected:
     void placed(const Rect& inParent) override {
         ++placements;
         lastPlacement = inParent;
+        if (onPlaced) {
+            onPlaced();
+        }
     }
 
 private:
@@ -220,12 +225,16 @@ TEST(BoxTest, ALayoutPassPlacesEveryChildOnceAndRaisesItsEvents) {
         leaf->placements = 0;
     }
     box->events.clear();
-    // A new width moves nothing down but resizes every child: one placement
-    // each, batched, at the position in the box's native area.
+    // A new width resizes every child: one placement each, at the position in
+    // the box's native area, and only once every child has its new bounds
+    // (the native windows then move together).
+    int32_t lastWidthWhenFirstPlaced = -1;
+    leaves[0]->onPlaced = [&] { lastWidthWhenFirstPlaced = leaves[2]->getWidth(); };
     box->setSize(80, 60);
     for (PlacedLeaf* leaf : leaves) {
         EXPECT_EQ(1, leaf->placements);
     }
+    EXPECT_EQ(80 - 3, lastWidthWhenFirstPlaced);
     EXPECT_EQ((Rect{3, 20, 77, 10}), leaves[2]->lastPlacement);
     EXPECT_EQ(1, box->count(s::gui::BoxEvent::LaidOut));
     EXPECT_EQ(1, box->count(s::gui::BoxEvent::Bounds));
