@@ -15,6 +15,8 @@ namespace s::gui::model {
 void Box::reset() {
     Component::reset();
     removeAll();
+    layoutListeners.reset();
+    boundsListeners.reset();
     manager = nullptr;
     kind = layout::LayoutKind::Vertical;
     horizontalAlignment = layout::Alignment::Start;
@@ -74,7 +76,7 @@ void Box::doLayout() {
             apply(pass->result);
         }
     }
-    raise(static_cast<int32_t>(s::gui::BoxEvent::LaidOut));
+    layoutListeners.raise(this, static_cast<int32_t>(s::gui::BoxEvent::LaidOut));
     --passDepth;
 }
 
@@ -130,7 +132,7 @@ void Box::placed(const layout::Rect& inParent) {
     }
     everPlaced = true;
     lastPlaced = inParent;
-    raise(static_cast<int32_t>(s::gui::BoxEvent::Bounds));
+    boundsListeners.raise(this, static_cast<int32_t>(s::gui::BoxEvent::Bounds));
 }
 
 bool Box::isSelfOrAncestor(const s::gui::IComponent* component) const {

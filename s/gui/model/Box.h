@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "s/gui/IBox.h"
+#include "s/gui/events/EventSource.h"
 #include "s/gui/layout/Alignment.h"
 #include "s/gui/layout/BoxSizing.h"
 #include "s/gui/layout/LayoutKind.h"
@@ -31,7 +32,7 @@ namespace s::gui::model {
 //      reports to its parent);
 //   3. places the children, inside a batch update of every child unless the
 //      box is itself inside one, so each child is placed once;
-//   4. raises the laid-out event (code 3).
+//   4. raises the laid-out event (code 3) to its layout listeners.
 // A child box whose size changes lays itself out in step 3. At most two passes
 // of one box run nested (a laid-out listener that lays out again); a third is
 // skipped, so such listeners cannot recurse without end.
@@ -96,6 +97,15 @@ public:
     layout::Size getLayoutMinimum() const override { return layoutMinimum; }
     layout::Size getLayoutMaximum() const override { return layoutMaximum; }
 
+    // Listeners of the laid-out event (code 3) and of the moved-or-resized
+    // event (code 4); borrowed, safe to add from any thread (see EventSource).
+    bool addLayoutListener(s::gui::events::IEventListener* listener) {
+        return layoutListeners.add(listener);
+    }
+    bool addBoundsListener(s::gui::events::IEventListener* listener) {
+        return boundsListeners.add(listener);
+    }
+
     // Passes nested at most this deep.
     static constexpr int32_t kMaximumNestedPasses = 2;
 
@@ -117,6 +127,8 @@ private:
     void relayoutParent(bool relayout);
     bool isSelfOrAncestor(const s::gui::IComponent* component) const;
 
+    s::gui::events::EventSource layoutListeners;
+    s::gui::events::EventSource boundsListeners;
     std::vector<s::gui::IComponent*> children;
     const s::gui::ILayoutManager* manager = nullptr;
     layout::LayoutKind kind = layout::LayoutKind::Vertical;

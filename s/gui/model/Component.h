@@ -100,12 +100,6 @@ protected:
     virtual void visibilityChanged() {}
     virtual void enablingChanged() {}
 
-    // The seam for raising events: every event of a component goes through
-    // here with its code. The listener lists belong to the toolkit's one event
-    // source type, which the concrete classes hold; until they do, an event
-    // raised here reaches no one.
-    virtual void raise(int32_t code) {}
-
 private:
     layout::Point screenOrigin() const;
     void applyPlacement();

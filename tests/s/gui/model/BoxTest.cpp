@@ -1,5 +1,7 @@
 #include "s/gui/model/Box.h"
 
+#include "s/gui/events/IEventListener.h"
+
 #include "s/gui/model/Image.h"
 #include "s/gui/model/Leaf.h"
 #include "s/gui/model/Spacer.h"
@@ -51,19 +53,16 @@ private:
     PlacedLeaf() { reset(); }
 };
 
-// A box that records the events it raises, and can act on its own laid-out
-// event the way a listener would.
-class RecordingBox : public Box {
-    S_POOLED_CLASS(RecordingBox, u"tests_RecordingBox")
+// Records the events a box raises, and can act on them the way a client's
+// listener would.
+class Recorder : public s::gui::events::IEventListener {
 public:
-    void reset() override {
-        Box::reset();
-        events.clear();
-        onLaidOut = nullptr;
+    void onEvent(s::base::IObject* source, int32_t code) override {
+        events.push_back(code);
+        if (code == static_cast<int32_t>(s::gui::BoxEvent::LaidOut) && onLaidOut) {
+            onLaidOut();
+        }
     }
-    std::vector<int32_t> events;
-    std::function<void()> onLaidOut;
-
     int count(s::gui::BoxEvent code) const {
         int found = 0;
         for (int32_t event : events) {
@@ -71,18 +70,17 @@ public:
         }
         return found;
     }
-
-protected:
-    void raise(int32_t code) override {
-        events.push_back(code);
-        if (code == static_cast<int32_t>(s::gui::BoxEvent::LaidOut) && onLaidOut) {
-            onLaidOut();
-        }
-    }
-
-private:
-    RecordingBox() { reset(); }
+    std::vector<int32_t> events;
+    std::function<void()> onLaidOut;
 };
+
+// A box whose events go to one recorder.
+PoolRef<Box> recordedBox(Recorder& recorder) {
+    auto box = PoolRef<Box>::take();
+    box->addLayoutListener(&recorder);
+    box->addBoundsListener(&recorder);
+    return box;
+}
 
 // A push button that measures `width` x `height` and cannot grow.
 Leaf* button(int32_t width, int32_t height) {
@@ -214,7 +212,8 @@ TEST(BoxTest, CentredRowAndGrowingColumnOfRealComponents) {
 }
 
 TEST(BoxTest, ALayoutPassPlacesEveryChildOnceAndRaisesItsEvents) {
-    auto box = PoolRef<RecordingBox>::take();
+    Recorder recorder;
+    auto box = recordedBox(recorder);
     box->setMarginLeft(3);
     PlacedLeaf* leaves[3];
     for (PlacedLeaf*& leaf : leaves) {
@@ -224,7 +223,7 @@ TEST(BoxTest, ALayoutPassPlacesEveryChildOnceAndRaisesItsEvents) {
         box->add(leaf);
         leaf->placements = 0;
     }
-    box->events.clear();
+    recorder.events.clear();
     // A new width resizes every child: one placement each, at the position in
     // the box's native area, and only once every child has its new bounds
     // (the native windows then move together).
@@ -236,20 +235,20 @@ TEST(BoxTest, ALayoutPassPlacesEveryChildOnceAndRaisesItsEvents) {
     }
     EXPECT_EQ(80 - 3, lastWidthWhenFirstPlaced);
     EXPECT_EQ((Rect{3, 20, 77, 10}), leaves[2]->lastPlacement);
-    EXPECT_EQ(1, box->count(s::gui::BoxEvent::LaidOut));
-    EXPECT_EQ(1, box->count(s::gui::BoxEvent::Bounds));
+    EXPECT_EQ(1, recorder.count(s::gui::BoxEvent::LaidOut));
+    EXPECT_EQ(1, recorder.count(s::gui::BoxEvent::Bounds));
 
     // Moving the box to the same place again raises nothing.
-    box->events.clear();
+    recorder.events.clear();
     box->setLocation(0, 0);
-    EXPECT_EQ(0, box->count(s::gui::BoxEvent::Bounds));
+    EXPECT_EQ(0, recorder.count(s::gui::BoxEvent::Bounds));
     box->setLocation(5, 0);
-    EXPECT_EQ(1, box->count(s::gui::BoxEvent::Bounds));
+    EXPECT_EQ(1, recorder.count(s::gui::BoxEvent::Bounds));
 
     // resizeWithin to the present size still lays the box out.
-    box->events.clear();
+    recorder.events.clear();
     box->resizeWithin(80, 60);
-    EXPECT_EQ(1, box->count(s::gui::BoxEvent::LaidOut));
+    EXPECT_EQ(1, recorder.count(s::gui::BoxEvent::LaidOut));
 }
 
 TEST(BoxTest, AComponentInsideABatchUpdateIsPlacedOnceWhenTheBatchEnds) {
@@ -271,16 +270,17 @@ TEST(BoxTest, AComponentInsideABatchUpdateIsPlacedOnceWhenTheBatchEnds) {
 }
 
 TEST(BoxTest, ALaidOutListenerThatLaysOutAgainStopsAtTwoNestedPasses) {
-    auto box = PoolRef<RecordingBox>::take();
+    Recorder recorder;
+    auto box = recordedBox(recorder);
     box->add(button(10, 10));
-    box->events.clear();
-    RecordingBox* raw = box.get();
-    box->onLaidOut = [raw] { raw->doLayout(); };
+    recorder.events.clear();
+    Box* raw = box.get();
+    recorder.onLaidOut = [raw] { raw->doLayout(); };
     box->doLayout();
-    EXPECT_EQ(Box::kMaximumNestedPasses, box->count(s::gui::BoxEvent::LaidOut));
-    box->onLaidOut = nullptr;
+    EXPECT_EQ(Box::kMaximumNestedPasses, recorder.count(s::gui::BoxEvent::LaidOut));
+    recorder.onLaidOut = nullptr;
     box->doLayout();
-    EXPECT_EQ(Box::kMaximumNestedPasses + 1, box->count(s::gui::BoxEvent::LaidOut))
+    EXPECT_EQ(Box::kMaximumNestedPasses + 1, recorder.count(s::gui::BoxEvent::LaidOut))
         << "the counter is back to zero afterwards";
 }
 
