@@ -244,6 +244,12 @@ TEST(BoxTest, ALayoutPassPlacesEveryChildOnceAndRaisesItsEvents) {
     EXPECT_EQ(0, recorder.count(s::gui::BoxEvent::Bounds));
     box->setLocation(5, 0);
     EXPECT_EQ(1, recorder.count(s::gui::BoxEvent::Bounds));
+    // A batch that ends where it started moved nothing.
+    box->beginUpdate();
+    box->setLocation(9, 0);
+    box->setLocation(5, 0);
+    box->endUpdate();
+    EXPECT_EQ(1, recorder.count(s::gui::BoxEvent::Bounds));
 
     // resizeWithin to the present size still lays the box out.
     recorder.events.clear();
