@@ -27,6 +27,40 @@ bool isSeparator(char16_t unit) {
 
 } // namespace
 
+void File::reset() {
+    path.clear();
+    path.shrink_to_fit();
+}
+
+void File::setPath(const char16_t* newPath) {
+    if (newPath == nullptr) {
+        reset();
+        return;
+    }
+    path.assign(newPath, lengthOf(newPath));
+}
+
+File* File::newFile(const char16_t* path) {
+    File* file = newInstance();
+    if (file != nullptr) {
+        file->setPath(path);
+    }
+    return file;
+}
+
+File::ReadStatus File::read(const char16_t* path, std::vector<std::uint8_t>& bytes,
+                            std::uint64_t maxSize) {
+    bytes.clear();
+    if (path == nullptr || path[0] == 0) {
+        return ReadStatus::Missing;
+    }
+    ReadStatus status = readFile(path, bytes, maxSize);
+    if (status != ReadStatus::Read) {
+        bytes.clear();
+    }
+    return status;
+}
+
 void File::setWriteFaultForTesting(WriteFault fault, std::uint64_t atByte) {
     faultAtByte.store(atByte);
     faultKind.store(static_cast<int>(fault));

@@ -62,39 +62,45 @@ bool File::isFolder(const char16_t* path) {
     return path != nullptr && stat(nativePath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool File::readAll(const char16_t* path, std::vector<std::uint8_t>& bytes) {
-    bytes.clear();
-    if (path == nullptr) {
-        return false;
-    }
+File::ReadStatus File::readFile(const char16_t* path, std::vector<std::uint8_t>& bytes,
+                                std::uint64_t maxSize) {
     int descriptor = open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
-        return false;
+        // Only "no such entry" means missing; a folder above the file that is
+        // really a file (ENOTDIR), no permission and the rest are obstacles.
+        return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
     }
     struct stat info {};
-    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uint64_t>(info.st_size) > kMaxReadSize) {
+    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
-        return false;
+        return ReadStatus::Unreadable;
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > maxSize) {
+        ::close(descriptor);
+        return ReadStatus::TooLarge;
     }
     bytes.resize(static_cast<std::size_t>(info.st_size));
     std::size_t got = 0;
     // The size may change while reading: take what is there, up to the limit.
     for (;;) {
         if (got == bytes.size()) {
-            if (bytes.size() >= kMaxReadSize) {
-                break;
+            if (bytes.size() >= maxSize) {
+                // Full at the limit: anything more makes the file too large.
+                std::uint8_t extra = 0;
+                ssize_t more = ::read(descriptor, &extra, 1);
+                ::close(descriptor);
+                return more > 0 ? ReadStatus::TooLarge : ReadStatus::Read;
             }
-            bytes.resize(bytes.size() + 4096);
+            std::size_t room = bytes.size() + 4096;
+            bytes.resize(room > maxSize ? static_cast<std::size_t>(maxSize) : room);
         }
-        ssize_t n = read(descriptor, bytes.data() + got, bytes.size() - got);
+        ssize_t n = ::read(descriptor, bytes.data() + got, bytes.size() - got);
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n < 0) {
             ::close(descriptor);
-            bytes.clear();
-            return false;
+            return ReadStatus::Unreadable;
         }
         if (n == 0) {
             break;
@@ -103,7 +109,7 @@ bool File::readAll(const char16_t* path, std::vector<std::uint8_t>& bytes) {
     }
     bytes.resize(got);
     ::close(descriptor);
-    return true;
+    return ReadStatus::Read;
 }
 
 bool File::remove(const char16_t* path) {

@@ -27,21 +27,27 @@ bool File::isFolder(const char16_t* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool File::readAll(const char16_t* path, std::vector<std::uint8_t>& bytes) {
-    bytes.clear();
-    if (path == nullptr) {
-        return false;
-    }
+File::ReadStatus File::readFile(const char16_t* path, std::vector<std::uint8_t>& bytes,
+                                std::uint64_t maxSize) {
+    // Sharing read and write lets the file be read while another program
+    // has it open for writing; a program that shares nothing makes it
+    // unreadable, which is reported, not taken for a missing file.
     HANDLE file = CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return false;
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? ReadStatus::Missing
+                   : ReadStatus::Unreadable;
     }
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 ||
-        static_cast<std::uint64_t>(size.QuadPart) > kMaxReadSize) {
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size) || size.QuadPart < 0) {
         CloseHandle(file);
-        return false;
+        return ReadStatus::Unreadable;
+    }
+    if (static_cast<std::uint64_t>(size.QuadPart) > maxSize) {
+        CloseHandle(file);
+        return ReadStatus::TooLarge;
     }
     bytes.resize(static_cast<std::size_t>(size.QuadPart));
     std::size_t got = 0;
@@ -50,8 +56,7 @@ bool File::readAll(const char16_t* path, std::vector<std::uint8_t>& bytes) {
         if (!ReadFile(file, bytes.data() + got, static_cast<DWORD>(bytes.size() - got), &n,
                       nullptr)) {
             CloseHandle(file);
-            bytes.clear();
-            return false;
+            return ReadStatus::Unreadable;
         }
         if (n == 0) {
             break;
@@ -60,7 +65,7 @@ bool File::readAll(const char16_t* path, std::vector<std::uint8_t>& bytes) {
     }
     bytes.resize(got);
     CloseHandle(file);
-    return true;
+    return ReadStatus::Read;
 }
 
 bool File::remove(const char16_t* path) {

@@ -1,4 +1,5 @@
 #include "s/io/File.h"
+#include "s/thread/PoolRef.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include <vector>
 
 using s::io::File;
+using s::thread::PoolRef;
 
 namespace {
 
@@ -95,4 +97,47 @@ TEST(FileTest, AFailedOrInterruptedWriteAtAnyByteKeepsTheOldFile) {
     ASSERT_TRUE(File::writeAllReplacing(path.c_str(), newBytes.data(), newBytes.size()));
     EXPECT_EQ(read(path).size(), newBytes.size());
     EXPECT_FALSE(File::exists(File::temporaryPath(path.c_str()).data()));
+}
+
+TEST(FileTest, ReadTellsAMissingFileFromOneThatIsThereButCannotBeRead) {
+    using Status = File::ReadStatus;
+    std::u16string folder = freshFolder("status");
+    std::vector<std::uint8_t> bytes{1, 2, 3};
+    EXPECT_EQ(File::read((folder + u"/none/f.txt").c_str(), bytes), Status::Missing);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(File::read(nullptr, bytes), Status::Missing);
+
+    std::u16string path = folder + u"/f.txt";
+    auto ten = bytesOf("0123456789");
+    ASSERT_TRUE(File::writeAllReplacing(path.c_str(), ten.data(), ten.size()));
+    EXPECT_EQ(File::read(path.c_str(), bytes, 10), Status::Read);
+    EXPECT_EQ(bytes, ten);
+    EXPECT_EQ(File::read(path.c_str(), bytes, 9), Status::TooLarge);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(File::read(folder.c_str(), bytes), Status::Unreadable);
+    EXPECT_FALSE(File::readAll(folder.c_str(), bytes));
+}
+
+TEST(FileTest, AFileObjectNamesOneFileAndReadsAndWritesIt) {
+    std::u16string path = freshFolder("object") + u"\\sub/f.txt";
+    PoolRef<File> file(File::newFile(path.c_str()));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(std::u16string(file->getClassName()), u"s_io_File");
+    EXPECT_EQ(std::u16string(file->getPath()), path);
+    EXPECT_FALSE(file->exists());
+    std::vector<std::uint8_t> bytes;
+    EXPECT_EQ(file->read(bytes), File::ReadStatus::Missing);
+    auto text = bytesOf("object");
+    ASSERT_TRUE(file->writeAllReplacing(text.data(), text.size()));
+    EXPECT_TRUE(file->exists());
+    EXPECT_EQ(file->read(bytes), File::ReadStatus::Read);
+    EXPECT_EQ(bytes, text);
+    file->setPath(nullptr);
+    EXPECT_EQ(std::u16string(file->getPath()), u"");
+    EXPECT_FALSE(file->writeAllReplacing(text.data(), text.size()));
+    file->setPath(path.c_str());
+    file->release();
+    file.detach();
+    PoolRef<File> recycled(File::newInstance());
+    EXPECT_EQ(std::u16string(recycled->getPath()), u""); // a recycled object names nothing
 }
