@@ -18,7 +18,13 @@ namespace s::xml {
 // Content writes every space as "&#160;" so that the layout whitespace a
 // reader drops around content can never eat a real space; decoding content
 // skips leading whitespace and trims trailing whitespace up to the last unit
-// that an entity produced. Unknown entities stay as they are. The functions
+// that an entity produced. For the same reason content writes a tab or an
+// ideographic space U+3000 at either end of the text as "&#9;" or
+// "&#12288;" (in the middle they stay as they are), and the empty text as
+// "&#65279;", which content decoding alone (nothing else around it) reads
+// back as the empty text: an element with no content at all means "no
+// value". So every text reads back exactly as it was written. Unknown
+// entities stay as they are. The functions
 // work on caller storage and read exactly `count` units (no terminator
 // needed).
 class Entities {

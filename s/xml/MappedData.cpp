@@ -3,9 +3,11 @@
 #include "s/col/_array/ArrayU08.h"
 #include "s/io/File.h"
 #include "s/str/strbuffer/StrBuffer.h"
+#include "s/xml/Names.h"
 #include "s/xml/Node.h"
 
 #include <string>
+#include <vector>
 
 namespace s::xml {
 
@@ -36,6 +38,42 @@ int hexValue(char16_t unit) {
 
 constexpr const char16_t* kRootName = u"savedata";
 
+// Every level of a section path (the text between separators; empty levels
+// add nothing) must be a name the document can hold.
+bool isValidPath(const char16_t* path) {
+    const char16_t* level = path;
+    for (const char16_t* p = path;; ++p) {
+        if (*p != 0 && !isSeparator(*p)) {
+            continue;
+        }
+        if (p > level && !Names::isName(level, static_cast<std::size_t>(p - level))) {
+            return false;
+        }
+        if (*p == 0) {
+            return true;
+        }
+        level = p + 1;
+    }
+}
+
+// The empty key names the section's own value (its content).
+bool isValidKey(const char16_t* key) {
+    return key[0] == 0 || Names::isName(key);
+}
+
+// A string value must be UTF-16 without half a surrogate pair: the file's
+// UTF-8 cannot carry one, and it would read back as U+FFFD.
+bool isWellFormed(const char16_t* text) {
+    for (const char16_t* p = text; *p != 0; ++p) {
+        if (*p >= 0xD800 && *p <= 0xDBFF && p[1] >= 0xDC00 && p[1] <= 0xDFFF) {
+            ++p;
+        } else if (*p >= 0xD800 && *p <= 0xDFFF) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 MappedData::MappedData() {
@@ -55,6 +93,7 @@ MappedData::~MappedData() {
 }
 
 void MappedData::reset() {
+    readOnly_ = false;
     if (file_ != nullptr) {
         file_->release();
         file_ = nullptr;
@@ -86,15 +125,12 @@ MappedData* MappedData::open(const char16_t* filePath) {
         return nullptr;
     }
     if (filePath != nullptr) {
-        store->file_ = StrBuffer::newInstance();
+        store->file_ = s::io::File::newFile(filePath);
         if (store->file_ == nullptr) {
             store->release();
             return nullptr;
         }
-        store->file_->assignWcs(filePath);
-        if (s::io::File::exists(filePath)) {
-            store->root_->load(filePath);
-        }
+        store->loadFile();
     }
     // A damaged file may hold no element at all; the store then starts from
     // an empty document, which its first save writes over the damage.
@@ -105,11 +141,29 @@ MappedData* MappedData::open(const char16_t* filePath) {
     return store;
 }
 
+void MappedData::loadFile() {
+    using s::io::File;
+    std::vector<std::uint8_t> bytes;
+    switch (file_->read(bytes, kMaxFileSize)) {
+    case File::ReadStatus::Read:
+        root_->parseUtf8(bytes.data(), bytes.size());
+        break;
+    case File::ReadStatus::Missing:
+        break;
+    case File::ReadStatus::Unreadable:
+    case File::ReadStatus::TooLarge:
+        // Whatever is there may hold settings this run cannot see; writing
+        // the empty document over it would lose them for good.
+        readOnly_ = true;
+        break;
+    }
+}
+
 bool MappedData::save() {
-    if (file_ == nullptr || root_ == nullptr) {
+    if (file_ == nullptr || root_ == nullptr || readOnly_) {
         return false;
     }
-    return root_->save(file_->c_str());
+    return root_->save(*file_);
 }
 
 bool MappedData::changed() {
@@ -121,6 +175,11 @@ Node* MappedData::section(const char16_t* path, bool create) {
         return nullptr;
     }
     path = orEmpty(path);
+    // Only what the document can hold is created. Lookups take any path: a
+    // file may hold (and keep) an element that this store would not make.
+    if (create && !isValidPath(path)) {
+        return nullptr;
+    }
     if (cached_ && lastPath_->equalsWcsIgnoreCase(path)) {
         if (current_ != nullptr || !create) {
             return current_;
@@ -174,7 +233,7 @@ bool MappedData::hasValue(const char16_t* path, const char16_t* key) {
 }
 
 bool MappedData::removeSection(const char16_t* path) {
-    if (root_ == nullptr) {
+    if (root_ == nullptr || !isValidPath(orEmpty(path))) {
         return false;
     }
     std::u16string whole(orEmpty(path));
@@ -207,6 +266,9 @@ bool MappedData::removeSection(const char16_t* path) {
 }
 
 bool MappedData::removeValue(const char16_t* path, const char16_t* key) {
+    if (!isValidPath(orEmpty(path)) || !isValidKey(orEmpty(key))) {
+        return false;
+    }
     Node* node = section(path, false);
     if (node == nullptr || !removeAll(node, key)) {
         return false;
@@ -326,6 +388,9 @@ bool MappedData::removeAll(Node* node, const char16_t* key) {
 }
 
 Node* MappedData::prepareValue(const char16_t* path, const char16_t* key) {
+    if (!isValidKey(orEmpty(key))) {
+        return nullptr;
+    }
     Node* node = section(path, true);
     if (node == nullptr) {
         return nullptr;
@@ -389,6 +454,9 @@ bool MappedData::setBool(const char16_t* path, const char16_t* key, bool value) 
     return setString(path, key, value ? u"1" : u"0");
 }
 bool MappedData::setString(const char16_t* path, const char16_t* key, const char16_t* value) {
+    if (!isWellFormed(orEmpty(value))) {
+        return false;
+    }
     Node* node = prepareValue(path, key);
     if (node == nullptr) {
         return false;

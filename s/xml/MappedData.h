@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+namespace s::io {
+class File;
+}
 namespace s::str::strbuffer {
 class StrBuffer;
 }
@@ -21,8 +24,22 @@ class Node;
 // The document lives in memory; save() (automatically after every change
 // when automatic saving is on) writes it to its file in one line of UTF-8,
 // replacing the file in one step so that a failed save keeps the previous
-// file. A missing, unreadable or damaged file gives an empty document (root
-// element "savedata") whose getters answer their defaults.
+// file. A missing file gives an empty document (root element "savedata"); a
+// damaged one gives what the forgiving reader makes of it (an empty document
+// when that is no element at all), its getters answering their defaults for
+// what is lost, and the next save writes the repaired document.
+//
+// Settings are never lost to a file that is there but could not be read (a
+// folder in its place, a file another program holds without sharing, a file
+// over kMaxFileSize): the store then starts empty but read-only, its save()
+// answers false for the rest of its life and the file is never written.
+//
+// Names the document could not hold are refused: a section level or a key
+// (other than the empty key) must be an XML name (see Names), else the setter,
+// openSection() or the remover answers false and changes nothing. A string
+// value must be well-formed UTF-16 (no half of a surrogate pair), which the
+// file's UTF-8 can carry; every such value, the empty one and those with
+// white space at either end included, reads back exactly after a reload.
 //
 // The section looked up last is cached (path compared ignoring case), so runs
 // of reads and writes in one section walk the tree once. Stores come from
@@ -33,10 +50,16 @@ class MappedData final : public s::map::IMappedData {
 public:
     using StrBuffer = s::str::strbuffer::StrBuffer;
 
+    // Settings files larger than this are not read (and so never written):
+    // the settings of a program take a few kilobytes, a huge file is another
+    // file or damage that a save must not replace.
+    static constexpr std::uint64_t kMaxFileSize = 16u * 1024u * 1024u;
+
     // A store on the document in `filePath` (loaded when the file exists;
     // otherwise, or when it holds no element, an empty document with the root
-    // "savedata"). Nothing is written until the first save. A null path gives
-    // a store without a file, whose save() answers false. Owned by the caller
+    // "savedata"; read-only when the file is there but cannot be read).
+    // Nothing is written until the first save. A null path gives a store
+    // without a file, whose save() answers false. Owned by the caller
     // (release()); null only when out of memory.
     static MappedData* open(const char16_t* filePath);
 
@@ -44,6 +67,9 @@ public:
 
     // The document (for inspection); never null for a store from open().
     const Node* document() const { return root_; }
+    // True when the file was there but could not be read: save() never
+    // writes it.
+    bool isReadOnly() const { return readOnly_; }
 
     bool save() override;
     bool openSection(const char16_t* path) override;
@@ -106,21 +132,25 @@ private:
     // the cached one; with `create`, missing levels are added. Null when the
     // section does not exist (or could not be made).
     Node* section(const char16_t* path, bool create);
-    // Removes the old value named key from the section (creating it) and
-    // hands the element to the caller to add the new one; null on failure.
     // Removes every attribute named key; true when there was one.
     static bool removeAll(Node* node, const char16_t* key);
+    // Removes the old value named key from the section (creating it) and
+    // hands the element to the caller to add the new one; null when a name
+    // is refused or on failure.
     Node* prepareValue(const char16_t* path, const char16_t* key);
+    // Reads the file into the document, or marks the store read-only.
+    void loadFile();
     // After a change: saves when automatic saving is on.
     bool changed();
 
-    StrBuffer* file_ = nullptr;     // path of the document file, or null
+    s::io::File* file_ = nullptr;   // the document file, or null
     StrBuffer* scratch_ = nullptr;  // the text returned by the last getString
     StrBuffer* lastPath_ = nullptr; // the section path looked up last
     Node* root_ = nullptr;          // the document, owned
     Node* current_ = nullptr;       // the element of lastPath_, or null
     bool autoSave_ = false;
-    bool cached_ = false; // whether lastPath_ / current_ describe a lookup
+    bool readOnly_ = false; // the file exists but could not be read
+    bool cached_ = false;   // whether lastPath_ / current_ describe a lookup
     std::uint32_t sectionWalks_ = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "s/col/_array/ArrayU08.h"
 #include "s/io/File.h"
+#include "s/str/strbuffer/SharedScratch.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/PoolRef.h"
 #include "s/xml/Entities.h"
@@ -583,10 +584,18 @@ bool Node::load(const char16_t* path) {
     return true;
 }
 
+bool Node::load(const s::io::File& file) {
+    return load(file.getPath());
+}
+
 bool Node::save(const char16_t* path) const {
     std::vector<std::uint8_t> bytes;
     toUtf8Bytes(bytes);
     return s::io::File::writeAllReplacing(path, bytes.data(), bytes.size());
+}
+
+bool Node::save(const s::io::File& file) const {
+    return save(file.getPath());
 }
 
 // ---- attributes --------------------------------------------------------------------
@@ -672,6 +681,42 @@ void Node::setHex16s(const char16_t* name, const std::uint16_t* values, std::uin
 }
 void Node::setHex8s(const char16_t* name, const std::uint8_t* values, std::uint32_t count) {
     addHex(attributes_, name, values, count);
+}
+
+namespace {
+// Composes the hex text in the shared scratch buffer (held for the whole
+// operation) and adds it as the attribute.
+template <class Append>
+void addSharedHex(Attributes& attributes, const char16_t* name, Append append) {
+    s::str::strbuffer::SharedScratch scratch;
+    scratch->clear();
+    append(*scratch);
+    attributes.add(name, -1, scratch->data(), static_cast<std::int32_t>(scratch->length()));
+}
+} // namespace
+
+void Node::setSharedHex64s(const char16_t* name, const std::uint64_t* values, std::uint32_t count) {
+    addSharedHex(attributes_, name, [&](StrBuffer& text) { text.appendHex64s(values, count); });
+}
+void Node::setSharedHex32s(const char16_t* name, const std::uint32_t* values, std::uint32_t count) {
+    addSharedHex(attributes_, name, [&](StrBuffer& text) { text.appendHex32s(values, count); });
+}
+void Node::setSharedHex16s(const char16_t* name, const std::uint16_t* values, std::uint32_t count) {
+    addSharedHex(attributes_, name, [&](StrBuffer& text) { text.appendHex16s(values, count); });
+}
+void Node::setSharedHex8s(const char16_t* name, const std::uint8_t* values, std::uint32_t count) {
+    addSharedHex(attributes_, name, [&](StrBuffer& text) { text.appendHex8s(values, count); });
+}
+void Node::setSharedHex32s(const char16_t* name, const std::int32_t* values, std::uint32_t count) {
+    // The same digits as the unsigned form: the two's-complement bits.
+    addSharedHex(attributes_, name, [&](StrBuffer& text) {
+        text.appendHex32s(reinterpret_cast<const std::uint32_t*>(values), count);
+    });
+}
+void Node::setSharedHex64sAs32s(const char16_t* name, const std::uint64_t* values,
+                                std::uint32_t count) {
+    addSharedHex(attributes_, name,
+                 [&](StrBuffer& text) { text.appendHex64sAs32s(values, count); });
 }
 
 const char16_t* Node::getRaw(const char16_t* name, const char16_t* fallback) const {

@@ -11,6 +11,9 @@
 namespace s::col::_array {
 class ArrayU08;
 }
+namespace s::io {
+class File;
+}
 namespace s::str::strbuffer {
 class StrBuffer;
 }
@@ -105,10 +108,12 @@ public:
     // when the file cannot be read. Damaged text gives whatever the forgiving
     // reader makes of it.
     bool load(const char16_t* path);
+    bool load(const s::io::File& file);
     // Writes the document to the file as UTF-8, creating the file's folder
     // when missing. The file is replaced in one step (see s::io::File): a
     // failed save answers false and leaves the previous file as it was.
     bool save(const char16_t* path) const;
+    bool save(const s::io::File& file) const;
 
     // ---- attributes ------------------------------------------------------------
     Attributes& attributes() { return attributes_; }
@@ -133,6 +138,17 @@ public:
     void setHex32s(const char16_t* name, const std::uint32_t* values, std::uint32_t count);
     void setHex16s(const char16_t* name, const std::uint16_t* values, std::uint32_t count);
     void setHex8s(const char16_t* name, const std::uint8_t* values, std::uint32_t count);
+    // The same texts composed in the process-wide scratch buffer under its
+    // lock (see s::str::strbuffer::SharedScratch), for callers that format
+    // nothing else; the last writes each 64-bit value as two "%08x" words,
+    // the lower word first.
+    void setSharedHex64s(const char16_t* name, const std::uint64_t* values, std::uint32_t count);
+    void setSharedHex32s(const char16_t* name, const std::uint32_t* values, std::uint32_t count);
+    void setSharedHex16s(const char16_t* name, const std::uint16_t* values, std::uint32_t count);
+    void setSharedHex8s(const char16_t* name, const std::uint8_t* values, std::uint32_t count);
+    void setSharedHex32s(const char16_t* name, const std::int32_t* values, std::uint32_t count);
+    void setSharedHex64sAs32s(const char16_t* name, const std::uint64_t* values,
+                              std::uint32_t count);
 
     // The stored, still encoded value, or `fallback` when absent.
     const char16_t* getRaw(const char16_t* name, const char16_t* fallback = nullptr) const;

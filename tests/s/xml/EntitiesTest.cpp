@@ -41,7 +41,36 @@ std::u16string decodedUtf8(const std::string& bytes) {
 TEST(EntitiesTest, EncodesAttributesAndContentDifferently) {
     EXPECT_EQ(encoded(u"a b\"<>&\r\n", false), u"a b&quot;&lt;>&amp;&#13;&#10;");
     EXPECT_EQ(encoded(u"a b\"<>&\r\n", true), u"a&#160;b\"&lt;&gt;&amp;&#13;&#10;");
-    EXPECT_EQ(encoded(u"", true), u"");
+    EXPECT_EQ(encoded(u"", false), u"");
+}
+
+TEST(EntitiesTest, ContentWritesWhatTheReaderWouldTrimAsReferencesAndReadsItBack) {
+    // Tabs and ideographic spaces only at either end; the empty text as the
+    // one reference that reads back as nothing.
+    EXPECT_EQ(encoded(u"\tx\ty\t\u3000", true), u"&#9;x\ty&#9;&#12288;");
+    EXPECT_EQ(encoded(u"\u3000 \t", true), u"&#12288;&#160;&#9;");
+    EXPECT_EQ(encoded(u"", true), u"&#65279;");
+    EXPECT_EQ(encoded(u"\t", false), u"\t"); // attribute values are never trimmed
+    EXPECT_EQ(decoded(u"&#65279;", true), u"");
+    EXPECT_EQ(decoded(u"&#65279; \r\n", true), u"");
+    EXPECT_EQ(decoded(u"&#65279;x", true), u"&#65279;x"); // only alone does it mean empty
+    EXPECT_EQ(decoded(u"&#65279;", false), u"&#65279;");
+    const std::u16string texts[] = {u"",
+                                    u" ",
+                                    u"\t",
+                                    u"\u3000",
+                                    u"\t a \t",
+                                    u"\r\n\t",
+                                    u"\u00a0x\u00a0",
+                                    u"x\t\u3000 \t",
+                                    u"&#65279;",
+                                    u"\ufeff",
+                                    u"&#9;",
+                                    u"a\t\u3000b"};
+    for (const std::u16string& text : texts) {
+        EXPECT_EQ(decoded(encoded(text, true), true), text);
+        EXPECT_EQ(decoded(encoded(text, false), false), text);
+    }
 }
 
 TEST(EntitiesTest, DecodesOnlyItsOwnEntitiesAndStopsAtTheEnd) {

@@ -315,3 +315,191 @@ TEST(XmlMappedDataTest, ASaveInterruptedAtAnyByteLeavesTheOldOrTheNewFile) {
     EXPECT_EQ(std::u16string(after->getString(u"Language", u"", u"")), u"Deutsch");
     EXPECT_EQ(after->getInt32(u"MainWindow\\View", u"Width", 0), 1234);
 }
+
+namespace {
+
+std::vector<std::uint8_t> fileBytes(const std::u16string& path) {
+    std::vector<std::uint8_t> bytes;
+    File::read(path.c_str(), bytes, UINT64_MAX);
+    return bytes;
+}
+
+// Tries every kind of change with the given section and key; each must be
+// refused.
+void expectEveryChangeRefused(MappedData& store, const char16_t* path, const char16_t* key) {
+    std::u16string where = std::u16string(path) + u" / " + key;
+    std::string label(where.begin(), where.end());
+    auto bytes = PoolRef<ArrayU08>::take();
+    bytes->add(1);
+    EXPECT_FALSE(store.setInt32(path, key, 1)) << label;
+    EXPECT_FALSE(store.setUInt64(path, key, 1)) << label;
+    EXPECT_FALSE(store.setDouble(path, key, 1.0)) << label;
+    EXPECT_FALSE(store.setBool(path, key, true)) << label;
+    EXPECT_FALSE(store.setString(path, key, u"v")) << label;
+    EXPECT_FALSE(store.setBytes(path, key, bytes.get())) << label;
+    EXPECT_FALSE(store.removeValue(path, key)) << label;
+}
+
+} // namespace
+
+TEST(XmlMappedDataTest, RefusesNamesTheFileCannotHoldAndWritesNothing) {
+    std::u16string path = freshFile("names");
+    PoolRef<MappedData> store(MappedData::open(path.c_str()));
+    ASSERT_TRUE(store);
+    store->setAutoSave(true);
+    ASSERT_TRUE(store->setInt32(u"Ok\\View", u"Width", 640));
+    const std::string saved = fileText(path);
+    const std::u16string document = documentText(*store);
+
+    for (const char16_t* section : {u"My Section", u"a>b", u"a=b", u"1st", u"Ok\\bad name",
+                                    u"Ok\\2\\View", u"Ok\\View\\x\"y", u"New\\x\xd800"}) {
+        expectEveryChangeRefused(*store, section, u"Width");
+        EXPECT_FALSE(store->openSection(section));
+        EXPECT_FALSE(store->removeSection(section));
+    }
+    for (const char16_t* key : {u" ", u"a b", u">", u"=", u"1x", u"a\"b", u"x/y", u"\xdc00"}) {
+        expectEveryChangeRefused(*store, u"Ok\\View", key);
+        expectEveryChangeRefused(*store, u"Fresh", key);
+    }
+    // Nothing was created on the way to a refused level, nothing written.
+    EXPECT_FALSE(store->hasSection(u"New"));
+    EXPECT_FALSE(store->hasSection(u"Fresh"));
+    EXPECT_EQ(documentText(*store), document);
+    EXPECT_EQ(fileText(path), saved);
+    EXPECT_TRUE(store->hasValue(u"Ok\\View", u"Width"));
+
+    // Names with symbols that the document can hold are taken and read back;
+    // separators at the ends or doubled add no level, as before.
+    for (const char16_t* name : {u"a-b.c", u"_x", u"a:b", u"Gr\u00f6\u00dfe", u"\u65e5\u672c"}) {
+        EXPECT_TRUE(store->setString(name, name, name));
+    }
+    EXPECT_TRUE(store->setInt32(u"\\Ok//Other\\", u"", 7));
+    PoolRef<MappedData> again(MappedData::open(path.c_str()));
+    for (const char16_t* name : {u"a-b.c", u"_x", u"a:b", u"Gr\u00f6\u00dfe", u"\u65e5\u672c"}) {
+        EXPECT_EQ(std::u16string(again->getString(name, name, u"")), name);
+    }
+    EXPECT_EQ(again->getInt32(u"Ok\\Other", u"", 0), 7);
+}
+
+TEST(XmlMappedDataTest, ReadsAndKeepsNamesOfAnExistingFileThatItWouldNotWrite) {
+    // A file written by hand (or by an older version) may hold such names:
+    // they read as before, and the rest of the file keeps them.
+    std::u16string path = freshFile("foreign-names");
+    writeFile(path, "<savedata><1st v=\"1\" 2k=\"2\"></1st></savedata>");
+    PoolRef<MappedData> store(MappedData::open(path.c_str()));
+    ASSERT_TRUE(store);
+    EXPECT_EQ(store->getInt32(u"1st", u"v", 0), 1);
+    EXPECT_EQ(store->getInt32(u"1st", u"2k", 0), 2);
+    EXPECT_FALSE(store->setInt32(u"1st", u"v", 5));
+    EXPECT_TRUE(store->setInt32(u"Other", u"v", 5));
+    ASSERT_TRUE(store->save());
+    EXPECT_EQ(fileText(path),
+              "<savedata><1st v=\"1\" 2k=\"2\"></1st><Other v=\"5\"></Other></savedata>");
+}
+
+TEST(XmlMappedDataTest, AwkwardValuesReadBackExactlyAfterAReload) {
+    const std::u16string values[] = {u"",
+                                     u" ",
+                                     u"  padded  ",
+                                     u"\t",
+                                     u"\ttabs\t",
+                                     u"\r\n lines \r\n",
+                                     u"\n",
+                                     u"\u00a0no-break\u00a0",
+                                     u"\u3000ideographic\u3000",
+                                     u"\u2003em\u2003",
+                                     u"mixed\t \u3000\r\n\t",
+                                     u"a&b<c>\"d'e=f",
+                                     u"&#160;&#65279;&#9;&amp;",
+                                     u"\ufeff",
+                                     u"Gr\u00f6\u00dfe \u65e5\u672c \U0001F600"};
+    std::u16string path = freshFile("values");
+    {
+        PoolRef<MappedData> store(MappedData::open(path.c_str()));
+        ASSERT_TRUE(store);
+        std::uint32_t i = 0;
+        for (const std::u16string& value : values) {
+            std::u16string section = u"V\\s" + std::u16string(1, u'a' + i++);
+            EXPECT_TRUE(store->setString(section.c_str(), u"", value.c_str()));
+            EXPECT_TRUE(store->setString(section.c_str(), u"k", value.c_str()));
+            EXPECT_EQ(std::u16string(store->getString(section.c_str(), u"", u"-")), value);
+        }
+        store->openSection(u"V\\untouched");
+        ASSERT_TRUE(store->save());
+    }
+    PoolRef<MappedData> again(MappedData::open(path.c_str()));
+    ASSERT_TRUE(again);
+    std::uint32_t i = 0;
+    for (const std::u16string& value : values) {
+        std::u16string section = u"V\\s" + std::u16string(1, u'a' + i++);
+        EXPECT_TRUE(again->hasValue(section.c_str(), u"")) << i;
+        EXPECT_EQ(std::u16string(again->getString(section.c_str(), u"", u"-")), value) << i;
+        EXPECT_EQ(std::u16string(again->getString(section.c_str(), u"k", u"-")), value) << i;
+    }
+    // No content is still "no value", unlike the empty one.
+    EXPECT_FALSE(again->hasValue(u"V\\untouched", u""));
+    EXPECT_EQ(std::u16string(again->getString(u"V\\untouched", u"", u"-")), u"-");
+}
+
+TEST(XmlMappedDataTest, RefusesHalfASurrogatePairWhichTheFileCannotCarry) {
+    PoolRef<MappedData> store(MappedData::open(nullptr));
+    ASSERT_TRUE(store);
+    EXPECT_FALSE(store->setString(u"V", u"k", u"a\xd800"));
+    EXPECT_FALSE(store->setString(u"V", u"", u"\xdc00z"));
+    EXPECT_FALSE(store->setExpandString(u"V", u"e", u"\xdc00\xd800"));
+    EXPECT_FALSE(store->hasSection(u"V"));
+    EXPECT_TRUE(store->setString(u"V", u"k", u"\xd83d\xde00")); // a whole pair
+}
+
+namespace {
+
+// Opens a store on whatever is at path, expects it read-only and empty, and
+// tries to write through every route: each answers false.
+void expectReadOnlyStore(const std::u16string& path, const char* label) {
+    PoolRef<MappedData> store(MappedData::open(path.c_str()));
+    ASSERT_TRUE(store) << label;
+    EXPECT_TRUE(store->isReadOnly()) << label;
+    EXPECT_EQ(store->getInt32(u"V", u"x", -1), -1) << label;
+    EXPECT_FALSE(store->save()) << label;
+    store->setAutoSave(true);
+    EXPECT_FALSE(store->setInt32(u"V", u"x", 2)) << label;
+    EXPECT_EQ(store->getInt32(u"V", u"x", -1), 2) << label; // this run still sees it
+    EXPECT_FALSE(store->removeSection(u"")) << label;
+    store->setAutoSave(false);
+    EXPECT_TRUE(store->setString(u"Language", u"", u"English")) << label;
+    EXPECT_FALSE(store->save()) << label; // what the owner does before it lets go
+}
+
+} // namespace
+
+TEST(XmlMappedDataTest, AFileThatCannotBeReadIsNeverOverwritten) {
+    // A folder where the file should be.
+    std::u16string folder = freshFile("folder");
+    ASSERT_TRUE(File::createParentFolders((folder + u"/x").c_str()));
+    expectReadOnlyStore(folder, "folder");
+    EXPECT_TRUE(File::isFolder(folder.c_str()));
+    EXPECT_FALSE(File::exists(File::temporaryPath(folder.c_str()).data()));
+
+    // A file over the size limit, and one exactly at it (which is read).
+    std::string document = "<savedata><V x=\"1\"></V></savedata>";
+    std::string limit(MappedData::kMaxFileSize, ' ');
+    limit.replace(0, document.size(), document);
+    std::u16string atLimit = freshFile("at-limit");
+    writeFile(atLimit, limit);
+    PoolRef<MappedData> readable(MappedData::open(atLimit.c_str()));
+    EXPECT_FALSE(readable->isReadOnly());
+    EXPECT_EQ(readable->getInt32(u"V", u"x", 0), 1);
+
+    std::u16string tooLarge = freshFile("too-large");
+    writeFile(tooLarge, limit + " ");
+    std::vector<std::uint8_t> before = fileBytes(tooLarge);
+    expectReadOnlyStore(tooLarge, "too large");
+    EXPECT_TRUE(fileBytes(tooLarge) == before);
+
+    // Only a file that is not there at all starts a fresh document.
+    std::u16string missing = freshFile("missing");
+    PoolRef<MappedData> fresh(MappedData::open(missing.c_str()));
+    EXPECT_FALSE(fresh->isReadOnly());
+    EXPECT_TRUE(fresh->save());
+    EXPECT_EQ(fileText(missing), "<savedata></savedata>");
+}

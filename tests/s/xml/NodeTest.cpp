@@ -1,6 +1,8 @@
 #include "s/xml/Node.h"
 
 #include "s/col/_array/ArrayU08.h"
+#include "s/io/File.h"
+#include "s/str/strbuffer/SharedScratch.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/PoolRef.h"
 
@@ -8,6 +10,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 using s::str::strbuffer::StrBuffer;
@@ -154,6 +157,75 @@ TEST(NodeTest, NumberAndHexSettersUseTheStoredFormats) {
     EXPECT_EQ(textOf(*node), u"<n u64=\"-1\" i8=\"-1\" u8=\"255\" d=\"1.500000\" f=\"0.250000\" "
                              u"h=\"0001abcd\" h64=\"0123456789abcdef\"></n>");
     EXPECT_EQ(node->getUInt64(u"u64", 0), 18446744073709551615ull);
+}
+
+TEST(NodeTest, SharedHexSettersWriteTheSameDigitsAndSplitsLongValuesIntoWords) {
+    auto node = PoolRef<Node>::take();
+    node->setName(u"n");
+    const std::uint64_t big[] = {0x1122334455667788ull, 0xfull};
+    const std::uint32_t words[] = {0xdeadbeefu, 1u};
+    const std::int32_t signedWords[] = {-1, 2};
+    const std::uint16_t halves[] = {0xabcd};
+    const std::uint8_t bytes[] = {0x00, 0x7f, 0xff};
+    node->setSharedHex64s(u"a", big, 2);
+    node->setSharedHex32s(u"b", words, 2);
+    node->setSharedHex16s(u"c", halves, 1);
+    node->setSharedHex8s(u"d", bytes, 3);
+    node->setSharedHex32s(u"e", signedWords, 2);
+    node->setSharedHex64sAs32s(u"f", big, 2);
+    node->setSharedHex8s(u"g", nullptr, 5);
+    EXPECT_EQ(raw(*node, u"a"), u"1122334455667788000000000000000f");
+    EXPECT_EQ(raw(*node, u"b"), u"deadbeef00000001");
+    EXPECT_EQ(raw(*node, u"c"), u"abcd");
+    EXPECT_EQ(raw(*node, u"d"), u"007fff");
+    EXPECT_EQ(raw(*node, u"e"), u"ffffffff00000002");
+    // Lower word first: 0x1122334455667788 is "55667788" then "11223344".
+    EXPECT_EQ(raw(*node, u"f"), u"55667788112233440000000f00000000");
+    EXPECT_EQ(raw(*node, u"g"), u"");
+    node->setHex64s(u"plain", big, 2);
+    EXPECT_EQ(raw(*node, u"plain"), raw(*node, u"a"));
+}
+
+TEST(NodeTest, SharedHexSettersFromSeveralThreadsKeepTheirOwnDigits) {
+    // The scratch buffer is shared by the whole process: each setter must
+    // hold it from clearing to copying, or texts of other threads mix in.
+    std::vector<std::thread> threads;
+    std::vector<int> mismatches(4, 0);
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([t, &mismatches] {
+            const std::uint64_t values[] = {0x0101010101010101ull * static_cast<std::uint64_t>(t)};
+            auto node = PoolRef<Node>::take();
+            for (int i = 0; i < 300; ++i) {
+                node->setSharedHex64sAs32s(u"v", values, 1);
+                std::u16string expected(16, static_cast<char16_t>(u'0' + t));
+                for (std::size_t k = 0; k < 16; k += 2) {
+                    expected[k] = u'0';
+                }
+                mismatches[t] += raw(*node, u"v") != expected;
+                node->attributes().clear();
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}
+
+TEST(NodeTest, LoadsAndSavesThroughAFileObject) {
+    std::string folder = ::testing::TempDir() + "vexa-node-file";
+    std::u16string path = std::u16string(folder.begin(), folder.end()) + u"/deeper/doc.xml";
+    auto file = PoolRef<s::io::File>(s::io::File::newFile(path.c_str()));
+    auto node = PoolRef<Node>::take();
+    node->parse(u"<doc a=\"1\"><c>x y</c></doc>");
+    ASSERT_TRUE(node->save(*file));
+    auto again = PoolRef<Node>::take();
+    ASSERT_TRUE(again->load(*file));
+    EXPECT_EQ(textOf(*again), textOf(*node));
+    file->setPath((path + u".missing").c_str());
+    EXPECT_FALSE(again->load(*file));
+    EXPECT_EQ(again->getName(), nullptr);
+    s::io::File::remove(path.c_str());
 }
 
 TEST(NodeTest, ChildEditingGivesNodesBackAndFindsByExactOrFoldedName) {
