@@ -1,5 +1,6 @@
 #include "s/col/_array/ArrayBase.h"
 
+#include "s/col/CollectionInputStream.h"
 #include "s/col/_array/Iterator.h"
 #include "s/str/strbuffer/StrBuffer.h"
 
@@ -390,23 +391,25 @@ void ArrayBase::toXml(s::str::strbuffer::StrBuffer& dest, bool append) const {
 // --- enumeration -------------------------------------------------------------------
 
 Iterator* ArrayBase::iterator() {
-    return iteratorFrom(0);
+    return Iterator::over(this, -1, 0);
 }
 
 Iterator* ArrayBase::iteratorAtEnd() {
-    return iteratorFrom(count_);
+    return Iterator::over(this, static_cast<std::int32_t>(count_), count_);
 }
 
 Iterator* ArrayBase::iteratorFrom(std::uint32_t index) {
-    Iterator* iterator = Iterator::newInstance();
-    if (iterator != nullptr) {
-        iterator->attach(this, static_cast<std::int32_t>(index > count_ ? count_ : index) - 1);
-    }
-    return iterator;
+    const std::uint32_t cursor = index < count_ ? index : count_;
+    return Iterator::over(this, static_cast<std::int32_t>(cursor) - 1, cursor);
 }
 
 Iterator* ArrayBase::iteratorFromEnd(std::uint32_t n) {
-    return iteratorFrom(n >= count_ ? 0 : count_ - n);
+    const std::uint32_t cursor = count_ - (n < count_ ? n : count_);
+    return Iterator::over(this, static_cast<std::int32_t>(cursor), cursor);
+}
+
+s::io::IInputStream* ArrayBase::newInputStream() const {
+    return s::col::CollectionInputStream::over(this);
 }
 
 // --- the byte stream view ------------------------------------------------------------

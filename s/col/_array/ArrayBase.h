@@ -2,6 +2,7 @@
 #include "s/base/IComparator.h"
 #include "s/col/ICollection.h"
 #include "s/io/IInputStream.h"
+#include "s/io/IInputStreamable.h"
 #include "s/io/IOutputStream.h"
 
 #include <cstdint>
@@ -28,8 +29,10 @@ class Iterator;
 //
 // The array is also a byte stream over its storage: read() and write(src, n,
 // put) work at a byte position, and writing grows the count to cover what was
-// written.
+// written. newInputStream() gives a separate reader of the storage bytes with
+// a position of its own.
 class ArrayBase : public s::col::ICollection,
+                  public s::io::IInputStreamable,
                   public s::io::IInputStream,
                   public s::io::IOutputStream {
 public:
@@ -125,13 +128,18 @@ public:
     virtual const s::base::IComparator& defaultComparator() const = 0;
 
     // --- enumeration -----------------------------------------------------------------
-    // Pooled iterators owned by the caller (release()).
+    // Pooled iterators owned by the caller (release()); see Iterator for the
+    // index: -1 before the first element, the count at the end.
     Iterator* iterator();
     Iterator* iteratorAtEnd();
-    // next() returns element i.
+    // next() returns element i (the end when i is beyond it).
     Iterator* iteratorFrom(std::uint32_t index);
     // Placed like iteratorAtEnd() moved back by n elements.
     Iterator* iteratorFromEnd(std::uint32_t n);
+
+    // --- IInputStreamable ---------------------------------------------------------------
+    // A pooled s::col::CollectionInputStream over the storage bytes.
+    s::io::IInputStream* newInputStream() const override;
 
     // --- the byte stream view -------------------------------------------------------
     bool read(void* dest, std::uint32_t n, std::uint32_t& got) override;

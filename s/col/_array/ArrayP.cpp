@@ -33,6 +33,7 @@ void ArrayP::freeStorage() {
 void ArrayP::reset() {
     freeStorage();
     disposer_ = nullptr;
+    classNameOf = nullptr;
 }
 
 bool ArrayP::addGrowing(void* element) {
@@ -80,7 +81,11 @@ const s::base::IComparator& ArrayP::defaultComparator() const {
 
 void ArrayP::appendElementText(s::str::strbuffer::StrBuffer& dest, const void* element) const {
     static const char16_t kDigits[] = u"0123456789abcdef";
-    auto address = reinterpret_cast<std::uintptr_t>(*static_cast<void* const*>(element));
+    const void* object = *static_cast<void* const*>(element);
+    if (classNameOf != nullptr && object != nullptr) {
+        dest.appendWcs(classNameOf(object));
+    }
+    auto address = reinterpret_cast<std::uintptr_t>(object);
     char16_t units[2 + 2 * sizeof(void*) + 2];
     std::uint32_t n = 0;
     units[n++] = u'(';

@@ -15,7 +15,9 @@ namespace s::col::_array {
 // has no disposer. Pooled; used by one thread at a time.
 //
 // Pooled elements are stored as pointers to their own class (StrBuffer*, not
-// IObject*), so that the disposer gets back what its pool made.
+// IObject*), so that the disposer gets back what its pool made. For the same
+// reason the array reads nothing of its elements unless told their class
+// (setElementClass<C>()): only then does its text name each element's class.
 class ArrayP : public ArrayBase {
     S_POOLED_CLASS(ArrayP, u"s_col__array_ArrayP")
 public:
@@ -24,6 +26,9 @@ public:
 
     s::base::IDestructor* disposer() const { return disposer_; }
     void setDisposer(s::base::IDestructor* disposer) { disposer_ = disposer; }
+    // The elements are library objects stored as C* (C derived from IObject),
+    // so that toText() can name their classes. Cleared by reset().
+    template <class C> void setElementClass() { classNameOf = &classNameOfElement<C>; }
 
     // Element i (no bounds check: 0 <= i < count()).
     void* get(std::uint32_t i) const { return data()[i]; }
@@ -53,7 +58,9 @@ public:
     void disposeAt(std::uint32_t index);
 
     const s::base::IComparator& defaultComparator() const override;
-    // "(address)": elements may be raw records, so nothing of them is read.
+    // The element's class name and "(0x" address ")" when the element class
+    // is known and the element is not null; "(0x" address ")" otherwise (the
+    // elements may be raw records, of which nothing can be read).
     void appendElementText(s::str::strbuffer::StrBuffer& dest, const void* element) const override;
 
 private:
@@ -63,7 +70,13 @@ private:
     bool addGrowing(void* element);
     void disposeElements();
 
+    template <class C> static const char16_t* classNameOfElement(const void* element) {
+        return static_cast<const C*>(element)->getClassName();
+    }
+
     s::base::IDestructor* disposer_ = nullptr;
+    // The class name of an element, when their class was given.
+    const char16_t* (*classNameOf)(const void* element) = nullptr;
 };
 
 } // namespace s::col::_array

@@ -5,51 +5,62 @@
 namespace s::col::_array {
 
 void Iterator::reset() {
-    index_ = -1;
-    array_ = nullptr;
-    current_ = nullptr;
+    index = -1;
+    array = nullptr;
+    cursor = 0;
 }
 
-void Iterator::attach(ArrayBase* array, std::int32_t index) {
-    array_ = array;
-    setIndex(index);
-}
-
-void Iterator::setIndex(std::int32_t index) {
-    if (array_ == nullptr) {
-        return;
+Iterator* Iterator::over(ArrayBase* target, std::int32_t startIndex, std::uint32_t startCursor) {
+    Iterator* iterator = newInstance();
+    if (iterator != nullptr) {
+        iterator->array = target;
+        iterator->index = startIndex;
+        iterator->cursor = startCursor;
     }
-    const auto count = static_cast<std::int32_t>(array_->count());
-    index_ = index < -1 ? -1 : (index >= count ? count - 1 : index);
-    current_ = static_cast<std::uint8_t*>(array_->items()) +
-               (static_cast<std::size_t>(index_ + 1) * array_->elementSize());
+    return iterator;
+}
+
+std::uint32_t Iterator::elementCount() const {
+    return array != nullptr ? array->count() : 0;
+}
+
+void Iterator::setIndex(std::int32_t newIndex) {
+    std::int64_t moved = static_cast<std::int64_t>(cursor) + newIndex - index;
+    if (moved < 0) {
+        moved = 0;
+    }
+    if (moved > elementCount()) {
+        moved = elementCount();
+    }
+    index = static_cast<std::int32_t>(index + (moved - cursor));
+    cursor = static_cast<std::uint32_t>(moved);
 }
 
 bool Iterator::hasNext() const {
-    return array_ != nullptr && index_ < static_cast<std::int32_t>(array_->count()) - 1;
+    return static_cast<std::int64_t>(index) < static_cast<std::int64_t>(elementCount()) - 1;
 }
 
 bool Iterator::hasPrevious() const {
-    return array_ != nullptr && index_ >= 0;
+    return index > 0;
 }
 
 void* Iterator::next() {
-    if (!hasNext()) {
+    if (cursor >= elementCount()) {
         return nullptr;
     }
-    void* element = current_;
-    current_ += array_->elementSize();
-    ++index_;
+    void* element = array->elementAddress(cursor);
+    ++cursor;
+    ++index;
     return element;
 }
 
 void* Iterator::previous() {
-    if (!hasPrevious()) {
+    if (cursor == 0 || cursor > elementCount()) {
         return nullptr;
     }
-    current_ -= array_->elementSize();
-    --index_;
-    return current_;
+    --cursor;
+    --index;
+    return array->elementAddress(cursor);
 }
 
 void* Iterator::skip(std::uint32_t n) {

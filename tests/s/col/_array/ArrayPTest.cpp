@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 using s::col::_array::ArrayP;
@@ -136,4 +138,32 @@ TEST(ArrayPTest, StringPoolAsDisposerTakesTheStringsBackOnlyOnFreeStorage) {
     EXPECT_EQ(StrBuffer::newInstance(), strings[2]) << "the last one given back comes first";
     EXPECT_EQ(strings[2]->length(), 0u);
     strings[2]->release();
+}
+
+TEST(ArrayPTest, TextNamesTheClassOfEachElementOnceItIsKnown) {
+    auto array = PoolRef<ArrayP>::take();
+    auto item = PoolRef<Item>::take();
+    array->add(item.get());
+    array->add(nullptr);
+    auto text = PoolRef<s::str::strbuffer::StrBuffer>::take();
+    char address[32];
+    std::snprintf(address, sizeof(address), "(0x%llx)",
+                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(item.get())));
+    const std::u16string addressText(address, address + std::strlen(address));
+
+    array->toText(*text, false);
+    EXPECT_EQ(std::u16string(text->c_str()), u"s_col__array_ArrayP [" + addressText + u" (0x0)]");
+    array->setElementClass<Item>();
+    array->toText(*text, false);
+    EXPECT_EQ(std::u16string(text->c_str()),
+              u"s_col__array_ArrayP [tests_Item" + addressText + u" (0x0)]");
+
+    // A recycled array knows no element class, like it has no disposer.
+    array->removeLast(2);
+    array->release();
+    array.detach();
+    auto recycled = PoolRef<ArrayP>::take();
+    recycled->add(item.get());
+    recycled->toText(*text, false);
+    EXPECT_EQ(std::u16string(text->c_str()), u"s_col__array_ArrayP [" + addressText + u"]");
 }
