@@ -841,39 +841,41 @@ StrBuffer* StrBuffer::newPrefix(bool found, std::uint32_t end) const {
     return prefix;
 }
 
-StrBuffer* StrBuffer::beforeLast(char16_t ch) const {
+StrBuffer* StrBuffer::beforeLast(char16_t ch, std::uint32_t before) const {
     std::uint32_t pos = 0;
-    const bool found = lastIndexOf(ch, pos);
+    const bool found = lastIndexOf(ch, pos, before);
     return newPrefix(found, pos);
 }
 
-StrBuffer* StrBuffer::beforeLastIgnoreCase(char16_t ch) const {
+StrBuffer* StrBuffer::beforeLastIgnoreCase(char16_t ch, std::uint32_t before) const {
     std::uint32_t pos = 0;
-    const bool found = lastIndexOfIgnoreCase(ch, pos);
+    const bool found = lastIndexOfIgnoreCase(ch, pos, before);
     return newPrefix(found, pos);
 }
 
-StrBuffer* StrBuffer::beforeLastAny(const char16_t* set, std::int32_t n) const {
+StrBuffer* StrBuffer::beforeLastAny(const char16_t* set, std::int32_t n,
+                                    std::uint32_t before) const {
     std::uint32_t pos = 0;
-    const bool found = lastIndexOfAny(set, n, pos);
+    const bool found = lastIndexOfAny(set, n, pos, before);
     return newPrefix(found, pos);
 }
 
-StrBuffer* StrBuffer::beforeLastAnyIgnoreCase(const char16_t* set, std::int32_t n) const {
+StrBuffer* StrBuffer::beforeLastAnyIgnoreCase(const char16_t* set, std::int32_t n,
+                                              std::uint32_t before) const {
     std::uint32_t pos = 0;
-    const bool found = lastIndexOfAnyIgnoreCase(set, n, pos);
+    const bool found = lastIndexOfAnyIgnoreCase(set, n, pos, before);
     return newPrefix(found, pos);
 }
 
-StrBuffer* StrBuffer::beforeLastString(const char16_t* str) const {
+StrBuffer* StrBuffer::beforeLastString(const char16_t* str, std::uint32_t before) const {
     std::uint32_t pos = 0;
-    const bool found = lastIndexOfString(str, pos);
+    const bool found = lastIndexOfString(str, pos, before);
     return newPrefix(found, pos);
 }
 
-StrBuffer* StrBuffer::beforeLastStringIgnoreCase(const char16_t* str) const {
+StrBuffer* StrBuffer::beforeLastStringIgnoreCase(const char16_t* str, std::uint32_t before) const {
     std::uint32_t pos = 0;
-    const bool found = lastIndexOfStringIgnoreCase(str, pos);
+    const bool found = lastIndexOfStringIgnoreCase(str, pos, before);
     return newPrefix(found, pos);
 }
 

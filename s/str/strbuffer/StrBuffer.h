@@ -233,14 +233,18 @@ public:
     StrBuffer* clone() const;
     // Units [from, min(to, length)); empty when from is at or beyond that end.
     StrBuffer* substring(std::uint32_t from, std::uint32_t to = kFromLast) const;
-    // The text before the last occurrence found by the named search; an
-    // empty buffer when there is none.
-    StrBuffer* beforeLast(char16_t ch) const;
-    StrBuffer* beforeLastIgnoreCase(char16_t ch) const;
-    StrBuffer* beforeLastAny(const char16_t* set, std::int32_t n) const;
-    StrBuffer* beforeLastAnyIgnoreCase(const char16_t* set, std::int32_t n) const;
-    StrBuffer* beforeLastString(const char16_t* str) const;
-    StrBuffer* beforeLastStringIgnoreCase(const char16_t* str) const;
+    // The text before the last occurrence found by the named search, with
+    // the same arguments (`before` bounds the search as there); an empty
+    // buffer when there is none.
+    StrBuffer* beforeLast(char16_t ch, std::uint32_t before = kFromLast) const;
+    StrBuffer* beforeLastIgnoreCase(char16_t ch, std::uint32_t before = kFromLast) const;
+    StrBuffer* beforeLastAny(const char16_t* set, std::int32_t n,
+                             std::uint32_t before = kFromLast) const;
+    StrBuffer* beforeLastAnyIgnoreCase(const char16_t* set, std::int32_t n,
+                                       std::uint32_t before = kFromLast) const;
+    StrBuffer* beforeLastString(const char16_t* str, std::uint32_t before = kFromLast) const;
+    StrBuffer* beforeLastStringIgnoreCase(const char16_t* str,
+                                          std::uint32_t before = kFromLast) const;
     // The pieces between occurrences of ch; empty pieces are skipped.
     s::str::strarray::StrArray* split(char16_t ch) const;
     // The distinct words (see StrBuffer.cpp for what a word is); with

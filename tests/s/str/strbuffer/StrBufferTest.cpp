@@ -170,6 +170,31 @@ TEST(StrBufferTest, StringSearchesFindFirstAndLastOccurrences) {
     prefix->release();
 }
 
+TEST(StrBufferTest, BeforeLastSearchesBackFromItsBeforeArgument) {
+    // Each form takes the bound of its search: the occurrence found is the
+    // last one starting before `before` (for strings: ending at or before it).
+    auto banana = text(u"banana");
+    const struct {
+        StrBuffer* prefix;
+        const char16_t* expected;
+    } cases[] = {
+        {banana->beforeLast(u'a', 3), u"b"},
+        {banana->beforeLast(u'a'), u"banan"},
+        {banana->beforeLast(u'a', 1), u""},
+        {banana->beforeLastIgnoreCase(u'N', 4), u"ba"},
+        {banana->beforeLastAny(u"nx", 2, 4), u"ba"},
+        {banana->beforeLastAnyIgnoreCase(u"XN", -1, 5), u"bana"},
+        {banana->beforeLastString(u"an", 5), u"ban"},
+        {banana->beforeLastString(u"an", 2), u""},
+        {banana->beforeLastStringIgnoreCase(u"AN", 4), u"b"},
+        {banana->beforeLastStringIgnoreCase(u"AN", 0xFFFFFFu), u"ban"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.expected, str(*c.prefix));
+        c.prefix->release();
+    }
+}
+
 TEST(StrBufferTest, RegionMatchesWithMinusOneMustReachTheEnd) {
     auto banana = text(u"banana");
     EXPECT_TRUE(banana->regionMatches(2, u"nana", 0, -1));
