@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "s/platform/win/WideText.h"
 #include "s/thread/PoolRef.h"
 
@@ -16,27 +18,37 @@ constexpr uint32_t kError = MB_OK | MB_ICONERROR;
 constexpr uint32_t kYesNo = MB_YESNO | MB_ICONQUESTION;
 constexpr uint32_t kYesNoCancel = MB_YESNOCANCEL | MB_ICONQUESTION;
 
-// The program file's name without folder and extension.
+// Longest path the system hands out (with the long-path prefix).
+constexpr DWORD kLongestPath = 32768;
+// The caption fits a short buffer; a longer name is cut.
+constexpr DWORD kCaptionCapacity = 256;
+
+// The program file's name without folder and extension, cut to `capacity`
+// units with the terminator; empty when the system does not tell it.
 void programName(wchar_t* name, DWORD capacity) {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const wchar_t* start = path;
+    std::vector<wchar_t> path(kLongestPath, 0);
+    // A path that fills the buffer may come back without a terminator, so
+    // only the reported length counts.
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), kLongestPath);
+    length = length < kLongestPath ? length : kLongestPath;
+    DWORD start = 0;
     for (DWORD i = 0; i < length; ++i) {
         if (path[i] == L'\\' || path[i] == L'/') {
-            start = path + i + 1;
+            start = i + 1;
         }
     }
-    DWORD count = 0;
-    for (; start[count] != 0 && count + 1 < capacity; ++count) {
-        name[count] = start[count];
-    }
-    name[count] = 0;
-    for (DWORD i = count; i > 0; --i) {
-        if (name[i - 1] == L'.') {
-            name[i - 1] = 0;
+    DWORD end = length;
+    for (DWORD i = length; i > start; --i) {
+        if (path[i - 1] == L'.') {
+            end = i - 1;
             break;
         }
     }
+    DWORD count = 0;
+    for (; start + count < end && count + 1 < capacity; ++count) {
+        name[count] = path[start + count];
+    }
+    name[count] = 0;
 }
 
 // The main or active top-level window of the calling thread, if any.
@@ -52,8 +64,8 @@ HWND threadOwner() {
 } // namespace
 
 int32_t MessageBoxW::show(const char16_t* text, uint32_t flags) {
-    wchar_t caption[MAX_PATH] = {};
-    programName(caption, MAX_PATH);
+    wchar_t caption[kCaptionCapacity] = {};
+    programName(caption, kCaptionCapacity);
     return ::MessageBoxW(threadOwner(), s::platform::win::wide(text != nullptr ? text : u""),
                          caption, flags);
 }
@@ -79,16 +91,25 @@ bool MessageBoxW::askYesNoCancel(const char16_t* text, bool* yes) {
     return answer == IDYES || answer == IDNO;
 }
 
+// A box that cannot be taken from the pool counts as one that could not be
+// shown: the information and error boxes return, the question answers No.
 void showInformationBox(const char16_t* text) {
-    s::thread::PoolRef<MessageBoxW>::take()->showInformation(text);
+    auto box = s::thread::PoolRef<MessageBoxW>::take();
+    if (box) {
+        box->showInformation(text);
+    }
 }
 
 void showErrorBox(const char16_t* text) {
-    s::thread::PoolRef<MessageBoxW>::take()->showError(text);
+    auto box = s::thread::PoolRef<MessageBoxW>::take();
+    if (box) {
+        box->showError(text);
+    }
 }
 
 bool askYesNoBox(const char16_t* text) {
-    return s::thread::PoolRef<MessageBoxW>::take()->askYesNo(text);
+    auto box = s::thread::PoolRef<MessageBoxW>::take();
+    return box && box->askYesNo(text);
 }
 
 } // namespace s::gui::win

@@ -64,6 +64,7 @@ void Window::reset() {
         close();
         trayIconAlways = false;
         setTrayIcon(false);
+        unregisterAllHotKeys();
     }
     // Hidden and closed: nothing reaches the content any more.
     onWindowThread([this] { releaseContent(); });
@@ -72,6 +73,10 @@ void Window::reset() {
     }
     closeVetoed = false;
     active = false;
+    iconized = false;
+    deactivationTime = 0;
+    clock = nullptr;
+    hotKeys.clearPressed();
     resizable = false;
     easyDrag = false;
     keepOnTop = false;
@@ -80,6 +85,7 @@ void Window::reset() {
     minimizeToTray = false;
     trayClickToggles = true;
     trayIconAlways = false;
+    showTrayIcon = false;
     for (intptr_t& value : callValues) {
         value = 0;
     }
@@ -269,7 +275,7 @@ void Window::setTitle(const char16_t* text) {
         title->clear();
         title->appendWcs(text != nullptr ? text : u"");
         SetWindowTextW(getNativeHandle(), s::platform::win::wide(title->c_str()));
-        updateTrayIcon();
+        trayIcon.modifyTip(getNativeHandle(), title->c_str());
     });
 }
 
@@ -278,9 +284,10 @@ void Window::setSmallIcon(s::platform::win::OwnedIcon icon) {
         const LPARAM shown = reinterpret_cast<LPARAM>(icon.get());
         SendMessageW(getNativeHandle(), WM_SETICON, ICON_SMALL, shown);
         SendMessageW(owner.getNativeHandle(), WM_SETICON, ICON_SMALL, shown);
-        updateTrayIcon();
-        // Nothing shows the previous icon any more.
+        // No window shows the previous icon any more, and the shell keeps a
+        // copy of its own until it is sent the new one.
         smallIcon = std::move(icon);
+        updateTrayIcon();
     });
 }
 

@@ -7,7 +7,9 @@
 
 #include "s/base/IObject.h"
 #include "s/gui/events/EventSource.h"
+#include "s/gui/win/HotKeys.h"
 #include "s/gui/win/InvisibleWindow.h"
+#include "s/gui/win/TrayIcon.h"
 #include "s/gui/win/UIThread.h"
 #include "s/platform/win/IconHandle.h"
 #include "s/platform/win/NativeWindow.h"
@@ -38,8 +40,10 @@ enum class WindowEvent : int32_t {
     KeyDown = 12,          // key pressed; getLastKey
     MouseMove = 13,        // mouse moved over client or frame
     Wheel = 14,            // wheel turned and no child took it; getWheelLines
+    Notify = 15,           // custom notification (private message notify 15)
     TrayRightClick = 18,   // tray icon right-clicked, before the tray menu opens
     TrayLeftClick = 22,    // tray icon left-clicked
+    HotKey = 23,           // a registered hot key was pressed; isHotKey(name)
     RightUp = 24,          // right button released in the client area
     LeftUp = 25,           // left button released
 };
@@ -64,7 +68,11 @@ constexpr int32_t kEventCodeCount = 27;
 //    destroyed on the thread that created them; then the thread ends;
 //  - listeners are borrowed: they must outlive the window's last event. They
 //    may be added from any thread at any time, also while the window
-//    delivers; one added during a delivery is called in the same pass.
+//    delivers; one added during a delivery is called in the same pass;
+//  - the tray icon and the hot keys are the window's own: it gives them back
+//    on its thread when it is closed or reset. Their state lives on that
+//    thread; the flags clients may read (isTrayIconShown, isIconized,
+//    isHotKey) are atomic.
 class Window : public s::gui::events::IEventListener,
                public s::base::IObject,
                public s::thread::IPoolable,
@@ -91,7 +99,20 @@ public:
     void setVisible(bool show, bool activate);
     void minimize();
     void moveOnScreen();
+    // Brings the window to the foreground (and to the keyboard when called
+    // on its own thread).
     void setActive();
+    // On: to the foreground, briefly topmost so that it also comes in front
+    // of other topmost windows; it counts as active. Off: the window is told
+    // it lost the activation, which records when that happened.
+    void setActive(bool on);
+    // Minimized, hidden and represented by its tray icon.
+    void iconize();
+    // Out of the tray (shown, to the foreground, the icon removed unless the
+    // show-tray-icon switch keeps it) and out of the minimized or maximized
+    // state.
+    void restore();
+    bool isIconized() const { return iconized.load(); }
 
     // Close protocol: close() raises code 1 on the window's thread; unless a
     // listener vetoes, the window hides and counts as closed. The native
@@ -110,9 +131,33 @@ public:
     void setHideCursor(bool on) { hideCursor = on; }
     void setMinimizeToTray(bool on) { minimizeToTray = on; }
     void setTrayClickToggles(bool on) { trayClickToggles = on; }
+
+    // Tray icon: its picture is the small icon, its tip the title. It is
+    // shown while iconized; with show-tray-icon also while the window is
+    // shown; with tray-icon-always until the window closes. When the shell's
+    // taskbar is re-created, a shown icon is added again.
     void setTrayIconAlways(bool on);
+    void setShowTrayIcon(bool on);
+    // On adds the icon; off removes it unless tray-icon-always is set.
     void setTrayIcon(bool on);
-    bool isTrayIconShown() const { return trayIconShown; }
+    // Sends picture and tip again when the icon is shown.
+    void updateTrayIcon();
+    bool isTrayIconShown() const { return trayIcon.isShown(); }
+
+    // The clock that times the tray click's grace after a deactivation, in
+    // milliseconds; tests put their own in. Null restores the system clock.
+    using Clock = int64_t (*)();
+    void setClock(Clock clock);
+
+    // System-wide hot keys by name, registered on the window's thread. A
+    // name registered again replaces its earlier key. A combination that
+    // another program holds answers false and, with reportFailure, tells the
+    // user in a box. Code 23 reports a press; isHotKey(name) tells which.
+    bool registerHotKey(bool alt, bool ctrl, bool shift, bool win, int32_t keyCode,
+                        const char16_t* name, bool reportFailure);
+    void unregisterHotKey(const char16_t* name);
+    void unregisterAllHotKeys();
+    bool isHotKey(const char16_t* name) const { return hotKeys.isPressed(name); }
 
     void setTitle(const char16_t* text);
     // The window takes over the icon (window, owner and tray icon show it)
@@ -144,8 +189,12 @@ public:
     // from any thread, also while the window delivers.
     void addListener(WindowEvent code, s::gui::events::IEventListener* listener);
 
-    // Shows an information box owned by this window, on its thread.
+    // Message boxes shown by the window's own thread (the caller waits for
+    // the user's answer). Without a native window nothing is shown and
+    // askYesNo answers false.
     void showInformation(const char16_t* text);
+    void showError(const char16_t* text);
+    bool askYesNo(const char16_t* text);
 
     HWND getHandle() const { return getNativeHandle(); }
 
@@ -181,15 +230,22 @@ private:
     void onPositionChanged(const WINDOWPOS& position);
     bool onSystemCommand(WPARAM command);
     void onTrayCallback(LPARAM mouseMessage);
+    // The left click's show, hide or restore.
+    void toggleFromTray();
     void onActivate(WPARAM state);
     void restoreCursor();
     bool onSetCursor();
     void onWheel(WPARAM wParam, LPARAM lParam);
     bool onCommand(WPARAM wParam);
     void openTrayMenu();
-    void notifyTray(DWORD command);
-    // Shows the present title and icon in the tray icon, when it is shown.
-    void updateTrayIcon();
+    void onTaskbarCreated();
+    // On the window's thread: the tray icon's record from the present title
+    // and icon.
+    void addTrayIcon();
+    void removeTrayIcon();
+    // On the window's thread: registers, or tells the user why not.
+    bool onRegisterHotKey(const HotKeys::Request& request);
+    int64_t now() const;
 
     InvisibleWindow owner;
     UIThread uiThread;
@@ -204,7 +260,11 @@ private:
     std::atomic<bool> visible{false};
     std::atomic<bool> closed{false};
     std::atomic<bool> closeVetoed{false};
-    bool active = false;
+    std::atomic<bool> active{false};
+    std::atomic<bool> iconized{false};
+    // When the window last lost the activation (0: active, or never).
+    std::atomic<int64_t> deactivationTime{0};
+    std::atomic<Clock> clock{nullptr};
 
     // Switches: set by clients on any thread, read on the window's thread.
     std::atomic<bool> resizable{false};
@@ -215,7 +275,11 @@ private:
     std::atomic<bool> minimizeToTray{false};
     std::atomic<bool> trayClickToggles{true};
     std::atomic<bool> trayIconAlways{false};
-    std::atomic<bool> trayIconShown{false};
+    std::atomic<bool> showTrayIcon{false};
+
+    // Commands and callbacks on the window's thread.
+    TrayIcon trayIcon;
+    HotKeys hotKeys;
 
     intptr_t callValues[4] = {0, 0, 0, 0};
     intptr_t callResult = 0;

@@ -37,7 +37,7 @@ void Window::onClose() {
         return;
     }
     setVisible(false);
-    if (trayIconShown) {
+    if (trayIcon.isShown()) {
         trayIconAlways = false;
         setTrayIcon(false);
     }
@@ -68,6 +68,18 @@ void Window::showInformation(const char16_t* text) {
         SendMessageW(getNativeHandle(), WindowMessages::kInformation,
                      reinterpret_cast<WPARAM>(text), 0);
     }
+}
+
+void Window::showError(const char16_t* text) {
+    if (getNativeHandle() != nullptr) {
+        SendMessageW(getNativeHandle(), WindowMessages::kError, reinterpret_cast<WPARAM>(text), 0);
+    }
+}
+
+bool Window::askYesNo(const char16_t* text) {
+    return getNativeHandle() != nullptr &&
+           SendMessageW(getNativeHandle(), WindowMessages::kQuestion,
+                        reinterpret_cast<WPARAM>(text), 0) != 0;
 }
 
 } // namespace s::gui::win

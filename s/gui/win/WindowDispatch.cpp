@@ -18,9 +18,14 @@ void Window::onActivate(WPARAM state) {
         }
         raise(static_cast<int32_t>(WindowEvent::Activated));
         active = true;
+        deactivationTime = 0;
     } else {
         raise(static_cast<int32_t>(WindowEvent::Deactivated));
-        active = false;
+        // The tray click that took the activation away still finds the
+        // window "in front" for a moment (see toggleFromTray).
+        if (active.exchange(false)) {
+            deactivationTime = now();
+        }
     }
 }
 
@@ -81,9 +86,8 @@ void Window::onPositionChanged(const WINDOWPOS& position) {
 }
 
 bool Window::onSystemCommand(WPARAM command) {
-    if ((command & 0xFFF0) == SC_MINIMIZE && minimizeToTray) {
-        setVisible(false);
-        setTrayIcon(true);
+    if ((command & 0xFFF0) == SC_MINIMIZE && minimizeToTray && !iconized) {
+        iconize();
         return true;
     }
     return false;
@@ -140,6 +144,28 @@ bool Window::handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, 
         showInformationBox(reinterpret_cast<const char16_t*>(wParam));
         *result = 0;
         return true;
+    case WindowMessages::kError:
+        showErrorBox(reinterpret_cast<const char16_t*>(wParam));
+        *result = 0;
+        return true;
+    case WindowMessages::kQuestion:
+        *result = askYesNoBox(reinterpret_cast<const char16_t*>(wParam)) ? 1 : 0;
+        return true;
+    case WindowMessages::kNotify:
+        raise(static_cast<int32_t>(WindowEvent::Notify));
+        *result = 0;
+        return true;
+    case WindowMessages::kRegisterHotKey:
+        *result = onRegisterHotKey(*reinterpret_cast<const HotKeys::Request*>(wParam)) ? 1 : 0;
+        return true;
+    case WindowMessages::kUnregisterHotKey:
+        hotKeys.remove(getNativeHandle(), reinterpret_cast<const char16_t*>(wParam));
+        *result = 0;
+        return true;
+    case WindowMessages::kUnregisterHotKeys:
+        hotKeys.removeAll(getNativeHandle());
+        *result = 0;
+        return true;
     case WindowMessages::kAttach:
         attachChild(reinterpret_cast<Box*>(wParam));
         *result = 0;
@@ -189,7 +215,15 @@ bool Window::handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, L
     case WM_SYSCOMMAND:
         *result = 0;
         return onSystemCommand(wParam);
+    case WM_HOTKEY:
+        hotKeys.onPressed(wParam);
+        raise(static_cast<int32_t>(WindowEvent::HotKey));
+        *result = 0;
+        return true;
     default:
+        if (message == TrayIcon::taskbarCreatedMessage() && message != 0) {
+            onTaskbarCreated();
+        }
         return false;
     }
 }

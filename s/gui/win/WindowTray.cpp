@@ -1,61 +1,167 @@
-// The window's icon in the notification area: adding, updating and removing
-// it, and the mouse callbacks that open the tray menu. All of it runs on the
-// window's thread except setTrayIcon's calls from reset and close.
+// The window's icon in the notification area and what it does: adding,
+// updating and removing it, iconizing into it and restoring from it, the
+// mouse callbacks (the show/hide toggle, the tray menu), and adding it again
+// when the shell's taskbar is re-created. The icon's commands run on the
+// window's thread.
 #include "s/gui/win/Window.h"
-
-#include <shellapi.h>
 
 #include "s/gui/win/PopupMenu.h"
 #include "s/gui/win/WindowMessages.h"
+#include "s/platform/win/SystemClock.h"
 #include "s/str/strbuffer/StrBuffer.h"
 
 namespace s::gui::win {
 
-void Window::notifyTray(DWORD command) {
-    NOTIFYICONDATAW data = {};
-    data.cbSize = NOTIFYICONDATAW_V3_SIZE;
-    data.hWnd = getNativeHandle();
-    data.uID = 0;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = WindowMessages::kTray;
-    data.hIcon = smallIcon.get();
-    // The tip field holds 128 units with the terminator; longer titles are cut.
-    const size_t capacity = sizeof(data.szTip) / sizeof(data.szTip[0]);
-    const size_t length = title->length() < capacity - 1 ? title->length() : capacity - 1;
-    const char16_t* units = title->c_str();
-    for (size_t i = 0; i < length; ++i) {
-        data.szTip[i] = static_cast<wchar_t>(units[i]);
-    }
-    data.szTip[length] = 0;
-    Shell_NotifyIconW(command, &data);
+namespace {
+
+// Clicking the tray icon first takes the activation away from the window
+// (the taskbar becomes active), so a window that lost it this recently was
+// in front when the user clicked: the click hides it rather than bringing it
+// forward again.
+constexpr int64_t kClickGraceMilliseconds = 150;
+
+static_assert(WindowMessages::kTray == TrayIcon::kCallbackMessage,
+              "the tray icon calls back with the window's tray message");
+
+} // namespace
+
+int64_t Window::now() const {
+    const Clock current = clock.load();
+    return current != nullptr ? current() : s::platform::win::systemMilliseconds();
+}
+
+void Window::setClock(Clock newClock) {
+    clock = newClock;
+}
+
+// --- the icon -----------------------------------------------------------------
+
+void Window::addTrayIcon() {
+    trayIcon.add(getNativeHandle(), smallIcon.get(), title->c_str());
+}
+
+void Window::removeTrayIcon() {
+    trayIcon.remove(getNativeHandle());
 }
 
 void Window::setTrayIcon(bool on) {
     if (getNativeHandle() == nullptr) {
         return;
     }
-    if (on) {
-        notifyTray(NIM_ADD);
-        trayIconShown = true;
-    } else if (!trayIconAlways && trayIconShown) {
-        notifyTray(NIM_DELETE);
-        trayIconShown = false;
-    }
+    onWindowThread([this, on] {
+        if (on) {
+            addTrayIcon();
+        } else if (!trayIconAlways && trayIcon.isShown()) {
+            removeTrayIcon();
+        }
+    });
 }
 
 void Window::updateTrayIcon() {
-    if (trayIconShown) {
-        notifyTray(NIM_MODIFY);
+    if (getNativeHandle() == nullptr) {
+        return;
     }
+    onWindowThread([this] { trayIcon.modify(getNativeHandle(), smallIcon.get(), title->c_str()); });
 }
 
 void Window::setTrayIconAlways(bool on) {
-    if (trayIconAlways == on) {
+    if (trayIconAlways.exchange(on) == on) {
         return;
     }
-    trayIconAlways = on;
-    setTrayIcon(on);
+    if (on) {
+        setTrayIcon(true);
+    } else if (!iconized && !showTrayIcon) {
+        // The icon still stands for an iconized window, and the
+        // show-tray-icon switch still asks for it.
+        setTrayIcon(false);
+    }
 }
+
+void Window::setShowTrayIcon(bool on) {
+    showTrayIcon = on;
+    if (getNativeHandle() == nullptr) {
+        return;
+    }
+    if (on && !trayIcon.isShown()) {
+        setTrayIcon(true);
+    } else if (!on && trayIcon.isShown() && !iconized) {
+        setTrayIcon(false);
+    }
+}
+
+void Window::onTaskbarCreated() {
+    // The new taskbar knows no icons: one that was shown must come back, or
+    // a window that lives in the tray would leave its user without a way in.
+    if (trayIcon.isShown()) {
+        addTrayIcon();
+    }
+}
+
+// --- iconize and restore ----------------------------------------------------------
+
+void Window::iconize() {
+    if (getNativeHandle() == nullptr) {
+        return;
+    }
+    onWindowThread([this] {
+        if (iconized) {
+            return;
+        }
+        minimize();
+        setVisible(false);
+        if (!trayIcon.isShown()) {
+            addTrayIcon();
+        }
+        iconized = true;
+    });
+}
+
+void Window::restore() {
+    const HWND window = getNativeHandle();
+    if (window == nullptr) {
+        return;
+    }
+    onWindowThread([this, window] {
+        if (iconized) {
+            setVisible(true);
+            SetForegroundWindow(window);
+            iconized = false;
+            if (!showTrayIcon) {
+                setTrayIcon(false);
+            }
+        }
+        // A hidden window stays hidden: restoring would show it behind the
+        // back of the visible flag.
+        if (visible.load()) {
+            ShowWindow(window, SW_RESTORE);
+        }
+    });
+}
+
+void Window::setActive(bool on) {
+    const HWND window = getNativeHandle();
+    if (window == nullptr) {
+        return;
+    }
+    if (on) {
+        // A moment as topmost brings the window in front of other topmost
+        // windows as well.
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        setActive();
+        if (!keepOnTop) {
+            SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        active = true;
+        deactivationTime = 0;
+    } else {
+        // The activation handler records when the window lost it.
+        SendMessageW(window, WM_ACTIVATE, WA_INACTIVE, 0);
+        active = false;
+    }
+}
+
+// --- mouse callbacks -----------------------------------------------------------------
 
 void Window::onTrayCallback(LPARAM mouseMessage) {
     switch (static_cast<UINT>(mouseMessage)) {
@@ -66,11 +172,7 @@ void Window::onTrayCallback(LPARAM mouseMessage) {
         break;
     case WM_LBUTTONDOWN:
         if (trayClickToggles) {
-            if (IsWindowVisible(getNativeHandle())) {
-                setVisible(false);
-            } else {
-                setVisible(true, true);
-            }
+            toggleFromTray();
         }
         raise(static_cast<int32_t>(WindowEvent::TrayLeftClick));
         break;
@@ -82,6 +184,22 @@ void Window::onTrayCallback(LPARAM mouseMessage) {
         break;
     default:
         break;
+    }
+}
+
+void Window::toggleFromTray() {
+    const int64_t lostAt = deactivationTime.load();
+    const int64_t elapsed = now() - lostAt;
+    const bool justInFront = lostAt != 0 && elapsed >= 0 && elapsed <= kClickGraceMilliseconds;
+    if (iconized) {
+        restore();
+    } else if (active || justInFront) {
+        iconize();
+    } else {
+        setActive(true);
+        if (IsIconic(getNativeHandle())) {
+            restore();
+        }
     }
 }
 
