@@ -88,10 +88,10 @@ TEST(WindowHotKeysWinTest, ANameRegisteredTwiceHoldsOneKeyAndPressesAreToldApart
     auto rival = s::thread::PoolRef<Window>::take();
     PressRecorder recorder;
     window->addListener(WindowEvent::HotKey, &recorder);
-    EXPECT_TRUE(window->registerHotKey(true, true, true, false, kF9, u"first", true));
+    EXPECT_TRUE(window->registerHotKey(true, true, true, false, kF9, u"first", false));
     // Again under the same name: the earlier key is given back first.
-    EXPECT_TRUE(window->registerHotKey(true, true, true, false, kF9, u"first", true));
-    EXPECT_TRUE(window->registerHotKey(true, true, true, false, kF10, u"second", true));
+    EXPECT_TRUE(window->registerHotKey(true, true, true, false, kF9, u"first", false));
+    EXPECT_TRUE(window->registerHotKey(true, true, true, false, kF10, u"second", false));
 
     press(kF10);
     ASSERT_TRUE(waitFor(recorder.presses, 1));
