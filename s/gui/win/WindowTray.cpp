@@ -7,7 +7,6 @@
 
 #include "s/gui/win/PopupMenu.h"
 #include "s/gui/win/WindowMessages.h"
-#include "s/platform/win/SystemClock.h"
 #include "s/str/strbuffer/StrBuffer.h"
 
 namespace s::gui::win {
@@ -23,11 +22,22 @@ constexpr int64_t kClickGraceMilliseconds = 150;
 static_assert(WindowMessages::kTray == TrayIcon::kCallbackMessage,
               "the tray icon calls back with the window's tray message");
 
+// The system's millisecond clock: milliseconds since 1970-01-01 UTC.
+int64_t systemMilliseconds() {
+    FILETIME time;
+    GetSystemTimeAsFileTime(&time);
+    const int64_t units = (static_cast<int64_t>(time.dwHighDateTime) << 32) |
+                          static_cast<int64_t>(time.dwLowDateTime);
+    // 100-nanosecond units from 1601-01-01 to 1970-01-01.
+    constexpr int64_t kEpochUnits = 116444736LL * 1000000000LL;
+    return (units - kEpochUnits) / 10000;
+}
+
 } // namespace
 
 int64_t Window::now() const {
     const Clock current = clock.load();
-    return current != nullptr ? current() : s::platform::win::systemMilliseconds();
+    return current != nullptr ? current() : systemMilliseconds();
 }
 
 void Window::setClock(Clock newClock) {
