@@ -69,10 +69,10 @@ constexpr int32_t kEventCodeCount = 27;
 //  - listeners are borrowed: they must outlive the window's last event. They
 //    may be added from any thread at any time, also while the window
 //    delivers; one added during a delivery is called in the same pass;
-//  - the tray icon and the hot keys are the window's own: it gives them back
-//    on its thread when it is closed or reset. Their state lives on that
-//    thread; the flags clients may read (isTrayIconShown, isIconized,
-//    isHotKey) are atomic.
+//  - the tray icon and the hot keys are the window's own: the icon goes when
+//    the window closes or is reset, the hot keys when it is reset, both on
+//    the window's thread. Their state lives on that thread; what clients may
+//    read from any thread (isTrayIconShown, isIconized, isHotKey) is atomic.
 class Window : public s::gui::events::IEventListener,
                public s::base::IObject,
                public s::thread::IPoolable,
@@ -109,8 +109,8 @@ public:
     // Minimized, hidden and represented by its tray icon.
     void iconize();
     // Out of the tray (shown, to the foreground, the icon removed unless the
-    // show-tray-icon switch keeps it) and out of the minimized or maximized
-    // state.
+    // show-tray-icon switch keeps it), then, when shown, out of the minimized
+    // or maximized state.
     void restore();
     bool isIconized() const { return iconized.load(); }
 
