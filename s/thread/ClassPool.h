@@ -1,8 +1,10 @@
 #pragma once
 #include "s/thread/EasyPooler.h"
+#include "s/thread/LeasedTask.h"
 
 #include <cstdint>
 #include <new>
+#include <type_traits>
 
 // Per-class pools.
 //
@@ -41,6 +43,15 @@
 // Classes owning native windows, fonts or device contexts keep no idle
 // objects: S_POOLED_CLASS_LIMIT(Window, u"s_gui_win_Window", 0).
 //
+// A pooled class that derives from LeasedTask is given back through its
+// lease: released while a worker is still inside its run(), it goes back to
+// the pool only when that run returns (see s/thread/LeasedTask.h).
+//
+// A class that must settle before it goes back, outside the pool's lock
+// (a worker waiting for its run to end), declares
+// S_POOLED_CLASS_OWN_RELEASE(Class, className) and defines release() itself,
+// ending with pool().giveBack(this).
+//
 // Pooled objects in containers are stored as C* converted to void*, and the
 // container's element disposer is &C::pool().
 
@@ -55,7 +66,18 @@ public:
         return *instance;
     }
 
+    // What release() does: back to the pool, through the lease for tasks.
+    static void release(C* object) {
+        if constexpr (std::is_base_of_v<LeasedTask, C>) {
+            static_cast<LeasedTask*>(object)->getLease()->giveBackWhenFree(
+                &giveBack, static_cast<void*>(object));
+        } else {
+            pool().giveBack(static_cast<void*>(object));
+        }
+    }
+
 private:
+    static void giveBack(void* object) { pool().giveBack(object); }
     static void* create() { return new (std::nothrow) C(); }
     static void destroy(void* object) { delete static_cast<C*>(object); }
     static void resetObject(void* object) { static_cast<C*>(object)->reset(); }
@@ -63,7 +85,7 @@ private:
 
 } // namespace s::thread
 
-#define S_POOLED_CLASS_LIMIT(Class, className, limit)                                              \
+#define S_POOLED_CLASS_COMMON(Class, className, limit)                                             \
     template <class, ::std::uint32_t> friend class ::s::thread::ClassPool;                         \
                                                                                                    \
 public:                                                                                            \
@@ -73,9 +95,6 @@ public:                                                                         
     static Class* newInstance() {                                                                  \
         return static_cast<Class*>(pool().take());                                                 \
     }                                                                                              \
-    void release() override {                                                                      \
-        pool().giveBack(static_cast<void*>(this));                                                 \
-    }                                                                                              \
     const char16_t* getClassName() const override {                                                \
         return className;                                                                          \
     }                                                                                              \
@@ -84,6 +103,19 @@ public:                                                                         
     }                                                                                              \
                                                                                                    \
 private:
+
+#define S_POOLED_CLASS_LIMIT(Class, className, limit)                                              \
+    S_POOLED_CLASS_COMMON(Class, className, limit)                                                 \
+                                                                                                   \
+public:                                                                                            \
+    void release() override {                                                                      \
+        ::s::thread::ClassPool<Class, (limit)>::release(this);                                     \
+    }                                                                                              \
+                                                                                                   \
+private:
+
+#define S_POOLED_CLASS_OWN_RELEASE(Class, className)                                               \
+    S_POOLED_CLASS_COMMON(Class, className, ::s::thread::EasyPooler::kDefaultLimit)
 
 #define S_POOLED_CLASS(Class, className)                                                           \
     S_POOLED_CLASS_LIMIT(Class, className, ::s::thread::EasyPooler::kDefaultLimit)

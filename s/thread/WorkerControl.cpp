@@ -1,6 +1,8 @@
 #include "s/thread/WorkerControl.h"
 
-#include "s/thread/ITask.h"
+#include "s/thread/TaskLease.h"
+
+#include <new>
 
 namespace s::thread {
 
@@ -8,6 +10,75 @@ WorkerControl::WorkerControl() : signal_(newSignal()) {}
 
 WorkerControl::~WorkerControl() {
     deleteSignal(signal_);
+}
+
+WorkerControl* WorkerControl::create() {
+    WorkerControl* block = new (std::nothrow) WorkerControl();
+    if (block != nullptr && block->signal_ == nullptr) {
+        delete block;
+        return nullptr;
+    }
+    return block;
+}
+
+void WorkerControl::addHolder() {
+    holders_.fetch_add(1, std::memory_order_relaxed);
+}
+
+void WorkerControl::letGo() {
+    // acq_rel: the last holder must see everything the other one did to the
+    // block before it frees it.
+    if (holders_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        delete this;
+    }
+}
+
+void WorkerControl::workAndLetGo(WorkerControl* block) {
+    block->work();
+    block->letGo();
+}
+
+void WorkerControl::abandon() {
+    {
+        ObjLocker::Scope scope(lock_);
+        abandoned_.store(1);
+        stop_.store(1);
+        runsLeft_ = 0;
+        ++changes_;
+    }
+    wake();
+    letGo();
+}
+
+ITask* WorkerControl::functionTask(RunFunction function, void* context) {
+    ObjLocker::Scope scope(lock_);
+    runFunction_ = function;
+    runContext_ = context;
+    return &functionTask_;
+}
+
+void WorkerControl::FunctionTask::run() {
+    RunFunction function;
+    void* context;
+    {
+        ObjLocker::Scope scope(owner.lock_);
+        function = owner.runFunction_;
+        context = owner.runContext_;
+    }
+    if (function != nullptr) {
+        function(context);
+    }
+}
+
+void WorkerControl::runOnce(ITask* task, TaskLease* lease) {
+    if (task != nullptr) {
+        task->run();
+    }
+    // The last touch of the task: a give-back that waited for this run may
+    // happen inside leave().
+    if (lease != nullptr) {
+        lease->leave();
+    }
 }
 
 void WorkerControl::schedule(ITask* task, std::int32_t times, Pacing pacing,
@@ -103,15 +174,19 @@ void WorkerControl::work() {
                 --runsLeft_;
             }
             ITask* const task = task_;
+            // Entered under the lock: once the block is abandoned no run can
+            // start, so a run either holds the lease or never happens.
+            TaskLease* const lease = task != nullptr ? task->getLease() : nullptr;
+            if (lease != nullptr) {
+                lease->enter();
+            }
             const std::int32_t runsLeft = runsLeft_;
             const Pacing pacing = pacing_;
             const std::uint32_t intervalMs = intervalMs_;
             const std::uint32_t changesSeen = changes_;
             lock_.leave();
             const std::int64_t startMs = nowMs();
-            if (task != nullptr) {
-                task->run();
-            }
+            runOnce(task, lease);
             if (runsLeft != 0) {
                 if (pacing == Pacing::SleepAfter) {
                     pauseUntil(nowMs() + intervalMs, changesSeen);

@@ -1,4 +1,5 @@
 #pragma once
+#include "s/thread/ITask.h"
 #include "s/thread/ObjLocker.h"
 
 #include <atomic>
@@ -6,14 +7,23 @@
 
 namespace s::thread {
 
-class ITask;
+class TaskLease;
 
 // The control block shared between a worker object (s::thread::win::Thread)
 // and its native thread, plus the worker routine that runs on that thread.
-// The worker object builds one block per native thread and gives it to the
-// thread as its argument; when a stuck native thread is replaced, the new
-// thread gets a new block (with a new lock), so nothing the dead thread may
-// have left locked is ever used again.
+// The worker object makes one block per native thread and gives it to the
+// thread as its argument.
+//
+// Ownership: the block has two holders, the worker object and the native
+// thread, and whichever lets go last frees it. A native thread that does not
+// become idle in time is never killed (a thread killed inside a pool's lock
+// or the heap's lock would hang the whole program later): its worker object
+// abandons it, which asks the routine to end after the run in progress and
+// lets go of the block, and carries on with a new thread and a new block.
+// The abandoned thread keeps its block, finishes its run in the background,
+// ends, and frees the block itself. While it is inside a run it also holds
+// the task's lease (s/thread/TaskLease.h), so a leased task given back
+// meanwhile is given back only when that run returns.
 //
 // Parking: a worker with nothing to do waits on an auto-reset wake signal.
 // A wake that arrives after the worker found nothing to do but before it
@@ -33,13 +43,21 @@ public:
     };
     static constexpr std::int32_t kForever = -1;
 
-    WorkerControl();
-    ~WorkerControl();
+    using RunFunction = void (*)(void* context);
+
     WorkerControl(const WorkerControl&) = delete;
     WorkerControl& operator=(const WorkerControl&) = delete;
 
-    // False when the wake signal could not be made; the block is then unusable.
-    bool isValid() const { return signal_ != nullptr; }
+    // A new block held by the caller; null when it (or its wake signal)
+    // could not be made.
+    static WorkerControl* create();
+    // One more holder (the native thread, before it is started).
+    void addHolder();
+    // The holder is done with the block; the last one frees it. Must be the
+    // holder's last touch of the block.
+    void letGo();
+    // The native thread's routine: work(), then let go of the block.
+    static void workAndLetGo(WorkerControl* block);
 
     // --- caller side (any thread) ---
 
@@ -49,6 +67,14 @@ public:
     void stopRepeating();
     // Asks the routine to end; wakes the worker.
     void requestExit();
+    // Gives the native thread up: no run starts after the one in progress,
+    // the routine ends, and the caller lets go of the block. The caller must
+    // not touch the block afterwards.
+    void abandon();
+    // A task that calls function(context); it lives in the block, so a run
+    // of it stays valid for as long as the native thread does. Replaces the
+    // function of earlier calls (a run in progress keeps what it copied).
+    ITask* functionTask(RunFunction function, void* context);
     void setDelay(std::uint32_t delayMs);
     // The worker starts no further run until wake().
     void hold();
@@ -59,6 +85,7 @@ public:
     bool isIdle() const { return idle_.load() != 0; }
     bool isStopRequested() const { return stop_.load() != 0; }
     bool isFinished() const { return finished_.load() != 0; }
+    bool isAbandoned() const { return abandoned_.load() != 0; }
     void clearActive() { active_.store(0); }
 
     // --- worker side ---
@@ -69,6 +96,23 @@ public:
 
 private:
     struct Signal; // the platform's auto-reset wake signal
+
+    // The task of functionTask(): a copy of the function and its argument,
+    // read and written under the block's lock.
+    class FunctionTask : public ITask {
+    public:
+        explicit FunctionTask(WorkerControl& owner) : owner(owner) {}
+        void run() override;
+
+    private:
+        WorkerControl& owner;
+    };
+
+    WorkerControl();
+    ~WorkerControl();
+
+    // Worker: one run of `task` (null: none), holding its lease meanwhile.
+    static void runOnce(ITask* task, TaskLease* lease);
 
     // Worker: waits until woken or until `timeoutMs` passed (kWaitForever: no limit).
     static constexpr std::uint32_t kWaitForever = 0xFFFFFFFFu;
@@ -85,8 +129,12 @@ private:
     // A monotonic millisecond clock (not the wall clock, which may jump).
     static std::int64_t nowMs();
 
+    std::atomic<std::uint32_t> holders_{1};
     ObjLocker lock_;
     Signal* signal_;
+    FunctionTask functionTask_{*this};
+    RunFunction runFunction_ = nullptr;
+    void* runContext_ = nullptr;
     std::uint32_t delayMs_ = 0;
     ITask* task_ = nullptr;
     std::int32_t runsLeft_ = 0;
@@ -99,6 +147,7 @@ private:
     std::atomic<std::uint8_t> idle_{1};
     std::atomic<std::uint8_t> stop_{0};
     std::atomic<std::uint8_t> finished_{0};
+    std::atomic<std::uint8_t> abandoned_{0};
 };
 
 } // namespace s::thread

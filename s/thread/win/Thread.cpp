@@ -15,13 +15,12 @@ using Pacing = s::thread::WorkerControl::Pacing;
 // waitIdle() and waitFinished() poll: these are their steps.
 constexpr DWORD kIdlePollMs = 20;
 constexpr DWORD kFinishPollMs = 100;
-// How long to wait for a killed or finished native thread to be gone before
-// its control block is freed; past that the block is left alone (leaked),
-// since the thread might still touch it.
+// A thread that has set finished ends right after; this only bounds the wait
+// for that last step.
 constexpr DWORD kEndWaitMs = 5000;
 
 unsigned __stdcall workerEntry(void* argument) {
-    static_cast<s::thread::WorkerControl*>(argument)->work();
+    s::thread::WorkerControl::workAndLetGo(static_cast<s::thread::WorkerControl*>(argument));
     return 0;
 }
 
@@ -37,37 +36,31 @@ Thread::Thread() {
 }
 
 Thread::~Thread() {
-    if (handle_ != nullptr) {
-        if (!hasEnded()) {
-            exit();
-        }
-        if (WaitForSingleObject(nativeHandle(handle_), kEndWaitMs) != WAIT_OBJECT_0) {
-            control_ = nullptr; // still running: leave its block alive
-        }
-        CloseHandle(nativeHandle(handle_));
-        handle_ = nullptr;
+    // An idle thread is ended properly; a busy one (given up on) finishes
+    // its run in the background and frees its own block.
+    if (isIdle() && !hasEnded()) {
+        exit();
     }
-    delete control_;
-    control_ = nullptr;
+    abandonNative();
 }
 
 bool Thread::startNative() {
-    control_ = new (std::nothrow) s::thread::WorkerControl();
-    if (control_ == nullptr || !control_->isValid()) {
-        delete control_;
-        control_ = nullptr;
+    s::thread::WorkerControl* block = s::thread::WorkerControl::create();
+    if (block == nullptr) {
         return false;
     }
+    block->addHolder(); // the native thread's hold, let go when its routine ends
     // Started suspended so that the priority is in force before the first
     // instruction; the routine then parks at once, idle.
     unsigned threadId = 0;
     const std::uintptr_t handle =
-        _beginthreadex(nullptr, 0, &workerEntry, control_, CREATE_SUSPENDED, &threadId);
+        _beginthreadex(nullptr, 0, &workerEntry, block, CREATE_SUSPENDED, &threadId);
     if (handle == 0) {
-        delete control_;
-        control_ = nullptr;
+        block->letGo();
+        block->letGo();
         return false;
     }
+    control_ = block;
     handle_ = reinterpret_cast<void*>(handle);
     threadId_ = threadId;
     SetThreadPriority(nativeHandle(handle_), priority_);
@@ -75,28 +68,21 @@ bool Thread::startNative() {
     return true;
 }
 
-void Thread::discardNative() {
+void Thread::abandonNative() {
+    if (control_ != nullptr) {
+        control_->abandon(); // lets go of the block
+        control_ = nullptr;
+    }
     if (handle_ != nullptr) {
+        // Closing the handle does not touch the thread; it runs on to its end.
         CloseHandle(nativeHandle(handle_));
         handle_ = nullptr;
     }
     threadId_ = 0;
-    delete control_;
-    control_ = nullptr;
 }
 
 void Thread::replaceNative() {
-    if (handle_ != nullptr) {
-        // The task never returned: the only way to get the worker back is to
-        // kill its thread. Whatever it was doing is lost. Its control block
-        // (and lock) is never used again, so a lock the thread died holding
-        // cannot block the new one.
-        TerminateThread(nativeHandle(handle_), 1);
-        if (WaitForSingleObject(nativeHandle(handle_), kEndWaitMs) != WAIT_OBJECT_0) {
-            control_ = nullptr;
-        }
-    }
-    discardNative();
+    abandonNative();
     startNative();
 }
 
@@ -118,9 +104,15 @@ void Thread::schedule(s::thread::ITask* task, std::int32_t times, Pacing pacing,
     // requestExit()) or was never made gets a new one, so that queued work
     // always has a thread to run on.
     renewIfEnding();
-    if (control_ != nullptr) {
-        control_->schedule(task, times, pacing, intervalMs);
+    if (control_ == nullptr) {
+        return;
     }
+    if (task == this) {
+        // Runs of this object's run function go through a copy in the block:
+        // an abandoned run must not read this object after it was reset.
+        task = control_->functionTask(runFunction_, runContext_);
+    }
+    control_->schedule(task, times, pacing, intervalMs);
 }
 
 void Thread::run(s::thread::ITask* task) {
@@ -199,7 +191,7 @@ void Thread::waitFinished() {
         }
     }
     // Finished is the routine's last action; the thread itself ends right
-    // after it, and only then is it safe to start another on a new block.
+    // after it, and callers expect isAlive() to say so.
     WaitForSingleObject(nativeHandle(handle_), kEndWaitMs);
 }
 
@@ -208,17 +200,11 @@ bool Thread::isEnding() const {
 }
 
 void Thread::renewIfEnding() {
-    if (!isEnding()) {
-        return;
+    // An ending thread needs nothing more from this object: it finishes its
+    // last run, if any, on its own block while the new thread takes over.
+    if (isEnding()) {
+        replaceNative();
     }
-    if (!hasEnded()) {
-        waitFinished();
-        if (!hasEnded()) {
-            return; // still running its last task: keep it, nothing else is safe
-        }
-    }
-    discardNative();
-    startNative();
 }
 
 void Thread::requestExit() {
@@ -267,6 +253,9 @@ void Thread::setPriority(int priority) {
 void Thread::setRunFunction(RunFunction function, void* context) {
     runFunction_ = function;
     runContext_ = context;
+    if (control_ != nullptr) {
+        control_->functionTask(function, context); // queued runs of this object see it
+    }
 }
 
 void Thread::run() {
@@ -275,18 +264,24 @@ void Thread::run() {
     }
 }
 
-void Thread::reset() {
-    if (isEnding()) {
-        // Given back after exit(), or its thread could not be made: a
-        // recycled worker must work like a new one.
-        renewIfEnding();
-    } else if (!isIdle()) {
+void Thread::release() {
+    if (!isEnding() && !isIdle()) {
         stopAndWait();
+    }
+    pool().giveBack(static_cast<void*>(this));
+}
+
+void Thread::reset() {
+    // Runs under the pool's lock: it never waits for the native thread. A
+    // worker given back after exit(), or busy because it reached the pool
+    // without release(), gets a fresh thread; a recycled worker must work
+    // like a new one.
+    if (isEnding() || !isIdle()) {
+        replaceNative();
     }
     setPriority(kPriorityNormal);
     suspend();
-    runFunction_ = nullptr;
-    runContext_ = nullptr;
+    setRunFunction(nullptr, nullptr);
 }
 
 } // namespace s::thread::win

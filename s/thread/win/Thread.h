@@ -31,8 +31,23 @@ namespace s::thread::win {
 // there is race-free (a wake is never lost), and suspend() only holds the
 // worker between runs instead of freezing it wherever it happens to be, so
 // it can never stop the thread inside a lock that others need.
+//
+// A native thread is never killed. When waitIdle(timeout) runs out, the
+// worker abandons its native thread: that thread keeps its own control block
+// (and the lease of the task it runs, for a LeasedTask), finishes its run in
+// the background, ends and frees the block itself, while this object goes on
+// at once with a fresh native thread and block. The caller has waited no
+// longer than the timeout; the abandoned run's result is lost to it. A plain
+// ITask given to a worker that may be abandoned must outlive that run; a
+// LeasedTask is kept alive by its lease even when its owner gives it back.
+//
+// Going back to the pool: release() first stops the repeating and waits for
+// the run in progress, outside the pool's lock, so that other threads keep
+// taking and giving back workers meanwhile; the reset under the lock then
+// finds the worker idle. A busy worker that reaches the pool another way (a
+// container's disposer) is abandoned by reset(), which never waits.
 class Thread : public s::thread::IThread, public s::thread::IPoolable, public s::thread::ITask {
-    S_POOLED_CLASS(Thread, u"s_thread_win_Thread")
+    S_POOLED_CLASS_OWN_RELEASE(Thread, u"s_thread_win_Thread")
 
 public:
     using RunFunction = void (*)(void* context);
@@ -75,6 +90,9 @@ public:
     // True while a native thread exists that has not ended.
     bool isAlive() const;
 
+    // Waits for a busy worker to become idle (outside the pool's lock), then
+    // gives it back to the pool.
+    void release() override;
     void reset() override;
 
 private:
@@ -85,15 +103,16 @@ private:
                   s::thread::WorkerControl::Pacing pacing, std::uint32_t intervalMs);
     // A new native thread with a new control block; false when it could not be made.
     bool startNative();
-    // Closes the handle and frees the block of a native thread that has ended.
-    void discardNative();
-    // Kills a native thread that will not become idle and starts a new one.
+    // Lets go of the native thread without waiting for it: it ends on its
+    // own (after its run in progress) and frees its block.
+    void abandonNative();
+    // Abandons the native thread and starts a new one.
     void replaceNative();
     // The native thread has ended (or never existed).
     bool hasEnded() const;
     // It has ended or has been asked to end.
     bool isEnding() const;
-    // Waits for an ending native thread to end and starts a new one.
+    // Gives a worker whose thread is ending (or missing) a new one at once.
     void renewIfEnding();
 
     void* handle_ = nullptr; // HANDLE of the native thread, null when none

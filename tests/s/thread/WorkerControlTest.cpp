@@ -1,6 +1,10 @@
 #include "s/thread/WorkerControl.h"
 
+#include "s/thread/ClassPool.h"
+#include "s/thread/IPoolable.h"
 #include "s/thread/ITask.h"
+#include "s/thread/LeasedTask.h"
+#include "s/thread/PoolRef.h"
 
 #include <gtest/gtest.h>
 
@@ -28,16 +32,25 @@ constexpr int kCycles = 1000000;
 #endif
 
 // A worker routine on a plain std::thread: the same loop a Windows worker
-// runs, with the platform's wake signal.
+// runs, with the platform's wake signal. The test holds the block like a
+// worker object does and the thread holds it too.
 class Worker {
 public:
-    Worker() : thread_([this] { control.work(); }) {}
+    Worker() : block_(WorkerControl::create()), control(*block_) {
+        block_->addHolder();
+        thread_ = std::thread([block = block_] { WorkerControl::workAndLetGo(block); });
+    }
     ~Worker() {
         control.requestExit();
         thread_.join();
+        block_->letGo();
     }
 
-    WorkerControl control;
+private:
+    WorkerControl* block_;
+
+public:
+    WorkerControl& control;
 
 private:
     std::thread thread_;
@@ -93,7 +106,123 @@ private:
     std::atomic<int> finished_{0};
 };
 
+// A one-shot latch: wait() returns once open() was called (or the stall
+// guard ran out, answering false).
+class Latch {
+public:
+    void open() {
+        {
+            std::lock_guard<std::mutex> guard(mutex_);
+            open_ = true;
+        }
+        condition_.notify_all();
+    }
+    bool wait(std::chrono::milliseconds limit = std::chrono::milliseconds(10000)) {
+        std::unique_lock<std::mutex> guard(mutex_);
+        return condition_.wait_for(guard, limit, [this] { return open_; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable condition_;
+    bool open_ = false;
+};
+
+// A pooled task, the way the library's owners of worker tasks are: it blocks
+// in run() until its gate opens, and counts its resets (each give-back to the
+// pool resets it).
+class StuckTask : public s::base::IObject,
+                  public s::thread::IPoolable,
+                  public s::thread::LeasedTask {
+    S_POOLED_CLASS(StuckTask, u"tests_StuckTask")
+public:
+    void run() override {
+        runs.fetch_add(1);
+        started->open();
+        gate->wait(std::chrono::milliseconds(60000));
+        // Still this object's state: a give-back before the run returned
+        // would have cleared it.
+        returnedWithGate.store(gate != nullptr);
+    }
+    void reset() override {
+        gate = nullptr;
+        started = nullptr;
+        resets.fetch_add(1);
+    }
+    Latch* gate = nullptr;
+    Latch* started = nullptr;
+    std::atomic<int> runs{0};
+    std::atomic<int> resets{0}; // this object's own, never cleared
+    std::atomic<bool> returnedWithGate{false};
+
+private:
+    StuckTask() { reset(); }
+};
+
 } // namespace
+
+// A worker that does not stop in time is given up on, never killed: the
+// caller lets go at once, the stuck run ends in the background on the block
+// it kept, starts no further run, and frees the block itself (the leak
+// checker and ThreadSanitizer watch that). Its leased task, given back by its
+// owner meanwhile, is neither reset nor reused until the run returned, while
+// other threads keep taking and giving back objects of the same pool.
+TEST(WorkerControlTest, AnAbandonedRunKeepsItsBlockAndItsTaskUntilItReturns) {
+    WorkerControl* block = WorkerControl::create();
+    ASSERT_NE(nullptr, block);
+    block->addHolder();
+    std::thread native([block] { WorkerControl::workAndLetGo(block); });
+
+    Latch gate;
+    Latch started;
+    StuckTask* task = StuckTask::newInstance();
+    task->gate = &gate;
+    task->started = &started;
+    block->schedule(task, WorkerControl::kForever, Pacing::None, 0);
+    ASSERT_TRUE(started.wait());
+
+    const int resetsBefore = task->resets.load();
+    block->abandon(); // the caller's last touch of the block
+    task->release();  // the owner gives its task back while it still runs
+    EXPECT_EQ(resetsBefore, task->resets.load());
+
+    // The pool serves other threads meanwhile, and never hands out the
+    // object that is still running.
+    Latch allocated;
+    std::thread other([&] {
+        for (int i = 0; i < 100; ++i) {
+            auto fresh = s::thread::PoolRef<StuckTask>::take();
+            EXPECT_NE(task, fresh.get());
+        }
+        allocated.open();
+    });
+    ASSERT_TRUE(allocated.wait());
+    other.join();
+    EXPECT_EQ(resetsBefore, task->resets.load());
+
+    // The run returns: the worker gives the task back and ends on its own.
+    gate.open();
+    native.join();
+    EXPECT_EQ(resetsBefore + 1, task->resets.load());
+    EXPECT_EQ(1, task->runs.load()); // abandoned: no second run of the forever loop
+    EXPECT_TRUE(task->returnedWithGate.load());
+    // Now idle in its pool, it is the next one handed out.
+    auto again = s::thread::PoolRef<StuckTask>::take();
+    EXPECT_EQ(task, again.get());
+}
+
+TEST(WorkerControlTest, AnIdleWorkerThatIsAbandonedEndsAndFreesItsBlock) {
+    WorkerControl* block = WorkerControl::create();
+    ASSERT_NE(nullptr, block);
+    block->addHolder();
+    std::thread native([block] { WorkerControl::workAndLetGo(block); });
+    CountingTask task;
+    block->schedule(&task, 3, Pacing::None, 0);
+    ASSERT_TRUE(eventually([&] { return block->isIdle(); }));
+    block->abandon();
+    native.join(); // ends although nobody asked it to exit any other way
+    EXPECT_EQ(3, task.runs.load());
+}
 
 // The race that matters: the caller queues a run in the instant after the
 // worker found nothing to do and before it parks. With a wake that can be
