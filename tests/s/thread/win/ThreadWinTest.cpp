@@ -1,5 +1,7 @@
 #include "s/thread/win/Thread.h"
 
+#include "s/thread/IPoolable.h"
+#include "s/thread/LeasedTask.h"
 #include "s/thread/PoolRef.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -101,6 +104,67 @@ public:
     HANDLE gate;
     std::atomic<int> started{0};
     std::atomic<int> finished{0};
+};
+
+// A manual-reset event to wait for; wait() gives up after the stall guard.
+class Latch {
+public:
+    Latch() : event(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    ~Latch() { CloseHandle(event); }
+    void open() { SetEvent(event); }
+    bool wait(DWORD limitMs = 10000) {
+        return WaitForSingleObject(event, limitMs) == WAIT_OBJECT_0;
+    }
+    bool isOpen() { return wait(0); }
+
+private:
+    HANDLE event;
+};
+
+// Takes and gives back workers (each running one short task) on its own
+// thread, and opens `done` when all went through: a pool lock held by
+// someone waiting for a stuck worker would stall it.
+class PoolUser {
+public:
+    explicit PoolUser(int rounds)
+        : thread([this, rounds] {
+              for (int i = 0; i < rounds; ++i) {
+                  auto worker = PoolRef<Thread>::take();
+                  TimedTask task;
+                  worker->run(&task);
+                  worker->waitIdle();
+                  runs.fetch_add(task.runs.load());
+              }
+              done.open();
+          }) {}
+    ~PoolUser() { thread.join(); }
+    Latch done;
+    std::atomic<int> runs{0};
+
+private:
+    std::thread thread;
+};
+
+// A pooled task that blocks until its gate opens and shows, by its own
+// counters, when it was given back (reset).
+class LeasedBlockingTask : public s::base::IObject,
+                           public s::thread::IPoolable,
+                           public s::thread::LeasedTask {
+    S_POOLED_CLASS(LeasedBlockingTask, u"tests_LeasedBlockingTask")
+public:
+    void run() override {
+        started.open();
+        gate.wait(INFINITE);
+        returned.store(true);
+    }
+    void reset() override { resets.fetch_add(1); }
+    Latch started;
+    Latch gate;
+    std::atomic<bool> returned{false};
+    std::atomic<int> resets{0};
+
+private:
+    LeasedBlockingTask() { reset(); }
 };
 
 } // namespace
@@ -223,12 +287,12 @@ TEST(ThreadWinTest, ExitEndsAnIdleThreadAndALaterRunGetsANewOne) {
     EXPECT_EQ(worker->getThreadId(), task.threadId.load());
 }
 
-TEST(ThreadWinTest, WaitIdleWithTimeoutReplacesAStuckThreadAndKeepsItsPriority) {
+TEST(ThreadWinTest, WaitIdleWithTimeoutGivesUpAStuckThreadAndKeepsItsPriority) {
     auto worker = PoolRef<Thread>::take();
     worker->setPriority(THREAD_PRIORITY_BELOW_NORMAL);
     const std::uint32_t stuckId = worker->getThreadId();
-    BlockingTask stuck; // its gate is never opened
-    worker->run(&stuck);
+    BlockingTask stuck;
+    worker->runForever(&stuck);
     ASSERT_TRUE(eventually([&] { return stuck.started.load() == 1; }));
 
     EXPECT_FALSE(worker->waitIdle(200));
@@ -244,6 +308,98 @@ TEST(ThreadWinTest, WaitIdleWithTimeoutReplacesAStuckThreadAndKeepsItsPriority) 
     EXPECT_TRUE(worker->waitIdle(5000));
     EXPECT_EQ(1, task.runs.load());
     EXPECT_EQ(worker->getThreadId(), task.threadId.load());
+
+    // The old thread was not killed: its run returns and it ends on its own,
+    // without starting another run of its forever loop.
+    HANDLE old = OpenThread(SYNCHRONIZE, FALSE, stuckId);
+    ASSERT_NE(nullptr, old);
+    SetEvent(stuck.gate);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(old, 10000));
+    CloseHandle(old);
+    EXPECT_EQ(1, stuck.finished.load());
+    EXPECT_EQ(1, stuck.started.load());
+}
+
+// The caller of waitIdle(timeout) goes on after the timeout while another
+// thread keeps taking workers from the same pool; nothing hangs afterwards.
+TEST(ThreadWinTest, AStuckWorkerNeverHoldsUpOthersTakingWorkersFromThePool) {
+    Thread* worker = Thread::newInstance();
+    BlockingTask stuck;
+    worker->run(&stuck);
+    ASSERT_TRUE(eventually([&] { return stuck.started.load() == 1; }));
+    {
+        PoolUser other(50);
+        EXPECT_FALSE(worker->waitIdle(100));
+        ASSERT_TRUE(other.done.wait());
+        EXPECT_EQ(50, other.runs.load());
+    }
+    worker->release(); // idle again after the replacement: no wait
+
+    // Released while busy, a worker waits for its run outside the pool's
+    // lock: others take and give back workers meanwhile.
+    Thread* busy = Thread::newInstance();
+    BlockingTask longRun;
+    busy->run(&longRun);
+    ASSERT_TRUE(eventually([&] { return longRun.started.load() == 1; }));
+    Latch released;
+    std::thread releaser([&] {
+        busy->release();
+        released.open();
+    });
+    bool othersWentOn = false;
+    bool releaseWaited = false;
+    {
+        PoolUser other(50);
+        othersWentOn = other.done.wait();
+        releaseWaited = !released.isOpen(); // still waiting for the run, as release() does
+        SetEvent(longRun.gate);             // lets a stalled pool go on too, so the test ends
+    }
+    EXPECT_TRUE(othersWentOn);
+    EXPECT_TRUE(releaseWaited);
+    EXPECT_TRUE(released.wait());
+    releaser.join();
+    EXPECT_EQ(1, longRun.finished.load());
+
+    // A busy worker that reaches the pool without release() (a container's
+    // disposer) is given up on by the reset instead of being waited for
+    // under the lock.
+    Thread* disposed = Thread::newInstance();
+    BlockingTask disposedRun;
+    disposed->run(&disposedRun);
+    ASSERT_TRUE(eventually([&] { return disposedRun.started.load() == 1; }));
+    void* slot = disposed;
+    Latch disposedDone;
+    std::thread disposer([&] {
+        Thread::pool().dispose(&slot);
+        disposedDone.open();
+    });
+    const bool disposeWentOn = disposedDone.wait();
+    SetEvent(disposedRun.gate); // lets a waiting dispose go on, so the test ends
+    disposer.join();
+    EXPECT_TRUE(disposeWentOn);
+    EXPECT_EQ(nullptr, slot);
+    SetEvent(stuck.gate);
+    EXPECT_TRUE(eventually([&] { return disposedRun.finished.load() == 1; }));
+    EXPECT_TRUE(eventually([&] { return stuck.finished.load() == 1; }));
+}
+
+// The owner of a leased task gives it back after its worker was given up
+// on: the task is not reset (nor reused) until the abandoned run returns.
+TEST(ThreadWinTest, ALeasedTaskGivenBackDuringAnAbandonedRunWaitsForThatRun) {
+    auto worker = PoolRef<Thread>::take();
+    LeasedBlockingTask* task = LeasedBlockingTask::newInstance();
+    const int resetsAtStart = task->resets.load();
+    worker->run(task);
+    ASSERT_TRUE(task->started.wait());
+    EXPECT_FALSE(worker->waitIdle(100));
+    task->release();
+    EXPECT_EQ(resetsAtStart, task->resets.load());
+    auto other = PoolRef<LeasedBlockingTask>::take();
+    EXPECT_NE(task, other.get());
+
+    task->gate.open();
+    EXPECT_TRUE(eventually([&] { return task->resets.load() == resetsAtStart + 1; }));
+    EXPECT_TRUE(task->returned.load());
 }
 
 namespace {
