@@ -4,6 +4,7 @@
 #include "s/lang/LangPack.h"
 #include "s/lang/SystemLanguage.h"
 #include "s/lang/UserLanguage.h"
+#include "s/str/Numbers.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/PoolRef.h"
 #include "s/xml/Node.h"
@@ -179,7 +180,7 @@ void Localizer::parseEntries(const Node& entries) {
         // 1. The id as stored: a leading digit makes it numeric.
         entry->getString(id.get(), u"id", u"");
         const bool numeric = isNumericId(*id);
-        const std::int32_t number = numeric ? StrBuffer::parseInt32(id->c_str()) : 0;
+        const std::int32_t number = numeric ? s::str::Numbers::parseInt32(id->c_str()) : 0;
         const char16_t* name = id->c_str();
         fallback->clear();
         for (std::size_t p = 0; p < packs_.size(); ++p) {

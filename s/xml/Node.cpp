@@ -2,15 +2,16 @@
 
 #include "s/col/_array/ArrayU08.h"
 #include "s/io/File.h"
+#include "s/str/Utf8.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/PoolRef.h"
-#include "s/xml/Utf8.h"
 
 #include <cstring>
 #include <new>
 
 namespace s::xml {
 
+using s::str::Utf8;
 using s::str::strbuffer::StrBuffer;
 
 namespace {

@@ -1,15 +1,17 @@
 // The typed values of an element: numbers, texts and hex runs stored as
 // attribute records (the empty name being the content), and their parsing.
+#include "s/str/Hex.h"
+#include "s/str/Numbers.h"
 #include "s/str/strbuffer/SharedScratch.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/xml/Entities.h"
 #include "s/xml/Node.h"
-#include "s/xml/Numbers.h"
 
 #include <vector>
 
 namespace s::xml {
 
+using s::str::Numbers;
 using s::str::strbuffer::StrBuffer;
 
 namespace {
@@ -91,7 +93,7 @@ void addHex(Attributes& attributes, const char16_t* name, const T* values, std::
         count = 0;
     }
     std::vector<char16_t> text(static_cast<std::size_t>(count) * sizeof(T) * 2 + 1);
-    std::size_t length = Numbers::formatHex(values, count, sizeof(T) * 2, text.data());
+    std::size_t length = s::str::Hex::writeAll(values, count, text.data());
     attributes.add(name, -1, text.data(), static_cast<std::int32_t>(length));
 }
 } // namespace

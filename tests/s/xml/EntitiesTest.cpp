@@ -1,6 +1,4 @@
 #include "s/xml/Entities.h"
-#include "s/xml/Numbers.h"
-#include "s/xml/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +6,6 @@
 #include <vector>
 
 using s::xml::Entities;
-using s::xml::Numbers;
-using s::xml::Utf8;
 
 namespace {
 
@@ -26,13 +22,6 @@ std::u16string decoded(const std::u16string& text, bool content) {
     std::vector<char16_t> in(text.begin(), text.end());
     std::vector<char16_t> out(in.size() + 1);
     std::size_t length = Entities::decode(in.data(), in.size(), content, out.data());
-    return std::u16string(out.data(), length);
-}
-
-std::u16string decodedUtf8(const std::string& bytes) {
-    std::vector<char16_t> out(Utf8::maxUnits(bytes.size()) + 1);
-    std::size_t length =
-        Utf8::decode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), out.data());
     return std::u16string(out.data(), length);
 }
 
@@ -83,46 +72,4 @@ TEST(EntitiesTest, DecodesOnlyItsOwnEntitiesAndStopsAtTheEnd) {
     EXPECT_EQ(decoded(u"x&#10;\n\n", true), u"x\n");
     EXPECT_EQ(decoded(u" \n ", true), u"");
     EXPECT_EQ(decoded(u"  a  ", false), u"  a  "); // attributes keep their spaces
-}
-
-TEST(NumbersTest, ParsesLikeTheForgivingDecimalParseAndSaturates) {
-    EXPECT_EQ(Numbers::parseInt32(u"  -42abc"), -42);
-    EXPECT_EQ(Numbers::parseInt32(u"+7"), 7);
-    EXPECT_EQ(Numbers::parseInt32(u"x1"), 0);
-    EXPECT_EQ(Numbers::parseInt32(u""), 0);
-    EXPECT_EQ(Numbers::parseInt32(nullptr), 0);
-    EXPECT_EQ(Numbers::parseInt32(u"99999999999"), 2147483647);
-    EXPECT_EQ(Numbers::parseInt32(u"-99999999999999999999999"), -2147483647 - 1);
-    EXPECT_EQ(Numbers::parseUInt32(u"4294967295"), 4294967295u);
-    EXPECT_EQ(Numbers::parseUInt32(u"4294967296"), 4294967295u);
-    EXPECT_EQ(Numbers::parseUInt32(u"-1"), 4294967295u);
-    EXPECT_EQ(Numbers::parseInt64(u"-9223372036854775808"), INT64_MIN);
-    EXPECT_EQ(Numbers::parseInt64(u"9223372036854775808"), INT64_MAX);
-    EXPECT_DOUBLE_EQ(Numbers::parseDouble(u" -1.25e2x"), -125.0);
-    EXPECT_DOUBLE_EQ(Numbers::parseDouble(u".5"), 0.5);
-    EXPECT_DOUBLE_EQ(Numbers::parseDouble(u"3e"), 3.0);
-    EXPECT_DOUBLE_EQ(Numbers::parseDouble(u"inf"), 0.0);
-    EXPECT_DOUBLE_EQ(Numbers::parseDouble(u"0x10"), 0.0);
-
-    char16_t text[Numbers::kMaxText];
-    EXPECT_EQ(std::u16string(text, Numbers::formatInt64(INT64_MIN, text)), u"-9223372036854775808");
-    EXPECT_EQ(std::u16string(text, Numbers::formatDouble(-0.5, text)), u"-0.500000");
-    EXPECT_EQ(Numbers::formatDouble(1e308, text), 316u); // no truncation
-}
-
-TEST(Utf8Test, ReplacesEveryMalformedByteAndKeepsWellFormedSequences) {
-    EXPECT_EQ(decodedUtf8("plain ascii text"), u"plain ascii text");
-    EXPECT_EQ(decodedUtf8("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), u"\u00e9\u20ac\U0001F600");
-    EXPECT_EQ(decodedUtf8("\x80"), u"\uFFFD");                     // stray continuation
-    EXPECT_EQ(decodedUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");           // overlong
-    EXPECT_EQ(decodedUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD"); // encoded surrogate
-    EXPECT_EQ(decodedUtf8("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");
-    EXPECT_EQ(decodedUtf8("ab\xE2\x82"), u"ab\uFFFD\uFFFD"); // cut short
-    std::u16string lone = u"a";
-    lone.push_back(0xD800);
-    lone.push_back(u'b');
-    std::vector<std::uint8_t> bytes(Utf8::maxBytes(lone.size()));
-    bytes.resize(Utf8::encode(lone.data(), lone.size(), bytes.data()));
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "a\xEF\xBF\xBD"
-                                                       "b");
 }
