@@ -1,6 +1,7 @@
 #pragma once
 #include "s/io/IInputStream.h"
 #include "s/io/IOutputStream.h"
+#include "s/str/Ascii.h"
 #include "s/str/IStr.h"
 #include "s/thread/ClassPool.h"
 
@@ -109,14 +110,8 @@ public:
     // ---- characters --------------------------------------------------------
     // Unit i; 0 when i is outside the text.
     char16_t charAt(std::uint32_t i) const { return i < length_ ? items_[i] : u'\0'; }
-    char16_t charAtLower(std::uint32_t i) const { return toLowerUnit(charAt(i)); }
-    char16_t charAtUpper(std::uint32_t i) const { return toUpperUnit(charAt(i)); }
-    static char16_t toLowerUnit(char16_t ch) {
-        return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch + 32) : ch;
-    }
-    static char16_t toUpperUnit(char16_t ch) {
-        return ch >= u'a' && ch <= u'z' ? static_cast<char16_t>(ch - 32) : ch;
-    }
+    char16_t charAtLower(std::uint32_t i) const { return s::str::Ascii::toLower(charAt(i)); }
+    char16_t charAtUpper(std::uint32_t i) const { return s::str::Ascii::toUpper(charAt(i)); }
 
     void reverse();
     void toLowerCase();
@@ -287,19 +282,15 @@ public:
 
     // Decimal parsing: leading white space, an optional sign, digits up to the
     // first other unit; no digits give 0; values beyond the type saturate.
-    std::int32_t toInt() const { return parseInt32(items_, length_); }
+    // (s::str::Numbers parses plain texts the same way.)
+    std::int32_t toInt() const;
     std::int32_t toInt(std::uint32_t from) const;
-    std::int64_t toInt64() const { return parseInt64(items_, length_); }
+    std::int64_t toInt64() const;
     // The unsigned form: a minus sign negates modulo 2^32.
-    std::uint32_t toUInt32() const { return parseUInt32(items_, length_); }
+    std::uint32_t toUInt32() const;
     // Floating-point parse (decimal point and exponent), rounded to float.
-    float toFloat() const { return static_cast<float>(parseDouble(items_, length_)); }
-    double toDouble() const { return parseDouble(items_, length_); }
-    // The same parses over plain texts (n = -1: up to the terminating zero).
-    static std::int32_t parseInt32(const char16_t* text, std::int32_t n = -1);
-    static std::int64_t parseInt64(const char16_t* text, std::int32_t n = -1);
-    static std::uint32_t parseUInt32(const char16_t* text, std::int32_t n = -1);
-    static double parseDouble(const char16_t* text, std::int32_t n = -1);
+    float toFloat() const { return static_cast<float>(toDouble()); }
+    double toDouble() const;
 
     // True for a non-empty text of 0-9, a-f, A-F only.
     bool isHex() const;
@@ -386,8 +377,8 @@ private:
     std::uint32_t searchEnd(std::uint32_t before) const {
         return before > length_ ? length_ : before;
     }
-    void appendDecimalText(const char* digits, std::uint32_t count);
-    void setDecimalText(const char* digits, std::uint32_t count);
+    void appendDecimalText(const char16_t* digits, std::uint32_t count);
+    void setDecimalText(const char16_t* digits, std::uint32_t count);
     // Replaces the storage with `other`'s (and gives other the old one).
     void swapStorage(StrBuffer& other);
     template <bool IgnoreCase>

@@ -1,6 +1,7 @@
 #include "s/str/strbuffer/StrBuffer.h"
 
 #include "s/col/_array/ArrayU08.h"
+#include "s/str/Numbers.h"
 #include "s/str/strarray/StrArray.h"
 #include "s/str/strbuffer/Iterator.h"
 #include "s/str/strbuffer/NewStr.h"
@@ -450,7 +451,7 @@ TEST(StrBufferTest, DecimalParsesSkipSpaceReadSignAndStopAtTheFirstOtherUnit) {
     EXPECT_EQ(4294967295u, text(u"4294967295")->toUInt32());
     EXPECT_EQ(4294967295u, text(u"-1")->toUInt32());
     EXPECT_EQ(4294967295u, text(u"5000000000")->toUInt32());
-    EXPECT_EQ(200u, StrBuffer::parseUInt32(u"200 px"));
+    EXPECT_EQ(200u, s::str::Numbers::parseUInt32(u"200 px"));
 
     EXPECT_DOUBLE_EQ(1.5, text(u" 1.5")->toDouble());
     EXPECT_DOUBLE_EQ(-250.0, text(u"-2.5e2x")->toDouble());
@@ -460,7 +461,7 @@ TEST(StrBufferTest, DecimalParsesSkipSpaceReadSignAndStopAtTheFirstOtherUnit) {
     EXPECT_FLOAT_EQ(0.1f, text(u"0.1")->toFloat());
     EXPECT_EQ(std::numeric_limits<double>::infinity(), text(u"1e999")->toDouble());
     EXPECT_EQ(0.0, text(u"1e-999")->toDouble());
-    EXPECT_DOUBLE_EQ(2.0, StrBuffer::parseDouble(u"2.0", 3));
+    EXPECT_DOUBLE_EQ(2.0, s::str::Numbers::parseDouble(u"2.0", 3));
 }
 
 TEST(StrBufferTest, StreamViewReadsAndWritesTheLittleEndianBytes) {

@@ -1,0 +1,359 @@
+#include "s/str/strbuffer/StrBuffer.h"
+
+#include "s/str/Ascii.h"
+#include "s/str/strarray/StrArray.h"
+#include "s/str/strbuffer/UnitCompare.h"
+
+// The string buffer's searches, matches, trimming, splitting and words.
+
+namespace s::str::strbuffer {
+
+// ---- searching --------------------------------------------------------------------
+
+bool StrBuffer::indexOf(char16_t ch, std::uint32_t& pos, std::uint32_t from) const {
+    for (std::uint32_t i = from; i < length_; ++i) {
+        if (items_[i] == ch) {
+            pos = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StrBuffer::indexOfIgnoreCase(char16_t ch, std::uint32_t& pos, std::uint32_t from) const {
+    const char16_t wanted = s::str::Ascii::toLower(ch);
+    for (std::uint32_t i = from; i < length_; ++i) {
+        if (s::str::Ascii::toLower(items_[i]) == wanted) {
+            pos = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StrBuffer::indexOfAny(const char16_t* set, std::int32_t n, std::uint32_t& pos,
+                           std::uint32_t from) const {
+    const std::uint32_t setLength = textLength(set, n);
+    for (std::uint32_t i = from; i < length_; ++i) {
+        if (UnitCompare::inSet<false>(items_[i], set, setLength)) {
+            pos = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StrBuffer::indexOfAnyIgnoreCase(const char16_t* set, std::int32_t n, std::uint32_t& pos,
+                                     std::uint32_t from) const {
+    const std::uint32_t setLength = textLength(set, n);
+    for (std::uint32_t i = from; i < length_; ++i) {
+        if (UnitCompare::inSet<true>(items_[i], set, setLength)) {
+            pos = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StrBuffer::lastIndexOf(char16_t ch, std::uint32_t& pos, std::uint32_t before) const {
+    for (std::uint32_t i = searchEnd(before); i > 0; --i) {
+        if (items_[i - 1] == ch) {
+            pos = i - 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StrBuffer::lastIndexOfIgnoreCase(char16_t ch, std::uint32_t& pos, std::uint32_t before) const {
+    const char16_t wanted = s::str::Ascii::toLower(ch);
+    for (std::uint32_t i = searchEnd(before); i > 0; --i) {
+        if (s::str::Ascii::toLower(items_[i - 1]) == wanted) {
+            pos = i - 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StrBuffer::lastIndexOfAny(const char16_t* set, std::int32_t n, std::uint32_t& pos,
+                               std::uint32_t before) const {
+    const std::uint32_t setLength = textLength(set, n);
+    for (std::uint32_t i = searchEnd(before); i > 0; --i) {
+        if (UnitCompare::inSet<false>(items_[i - 1], set, setLength)) {
+            pos = i - 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StrBuffer::lastIndexOfAnyIgnoreCase(const char16_t* set, std::int32_t n, std::uint32_t& pos,
+                                         std::uint32_t before) const {
+    const std::uint32_t setLength = textLength(set, n);
+    for (std::uint32_t i = searchEnd(before); i > 0; --i) {
+        if (UnitCompare::inSet<true>(items_[i - 1], set, setLength)) {
+            pos = i - 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+template <bool IgnoreCase>
+bool StrBuffer::findString(const char16_t* str, std::uint32_t strLength, std::uint32_t& pos,
+                           std::uint32_t from) const {
+    if (strLength == 0 || from >= length_ || length_ - from < strLength) {
+        return false;
+    }
+    const char16_t first = UnitCompare::fold<IgnoreCase>(str[0]);
+    const std::uint32_t lastStart = length_ - strLength;
+    for (std::uint32_t i = from; i <= lastStart; ++i) {
+        if (UnitCompare::fold<IgnoreCase>(items_[i]) == first &&
+            UnitCompare::equal<IgnoreCase>(items_ + i + 1, str + 1, strLength - 1)) {
+            pos = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StrBuffer::indexOfString(const char16_t* str, std::uint32_t& pos, std::uint32_t from) const {
+    return findString<false>(str, textLength(str, -1), pos, from);
+}
+
+bool StrBuffer::indexOfStringIgnoreCase(const char16_t* str, std::uint32_t& pos,
+                                        std::uint32_t from) const {
+    return findString<true>(str, textLength(str, -1), pos, from);
+}
+
+template <bool IgnoreCase>
+bool StrBuffer::findLastString(const char16_t* str, std::uint32_t& pos,
+                               std::uint32_t before) const {
+    const std::uint32_t strLength = textLength(str, -1);
+    const std::uint32_t end = searchEnd(before);
+    if (strLength == 0 || strLength > end) {
+        return false;
+    }
+    for (std::uint32_t start = end - strLength + 1; start > 0; --start) {
+        if (UnitCompare::equal<IgnoreCase>(items_ + start - 1, str, strLength)) {
+            pos = start - 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StrBuffer::lastIndexOfString(const char16_t* str, std::uint32_t& pos,
+                                  std::uint32_t before) const {
+    return findLastString<false>(str, pos, before);
+}
+
+bool StrBuffer::lastIndexOfStringIgnoreCase(const char16_t* str, std::uint32_t& pos,
+                                            std::uint32_t before) const {
+    return findLastString<true>(str, pos, before);
+}
+
+bool StrBuffer::regionMatches(std::uint32_t index, const char16_t* str, std::uint32_t strIndex,
+                              std::int32_t n) const {
+    if (str == nullptr) {
+        return false;
+    }
+    const std::uint64_t count = textLength(str + strIndex, n);
+    const std::uint64_t end = static_cast<std::uint64_t>(index) + count;
+    if (n < 0 ? end != length_ : end > length_) {
+        return false;
+    }
+    return UnitCompare::equal<false>(items_ + index, str + strIndex,
+                                     static_cast<std::uint32_t>(count));
+}
+
+bool StrBuffer::regionMatchesIgnoreCase(std::uint32_t index, const char16_t* str,
+                                        std::uint32_t strIndex, std::int32_t n) const {
+    if (str == nullptr) {
+        return false;
+    }
+    const std::uint64_t count = textLength(str + strIndex, n);
+    const std::uint64_t end = static_cast<std::uint64_t>(index) + count;
+    if (n < 0 ? end != length_ : end > length_) {
+        return false;
+    }
+    return UnitCompare::equal<true>(items_ + index, str + strIndex,
+                                    static_cast<std::uint32_t>(count));
+}
+
+bool StrBuffer::startsWith(const char16_t* str, std::int32_t n) const {
+    const std::uint32_t count = textLength(str, n);
+    return count <= length_ && UnitCompare::equal<false>(items_, str, count);
+}
+
+bool StrBuffer::startsWithIgnoreCase(const char16_t* str, std::int32_t n) const {
+    const std::uint32_t count = textLength(str, n);
+    return count <= length_ && UnitCompare::equal<true>(items_, str, count);
+}
+
+bool StrBuffer::endsWith(const char16_t* str, std::int32_t n) const {
+    const std::uint32_t count = textLength(str, n);
+    return count <= length_ && UnitCompare::equal<false>(items_ + (length_ - count), str, count);
+}
+
+bool StrBuffer::endsWithIgnoreCase(const char16_t* str, std::int32_t n) const {
+    const std::uint32_t count = textLength(str, n);
+    return count <= length_ && UnitCompare::equal<true>(items_ + (length_ - count), str, count);
+}
+
+namespace {
+
+// Compares like wcsncmp (n < 0: wcscmp), the end of `text` counting as a zero.
+template <bool IgnoreCase>
+int compareZeroTerminated(const char16_t* text, std::uint32_t textLength, const char16_t* str,
+                          std::int32_t n) {
+    const std::uint64_t limit = n < 0 ? ~0ull : static_cast<std::uint64_t>(n);
+    for (std::uint64_t i = 0; i < limit; ++i) {
+        const char16_t a = UnitCompare::fold<IgnoreCase>(i < textLength ? text[i] : u'\0');
+        const char16_t b = UnitCompare::fold<IgnoreCase>(str[i]);
+        if (a != b) {
+            return a < b ? -1 : 1;
+        }
+        if (a == 0) {
+            break;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int StrBuffer::compareAt(std::uint32_t index, const char16_t* str, std::uint32_t strIndex,
+                         std::int32_t n) const {
+    if (index > length_ || str == nullptr) {
+        return -1;
+    }
+    return compareZeroTerminated<false>(items_ + index, length_ - index, str + strIndex, n);
+}
+
+int StrBuffer::compareAtIgnoreCase(std::uint32_t index, const char16_t* str, std::uint32_t strIndex,
+                                   std::int32_t n) const {
+    if (index > length_ || str == nullptr) {
+        return -1;
+    }
+    return compareZeroTerminated<true>(items_ + index, length_ - index, str + strIndex, n);
+}
+
+// ---- trimming ---------------------------------------------------------------------
+
+bool StrBuffer::isTrimSpace(char16_t ch) {
+    return ch == u' ' || ch == u'\n' || ch == u'\x3000' || ch == u'\t' || ch == u'\r';
+}
+
+void StrBuffer::trimEnd(std::uint32_t keep) {
+    while (length_ > keep && isTrimSpace(items_[length_ - 1])) {
+        --length_;
+    }
+}
+
+void StrBuffer::trimEndChars(const char16_t* set, std::uint32_t keep, std::int32_t n) {
+    const std::uint32_t setLength = textLength(set, n);
+    while (length_ > keep && UnitCompare::inSet<false>(items_[length_ - 1], set, setLength)) {
+        --length_;
+    }
+}
+
+void StrBuffer::trimStart() {
+    std::uint32_t count = 0;
+    while (count < length_ && isTrimSpace(items_[count])) {
+        ++count;
+    }
+    removeRange(0, count);
+}
+
+void StrBuffer::trimStartChars(const char16_t* set, std::int32_t n) {
+    const std::uint32_t setLength = textLength(set, n);
+    std::uint32_t count = 0;
+    while (count < length_ && UnitCompare::inSet<false>(items_[count], set, setLength)) {
+        ++count;
+    }
+    removeRange(0, count);
+}
+
+s::str::strarray::StrArray* StrBuffer::split(char16_t ch) const {
+    s::str::strarray::StrArray* pieces = s::str::strarray::StrArray::newInstance();
+    std::uint32_t start = 0;
+    while (start < length_) {
+        std::uint32_t end = length_;
+        indexOf(ch, end, start);
+        if (end > start) {
+            pieces->appendCopy(items_ + start, end - start);
+        }
+        start = end + 1;
+    }
+    return pieces;
+}
+
+namespace {
+
+// Units that separate words: Latin-1 other than letters, digits, '%', '+'
+// and '-', and the CJK punctuation that plays the part of spaces and brackets.
+bool isWordSeparator(char16_t ch) {
+    if (ch <= 0xFF) {
+        const bool wordUnit = (ch >= u'0' && ch <= u'9') || (ch >= u'A' && ch <= u'Z') ||
+                              (ch >= u'a' && ch <= u'z') || ch == u'%' || ch == u'+' || ch == u'-';
+        return !wordUnit;
+    }
+    switch (ch) {
+    case 0x3000:
+    case 0x3001:
+    case 0x3002:
+    case 0x300C:
+    case 0x300D:
+    case 0x3010:
+    case 0x3011:
+    case 0xFF08:
+    case 0xFF09:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isStopWord(const char16_t* word, std::uint32_t n) {
+    // A fixed, read-only list: nothing to fill or guard.
+    static const char16_t* const kStopWords[] = {u"the", u"of", u"and"};
+    for (const char16_t* stop : kStopWords) {
+        std::uint32_t length = 0;
+        while (stop[length] != 0) {
+            ++length;
+        }
+        if (length == n && UnitCompare::equal<true>(word, stop, n)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+s::str::strarray::StrArray* StrBuffer::words(bool skipStopWords) const {
+    s::str::strarray::StrArray* found = s::str::strarray::StrArray::newInstance();
+    std::uint32_t i = 0;
+    while (i < length_) {
+        while (i < length_ && isWordSeparator(items_[i])) {
+            ++i;
+        }
+        const std::uint32_t start = i;
+        while (i < length_ && !isWordSeparator(items_[i])) {
+            ++i;
+        }
+        const std::uint32_t n = i - start;
+        if (n == 0 || (skipStopWords && isStopWord(items_ + start, n))) {
+            continue;
+        }
+        std::uint32_t index = 0;
+        if (!found->indexOfIgnoreCase(items_ + start, n, index)) {
+            found->appendCopy(items_ + start, n);
+        }
+    }
+    return found;
+}
+
+} // namespace s::str::strbuffer
