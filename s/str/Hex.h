@@ -25,6 +25,10 @@ public:
         }
         return -1;
     }
+    // The same, but 0 for any other unit: lenient readers of stored hex text.
+    static constexpr unsigned valueOrZero(char16_t unit) {
+        return value(unit) < 0 ? 0u : static_cast<unsigned>(value(unit));
+    }
     // `value` as exactly `digits` digits (the low ones), most significant
     // first, at out[0 .. digits - 1]; no terminator.
     static void write(char16_t* out, std::uint64_t value, unsigned digits) {

@@ -163,8 +163,7 @@ bool StrBuffer::isHex() const {
 }
 
 std::uint32_t StrBuffer::hexDigitAt(std::uint32_t i) const {
-    const int value = s::str::Hex::value(charAt(i));
-    return value < 0 ? 0u : static_cast<std::uint32_t>(value);
+    return s::str::Hex::valueOrZero(charAt(i));
 }
 
 std::uint32_t StrBuffer::parseHex() const {
