@@ -1,14 +1,11 @@
 #include "s/xml/Attributes.h"
+#include "s/str/Ascii.h"
 
 #include <new>
 
 namespace s::xml {
 
 namespace {
-
-char16_t folded(char16_t unit) {
-    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit;
-}
 
 std::uint32_t lengthOf(const char16_t* text) {
     std::uint32_t length = 0;
@@ -31,7 +28,8 @@ bool Attributes::find(const char16_t* name, std::uint32_t& index) const {
             continue;
         }
         std::uint32_t k = 0;
-        while (k < nameLength && folded(record->name[k]) == folded(name[k])) {
+        while (k < nameLength &&
+               s::str::Ascii::toLower(record->name[k]) == s::str::Ascii::toLower(name[k])) {
             ++k;
         }
         if (k == nameLength) {

@@ -2,6 +2,7 @@
 
 #include "s/col/_array/ArrayU08.h"
 #include "s/io/File.h"
+#include "s/str/Hex.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/xml/Names.h"
 #include "s/xml/Node.h"
@@ -21,19 +22,6 @@ bool isSeparator(char16_t unit) {
 
 const char16_t* orEmpty(const char16_t* text) {
     return text != nullptr ? text : u"";
-}
-
-int hexValue(char16_t unit) {
-    if (unit >= u'0' && unit <= u'9') {
-        return unit - u'0';
-    }
-    if (unit >= u'a' && unit <= u'f') {
-        return unit - u'a' + 10;
-    }
-    if (unit >= u'A' && unit <= u'F') {
-        return unit - u'A' + 10;
-    }
-    return 0;
 }
 
 constexpr const char16_t* kRootName = u"savedata";
@@ -366,8 +354,9 @@ MappedData::ArrayU08* MappedData::getBytes(const char16_t* path, const char16_t*
         return bytes;
     }
     for (std::uint32_t i = 0; i < count; ++i) {
-        bytes->set(i, static_cast<std::uint8_t>((hexValue(record->value[2 * i]) << 4) |
-                                                hexValue(record->value[2 * i + 1])));
+        bytes->set(i,
+                   static_cast<std::uint8_t>((s::str::Hex::valueOrZero(record->value[2 * i]) << 4) |
+                                             s::str::Hex::valueOrZero(record->value[2 * i + 1])));
     }
     return bytes;
 }

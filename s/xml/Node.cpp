@@ -2,6 +2,7 @@
 
 #include "s/col/_array/ArrayU08.h"
 #include "s/io/File.h"
+#include "s/str/Ascii.h"
 #include "s/str/Utf8.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/PoolRef.h"
@@ -30,10 +31,6 @@ const char16_t* skipSpace(const char16_t* p) {
 bool endsName(char16_t unit) {
     return unit == 0 || unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r' ||
            unit == u'/' || unit == u'>';
-}
-
-char16_t folded(char16_t unit) {
-    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit;
 }
 
 std::size_t lengthOf(const char16_t* text) {
@@ -285,7 +282,8 @@ bool Node::nameEquals(const char16_t* text, std::int32_t n) const {
     if (n < 0) {
         std::uint32_t i = 0;
         for (; i < nameLength_; ++i) {
-            if (text[i] == 0 || folded(text[i]) != folded(name[i])) {
+            if (text[i] == 0 ||
+                s::str::Ascii::toLower(text[i]) != s::str::Ascii::toLower(name[i])) {
                 return false;
             }
         }
