@@ -2,6 +2,7 @@
 
 #include "s/col/CollectionInputStream.h"
 #include "s/col/_array/Iterator.h"
+#include "s/str/Hex.h"
 #include "s/str/strbuffer/StrBuffer.h"
 
 #include <cstdlib>
@@ -321,12 +322,8 @@ void appendAscii(s::str::strbuffer::StrBuffer& dest, const char* text) {
 }
 
 void appendHex(s::str::strbuffer::StrBuffer& dest, std::uint64_t value, int digits) {
-    static const char16_t kDigits[] = u"0123456789abcdef";
     char16_t units[16];
-    for (int i = digits - 1; i >= 0; --i) {
-        units[i] = kDigits[value & 0xF];
-        value >>= 4;
-    }
+    s::str::Hex::write(units, value, static_cast<unsigned>(digits));
     dest.append(units, static_cast<std::uint32_t>(digits));
 }
 

@@ -1,6 +1,7 @@
 #include "s/col/_array/ArrayP.h"
 
 #include "s/comp/CompP.h"
+#include "s/str/Hex.h"
 #include "s/str/strbuffer/StrBuffer.h"
 
 #include <cstdint>
@@ -80,7 +81,6 @@ const s::base::IComparator& ArrayP::defaultComparator() const {
 }
 
 void ArrayP::appendElementText(s::str::strbuffer::StrBuffer& dest, const void* element) const {
-    static const char16_t kDigits[] = u"0123456789abcdef";
     const void* object = *static_cast<void* const*>(element);
     if (classNameOf != nullptr && object != nullptr) {
         dest.appendWcs(classNameOf(object));
@@ -91,15 +91,7 @@ void ArrayP::appendElementText(s::str::strbuffer::StrBuffer& dest, const void* e
     units[n++] = u'(';
     units[n++] = u'0';
     units[n++] = u'x';
-    char16_t digits[2 * sizeof(void*)];
-    std::uint32_t digitCount = 0;
-    do {
-        digits[digitCount++] = kDigits[address & 0xF];
-        address >>= 4;
-    } while (address != 0);
-    while (digitCount > 0) {
-        units[n++] = digits[--digitCount];
-    }
+    n += s::str::Hex::writeShortest(units + n, address);
     units[n++] = u')';
     dest.append(units, n);
 }
