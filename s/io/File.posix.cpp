@@ -2,6 +2,9 @@
 // '\' and '/' separate folders.
 #include "s/io/File.h"
 
+#include "s/str/Utf8.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -13,36 +16,14 @@ namespace s::io {
 
 namespace {
 
-// UTF-16 to UTF-8 for the file system; an unpaired surrogate becomes U+FFFD.
+// UTF-16 to UTF-8 for the file system (an unpaired surrogate becomes
+// U+FFFD), with '\' turned into '/'.
 std::string nativePath(const char16_t* path) {
-    std::string result;
-    for (std::size_t i = 0; path[i] != 0; ++i) {
-        std::uint32_t code = path[i];
-        if (code == u'\\') {
-            code = u'/';
-        } else if (code >= 0xD800 && code <= 0xDBFF && path[i + 1] >= 0xDC00 &&
-                   path[i + 1] <= 0xDFFF) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (path[i + 1] - 0xDC00);
-            ++i;
-        } else if (code >= 0xD800 && code <= 0xDFFF) {
-            code = 0xFFFD;
-        }
-        if (code < 0x80) {
-            result.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            result.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            result.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            result.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            result.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            result.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            result.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            result.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            result.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            result.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
+    std::u16string units(path);
+    std::replace(units.begin(), units.end(), u'\\', u'/');
+    std::string result(s::str::Utf8::maxBytes(units.size()), '\0');
+    result.resize(s::str::Utf8::encode(units.data(), units.size(),
+                                       reinterpret_cast<std::uint8_t*>(result.data())));
     return result;
 }
 
