@@ -4,6 +4,7 @@
 #include "s/lang/LangPack.h"
 #include "s/lang/SystemLanguage.h"
 #include "s/lang/UserLanguage.h"
+#include "s/str/Ascii.h"
 #include "s/str/Numbers.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/PoolRef.h"
@@ -23,24 +24,9 @@ namespace {
 constexpr std::uint32_t kFirstMajorWithBarredL = 6;
 constexpr const char16_t* kVenetianTag = u"vec";
 
-char16_t folded(char16_t ch) {
-    return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch + 32) : ch;
-}
-
-bool textEqualsIgnoreCase(const char16_t* a, const char16_t* b) {
-    if (a == nullptr || b == nullptr) {
-        return a == b;
-    }
-    while (*a != u'\0' && folded(*a) == folded(*b)) {
-        ++a;
-        ++b;
-    }
-    return folded(*a) == folded(*b);
-}
-
 bool startsWithIgnoreCase(const char16_t* text, const char16_t* prefix) {
     while (*prefix != u'\0') {
-        if (folded(*text) != folded(*prefix)) {
+        if (s::str::Ascii::toLower(*text) != s::str::Ascii::toLower(*prefix)) {
             return false;
         }
         ++text;
@@ -194,7 +180,7 @@ void Localizer::parseEntries(const Node& entries) {
             const Node* child = entry->childAt(k);
             LangPack* pack = nullptr;
             if (tagsUnique && k < packs_.size() &&
-                textEqualsIgnoreCase(packs_[k]->getTagName(), child->getName())) {
+                s::str::Ascii::equalsIgnoreCase(packs_[k]->getTagName(), child->getName())) {
                 pack = packs_[k];
             } else {
                 pack = findByTag(child->getName());
@@ -242,7 +228,7 @@ void Localizer::parseEntries(const Node& entries) {
 bool Localizer::hasUniqueTags() const {
     for (std::size_t i = 0; i < packs_.size(); ++i) {
         for (std::size_t j = i + 1; j < packs_.size(); ++j) {
-            if (textEqualsIgnoreCase(packs_[i]->getTagName(), packs_[j]->getTagName())) {
+            if (s::str::Ascii::equalsIgnoreCase(packs_[i]->getTagName(), packs_[j]->getTagName())) {
                 return false;
             }
         }
@@ -257,7 +243,7 @@ LangPack* Localizer::findByTag(const char16_t* tag) const {
         return nullptr;
     }
     for (LangPack* pack : packs_) {
-        if (textEqualsIgnoreCase(pack->getTagName(), tag)) {
+        if (s::str::Ascii::equalsIgnoreCase(pack->getTagName(), tag)) {
             return pack;
         }
     }
@@ -266,7 +252,7 @@ LangPack* Localizer::findByTag(const char16_t* tag) const {
 
 LangPack* Localizer::findByEngName(const char16_t* name) const {
     for (LangPack* pack : packs_) {
-        if (textEqualsIgnoreCase(pack->getEngName(), name)) {
+        if (s::str::Ascii::equalsIgnoreCase(pack->getEngName(), name)) {
             return pack;
         }
     }
@@ -349,7 +335,7 @@ void Localizer::setLanguage(const char16_t* name) {
     if (name == nullptr) {
         name = u"";
     }
-    if (textEqualsIgnoreCase(current->getEngName(), name)) {
+    if (s::str::Ascii::equalsIgnoreCase(current->getEngName(), name)) {
         return;
     }
     LangPack* pack = findByName(name);
