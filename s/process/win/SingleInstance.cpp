@@ -1,5 +1,8 @@
 #include "s/process/win/SingleInstance.h"
 
+#include "s/platform/win/WideText.h"
+#include "s/str/Ascii.h"
+
 #include <windows.h>
 
 #include <psapi.h>
@@ -17,24 +20,11 @@ constexpr DWORD kPathCapacity = 32768;
 // older systems fall back to the full query right.
 constexpr DWORD kLimitedQuery = 0x1000;
 
-wchar_t foldAscii(wchar_t c) {
-    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
-}
-
-bool equalsIgnoreAsciiCase(const wchar_t* a, const wchar_t* b) {
-    for (; *a != 0 && *b != 0; ++a, ++b) {
-        if (foldAscii(*a) != foldAscii(*b)) {
-            return false;
-        }
-    }
-    return *a == *b;
-}
-
 // FNV-1a over the case-folded path: a fixed-length, backslash-free name part.
 uint64_t pathHash(const wchar_t* path) {
     uint64_t hash = 1469598103934665603ULL;
     for (; *path != 0; ++path) {
-        hash ^= static_cast<uint16_t>(foldAscii(*path));
+        hash ^= static_cast<uint16_t>(s::str::Ascii::toLower(static_cast<char16_t>(*path)));
         hash *= 1099511628211ULL;
     }
     return hash;
@@ -80,7 +70,9 @@ bool isEarlierCopy(const PROCESSENTRY32W& entry, const wchar_t* ownPath, uint64_
         return false;
     }
     const bool same = processPath(process, buffer, kPathCapacity) &&
-                      equalsIgnoreAsciiCase(buffer, ownPath) && creationTime(process) < ownStart;
+                      s::str::Ascii::equalsIgnoreCase(s::platform::win::utf16(buffer),
+                                                      s::platform::win::utf16(ownPath)) &&
+                      creationTime(process) < ownStart;
     CloseHandle(process);
     return same;
 }
