@@ -1,6 +1,6 @@
 #include "magnifier/logic/StartupRules.h"
 
-#include "magnifier/logic/Ascii.h"
+#include "s/str/Ascii.h"
 
 namespace s::image::gui::dialogs::magnifier {
 
@@ -11,7 +11,7 @@ bool isSupportedSystem(bool isNT, uint32_t majorVersion, uint32_t minorVersion) 
 
 bool isBootStart(const char16_t* const* arguments, int32_t count) {
     for (int32_t i = 0; i < count; ++i) {
-        if (arguments[i] != nullptr && equalsIgnoreAsciiCase(arguments[i], u"-startup")) {
+        if (arguments[i] != nullptr && s::str::Ascii::equalsIgnoreCase(arguments[i], u"-startup")) {
             return true;
         }
     }

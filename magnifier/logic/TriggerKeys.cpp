@@ -1,6 +1,6 @@
 #include "magnifier/logic/TriggerKeys.h"
 
-#include "magnifier/logic/Ascii.h"
+#include "s/str/Ascii.h"
 
 namespace s::image::gui::dialogs::magnifier {
 
@@ -59,7 +59,7 @@ int32_t keyTypeFromSetting(const char16_t* value) {
         return kDefaultKeyType;
     }
     for (int32_t keyType = kFirstKeyType; keyType <= kLastKeyType; ++keyType) {
-        if (equalsIgnoreAsciiCase(value, keyTypeSettingValue(keyType))) {
+        if (s::str::Ascii::equalsIgnoreCase(value, keyTypeSettingValue(keyType))) {
             return keyType;
         }
     }
