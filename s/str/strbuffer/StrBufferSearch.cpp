@@ -4,7 +4,10 @@
 #include "s/str/strarray/StrArray.h"
 #include "s/str/strbuffer/UnitCompare.h"
 
-// The string buffer's searches, matches, trimming, splitting and words.
+#include <string>
+
+// The string buffer's searches, matches, trimming, replacing, splitting and
+// words.
 
 namespace s::str::strbuffer {
 
@@ -354,6 +357,79 @@ s::str::strarray::StrArray* StrBuffer::words(bool skipStopWords) const {
         }
     }
     return found;
+}
+
+// ---- replacing ------------------------------------------------------------------
+
+template <bool IgnoreCase>
+std::uint32_t StrBuffer::replaceAllImpl(const char16_t* find, const char16_t* with) {
+    const std::uint32_t findLength = textLength(find, -1);
+    if (findLength == 0 || length_ < findLength) {
+        return 0;
+    }
+    // The patterns may point into this buffer, which the passes below change.
+    std::u16string findCopy;
+    std::u16string withCopy;
+    if (ownsUnits(find)) {
+        findCopy.assign(find, findLength);
+        find = findCopy.c_str();
+    }
+    const std::uint32_t withLength = textLength(with, -1);
+    if (ownsUnits(with)) {
+        withCopy.assign(with, withLength);
+        with = withCopy.c_str();
+    }
+
+    std::uint32_t found = 0;
+    if (!findString<IgnoreCase>(find, findLength, found, 0)) {
+        return 0;
+    }
+    std::uint32_t replaced = 0;
+    if (withLength == findLength) {
+        // 1. Same length: overwrite each occurrence in place.
+        do {
+            copyUnits(items_ + found, with, withLength);
+            ++replaced;
+        } while (findString<IgnoreCase>(find, findLength, found, found + findLength));
+    } else if (withLength < findLength) {
+        // 2. Shorter: compact while scanning; the write index never passes
+        //    the read index, so the text still to be searched is intact.
+        std::uint32_t readIndex = 0;
+        std::uint32_t writeIndex = 0;
+        do {
+            copyUnits(items_ + writeIndex, items_ + readIndex, found - readIndex);
+            writeIndex += found - readIndex;
+            copyUnits(items_ + writeIndex, with, withLength);
+            writeIndex += withLength;
+            readIndex = found + findLength;
+            ++replaced;
+        } while (findString<IgnoreCase>(find, findLength, found, readIndex));
+        copyUnits(items_ + writeIndex, items_ + readIndex, length_ - readIndex);
+        length_ = writeIndex + (length_ - readIndex);
+    } else {
+        // 3. Longer: build the result in a second buffer, then take over its
+        //    storage and give the old storage back with it.
+        StrBuffer* built = newInstance();
+        std::uint32_t readIndex = 0;
+        do {
+            built->append(items_ + readIndex, found - readIndex);
+            built->append(with, withLength);
+            readIndex = found + findLength;
+            ++replaced;
+        } while (findString<IgnoreCase>(find, findLength, found, readIndex));
+        built->append(items_ + readIndex, length_ - readIndex);
+        swapStorage(*built);
+        built->release();
+    }
+    return replaced;
+}
+
+std::uint32_t StrBuffer::replaceAll(const char16_t* find, const char16_t* with) {
+    return replaceAllImpl<false>(find, with);
+}
+
+std::uint32_t StrBuffer::replaceAllIgnoreCase(const char16_t* find, const char16_t* with) {
+    return replaceAllImpl<true>(find, with);
 }
 
 } // namespace s::str::strbuffer
