@@ -360,10 +360,10 @@ void Dialog::drawLens(bool force, HDC paintDc) {
         sourceRect(cursor.x, cursor.y, screen::virtualScreenLeft(), screen::virtualScreenTop(),
                    width, height, snapshot->getWidth(), snapshot->getHeight(), zoom);
     if (paintDc != nullptr) {
-        paintEnlarged(paintDc, width, height, *snapshot, source);
+        LensPainter::paintHalftone(paintDc, width, height, *snapshot, source);
     } else {
         s::platform::win::WindowDC canvasDc(canvas->getHandle());
-        paintEnlarged(canvasDc.get(), width, height, *snapshot, source);
+        LensPainter::paintHalftone(canvasDc.get(), width, height, *snapshot, source);
     }
     lastCursorX = cursor.x;
     lastCursorY = cursor.y;
