@@ -130,7 +130,47 @@ void captureSteps(int32_t left, int32_t top, int32_t width, int32_t height, doub
             s::platform::win::MemoryDC memory(dc.get());
         },
         10);
+    // Other ways to read the screen, into the same DIB section.
+    s::platform::win::MemoryDC memory(nullptr);
+    s::platform::win::ObjectSelection selection(memory.get(), fresh.getBitmap());
+    const double desktopWindow = medianMilliseconds(
+        [&] {
+            const HWND desktop = GetDesktopWindow();
+            HDC dc = GetDC(desktop);
+            BitBlt(memory.get(), 0, 0, width, height, dc, left, top, SRCCOPY);
+            ReleaseDC(desktop, dc);
+        },
+        10);
+    const double displayDc = medianMilliseconds(
+        [&] {
+            HDC dc = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+            BitBlt(memory.get(), 0, 0, width, height, dc, left, top, SRCCOPY);
+            DeleteDC(dc);
+        },
+        10);
+    const double viaBitmap = medianMilliseconds(
+        [&] {
+            s::platform::win::WindowDC dc(nullptr);
+            HBITMAP bitmap = CreateCompatibleBitmap(dc.get(), width, height);
+            s::platform::win::MemoryDC copy(dc.get());
+            HGDIOBJ old = SelectObject(copy.get(), bitmap);
+            BitBlt(copy.get(), 0, 0, width, height, dc.get(), left, top, SRCCOPY);
+            SelectObject(copy.get(), old);
+            BITMAPINFO info = {};
+            info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+            info.bmiHeader.biWidth = width;
+            info.bmiHeader.biHeight = -height;
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            info.bmiHeader.biCompression = BI_RGB;
+            GetDIBits(dc.get(), bitmap, 0, height, fresh.getPixels(), &info, DIB_RGB_COLORS);
+            DeleteObject(bitmap);
+        },
+        10);
     report("capture into a new image (lens after hide)", newImage, screenBlit);
+    report("  other path: desktop window DC", desktopWindow, screenBlit);
+    report("  other path: CreateDC(DISPLAY)", displayDc, screenBlit);
+    report("  other path: device bitmap + GetDIBits", viaBitmap, screenBlit);
     report("  step: new DIB section", allocate, screenBlit);
     report("  step: screen DC + memory DC", screenDc, screenBlit);
     report("  step: alpha to 255", opaque, screenBlit);
