@@ -107,6 +107,7 @@ void Dialog::reset() {
         snapshot->release();
         snapshot = nullptr;
     }
+    painter.releaseBuffers();
     settings = nullptr;
     localizer = nullptr;
     shown = false;
@@ -319,6 +320,12 @@ void Dialog::hideLens() {
     lensWindow->minimize();
     clickDeadline = 0;
     clickDone = true;
+    // An idle magnifier holds no screen-sized memory: the next show captures
+    // into a new image, which costs less than one frame.
+    if (snapshot != nullptr) {
+        snapshot->clear();
+    }
+    painter.releaseBuffers();
 }
 
 // --- drawing -----------------------------------------------------------------------
@@ -360,10 +367,10 @@ void Dialog::drawLens(bool force, HDC paintDc) {
         sourceRect(cursor.x, cursor.y, screen::virtualScreenLeft(), screen::virtualScreenTop(),
                    width, height, snapshot->getWidth(), snapshot->getHeight(), zoom);
     if (paintDc != nullptr) {
-        LensPainter::paintHalftone(paintDc, width, height, *snapshot, source);
+        painter.paint(paintDc, width, height, *snapshot, source);
     } else {
         s::platform::win::WindowDC canvasDc(canvas->getHandle());
-        LensPainter::paintHalftone(canvasDc.get(), width, height, *snapshot, source);
+        painter.paint(canvasDc.get(), width, height, *snapshot, source);
     }
     lastCursorX = cursor.x;
     lastCursorY = cursor.y;

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "magnifier/LensPainter.h"
 #include "magnifier/TextIds.h"
 #include "s/base/IObject.h"
 #include "s/gui/events/IEventListener.h"
@@ -99,6 +100,9 @@ private:
     s::gui::win::PopupMenu* trayMenu = nullptr;
     s::gui::win::Box* canvas = nullptr;
     s::image::win::BufferedImage* snapshot = nullptr;
+    // Draws the lens; its frame and tables, like the snapshot's pixels, are
+    // held only while the lens is shown.
+    LensPainter painter;
 
     std::atomic<bool> shown{false};
     int32_t lastCursorX = -10000;
