@@ -176,6 +176,72 @@ void captureSteps(int32_t left, int32_t top, int32_t width, int32_t height, doub
     report("  step: alpha to 255", opaque, screenBlit);
 }
 
+// The steps of showing the lens from the state hiding leaves it in (hidden,
+// 0 x 0, minimised), each timed on its own, in the dialog's order and with
+// the window placed before it is shown.
+void showSteps(s::gui::win::Window& lens, LensPainter& painter, BufferedImage& snapshot,
+               int32_t left, int32_t top, int32_t width, int32_t height, double screenBlit) {
+    using Clock = std::chrono::steady_clock;
+    auto since = [](Clock::time_point start) {
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    };
+    const magnifier::SourceRect source = magnifier::sourceRect(
+        left + width / 2, top + height / 2, left, top, width, height, width, height, 200);
+    for (int placedFirst = 0; placedFirst < 2; ++placedFirst) {
+        std::vector<double> steps[5];
+        for (int run = 0; run < 10; ++run) {
+            lens.setVisible(false);
+            lens.setSize(0, 0);
+            lens.minimize();
+            snapshot.clear();
+            painter.releaseBuffers();
+            Sleep(50);
+            Clock::time_point start = Clock::now();
+            screen::captureScreen(left, top, width, height, &snapshot);
+            steps[0].push_back(since(start));
+            start = Clock::now();
+            if (placedFirst != 0) {
+                lens.setBounds(left, top, width, height);
+                steps[2].push_back(since(start));
+                start = Clock::now();
+                lens.setVisible(true, true);
+                steps[1].push_back(since(start));
+            } else {
+                lens.setVisible(true, true);
+                steps[1].push_back(since(start));
+                start = Clock::now();
+                lens.setBounds(left, top, width, height);
+                steps[2].push_back(since(start));
+            }
+            start = Clock::now();
+            {
+                s::platform::win::WindowDC windowDc(lens.getHandle());
+                painter.paint(windowDc.get(), width, height, snapshot, source);
+                GdiFlush();
+            }
+            steps[3].push_back(since(start));
+            start = Clock::now();
+            lens.setVisible(false);
+            lens.setSize(0, 0);
+            lens.minimize();
+            snapshot.clear();
+            painter.releaseBuffers();
+            steps[4].push_back(since(start));
+        }
+        const char* names[5] = {"capture into a new image", "show and activate",
+                                "place over the virtual screen", "first frame (new buffers)",
+                                "hide, give buffers back"};
+        std::printf("show steps, %s:\n",
+                    placedFirst != 0 ? "placed, then shown" : "shown, then placed (as the dialog)");
+        for (int i = 0; i < 5; ++i) {
+            std::sort(steps[i].begin(), steps[i].end());
+            char name[96];
+            std::snprintf(name, sizeof name, "  %s", names[i]);
+            report(name, steps[i][steps[i].size() / 2], screenBlit);
+        }
+    }
+}
+
 } // namespace
 
 int main() {
@@ -184,6 +250,7 @@ int main() {
     const int32_t width = screen::virtualScreenWidth();
     const int32_t height = screen::virtualScreenHeight();
     const int32_t processors = s::image::scale::SliceRunner::processorCount();
+    setvbuf(stdout, nullptr, _IONBF, 0);
     std::printf("virtual screen %d x %d, median of %d, %d processors\n", width, height, kRuns,
                 processors);
 
@@ -277,6 +344,13 @@ int main() {
         report("drawLens 200 % onto the window: HALFTONE", halftoneOnWindow, windowBlit);
         lens->setVisible(false);
     }
+
+    showSteps(*lens, painter, snapshot, left, top, width, height, screenBlit);
+    // The steps gave the snapshot back, as hiding does.
+    if (screen::captureScreen(left, top, width, height, &snapshot) == nullptr) {
+        return 1;
+    }
+    fillWithNoise(snapshot);
 
     // Quality: the frame against exact bilinear interpolation, and the bytes
     // of all slices against one slice.
