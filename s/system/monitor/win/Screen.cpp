@@ -33,6 +33,14 @@ struct MonitorList {
     std::vector<Monitor*> monitors;
 };
 
+// The size of one band of a screen capture.
+constexpr int32_t kCaptureBandBytes = 1 << 20;
+
+int32_t captureBandRows(int32_t width) {
+    const int32_t rows = kCaptureBandBytes / (width * 4);
+    return rows < 1 ? 1 : rows;
+}
+
 MonitorList& monitorList() {
     static MonitorList list;
     return list;
@@ -175,7 +183,16 @@ s::image::win::BufferedImage* captureScreen(int32_t x, int32_t y, int32_t width,
     }
     {
         s::platform::win::ObjectSelection selection(memory.get(), target->getBitmap());
-        BitBlt(memory.get(), 0, 0, width, height, screen.get(), x, y, SRCCOPY);
+        // In bands of about 1 MB rather than in one piece: a display
+        // driver may stage each copy in a buffer of its own (Wine's X11
+        // driver does), and a screen-sized staging buffer stays in its
+        // allocator after the copy, so the idle program would keep tens of
+        // megabytes. Small bands cost a few more calls and nothing else.
+        const int32_t bandRows = captureBandRows(width);
+        for (int32_t row = 0; row < height; row += bandRows) {
+            const int32_t rows = height - row < bandRows ? height - row : bandRows;
+            BitBlt(memory.get(), 0, row, width, rows, screen.get(), x, y + row, SRCCOPY);
+        }
     }
     // 3. The screen has no alpha; make every pixel opaque.
     target->makeOpaque();
