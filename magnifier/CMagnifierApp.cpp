@@ -4,9 +4,11 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "magnifier/Dialog.h"
+#include "magnifier/logic/ProductIdentity.h"
 #include "magnifier/logic/StartupRules.h"
 #include "s/gui/win/Window.h"
 #include "s/lang/Localizer.h"
@@ -17,6 +19,7 @@
 #include "s/thread/PoolRef.h"
 
 using s::image::gui::dialogs::magnifier::Dialog;
+using s::image::gui::dialogs::magnifier::ProductIdentity;
 
 namespace {
 
@@ -51,15 +54,18 @@ bool readBootStart() {
 
 bool CMagnifierApp::initInstance() {
     initCommonControls();
-    if (!isSupportedSystem() || s::process::win::SingleInstance::findOtherInstance()) {
+    if (!isSupportedSystem() ||
+        s::process::win::SingleInstance::findOtherInstance(ProductIdentity::kInstanceName)) {
         return false;
     }
     const bool bootStart = readBootStart();
-    // The settings store and the texts of the whole run; the dialog borrows
-    // them and is given back first.
-    s::thread::PoolRef<s::reg::MappedData> settings(s::reg::MappedData::openProduct());
+    // The texts and the settings store of the whole run; the dialog borrows
+    // them and is given back first. The pack names the settings key.
     s::thread::PoolRef<s::lang::Localizer> localizer(s::lang::Localizer::loadFromModule(
-        nullptr, s::lang::Localizer::kResourceType, s::lang::Localizer::kResourceId));
+        nullptr, ProductIdentity::kPackResourceType, ProductIdentity::kPackResourceId));
+    const std::u16string settingsKey = ProductIdentity::settingsKeyPath(
+        localizer ? localizer->getEnglishText(ProductIdentity::kRegistryIdText) : nullptr);
+    s::thread::PoolRef<s::reg::MappedData> settings(s::reg::MappedData::open(settingsKey.c_str()));
     s::thread::PoolRef<Dialog> dialog(Dialog::createDialog(settings.get(), localizer.get()));
     dialog->start(bootStart);
     dialog->getLensWindow()->waitClosed();

@@ -5,6 +5,7 @@
 #include "magnifier/LensPainter.h"
 #include "magnifier/TextIds.h"
 #include "magnifier/logic/LensGeometry.h"
+#include "magnifier/logic/ProductIdentity.h"
 #include "magnifier/logic/TriggerKeys.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/MessageBoxW.h"
@@ -35,8 +36,6 @@ constexpr DWORD kPollMilliseconds = 10;
 constexpr int64_t kClickGraceMilliseconds = 1000;
 // Tray menu command that ends the program.
 constexpr int32_t kExitCommand = 990;
-// Resource id of the application icon group.
-constexpr int kApplicationIcon = 128;
 // The settings section and keys of the magnifier.
 constexpr const char16_t* kViewSection = u"View";
 constexpr const char16_t* kIsOnKey = u"IsOn";
@@ -188,9 +187,9 @@ void Dialog::start(bool bootStart) {
     lensWindow->setResizable(true);
     lensWindow->setClientEdge(false);
     lensWindow->setTitle(text(TextId::ProductName));
-    lensWindow->setSmallIcon(s::platform::win::OwnedIcon(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIcon),
-                                      IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))));
+    lensWindow->setSmallIcon(s::platform::win::OwnedIcon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ProductIdentity::kIconResourceId),
+                   IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))));
     readSettings();
     buildTrayMenu();
     lensWindow->setTrayMenu(trayMenu);

@@ -38,9 +38,6 @@ class Localizer final : public s::base::IObject, public s::thread::IPoolable {
     S_POOLED_CLASS(Localizer, u"s_lang_Localizer")
 
 public:
-    // The pack resource of the program: type "IDR_XML", id 130.
-    static constexpr const char16_t* kResourceType = u"IDR_XML";
-    static constexpr std::int32_t kResourceId = 130;
     // The text whose emptiness switches the update check off.
     static constexpr std::int32_t kUpdateCheckTextId = 400200;
 
@@ -55,8 +52,8 @@ public:
     // memory.
     static Localizer* load(const std::uint8_t* bytes, std::size_t count);
     // The same from resource `id` of the type in a module (null: the program
-    // file), e.g. loadFromModule(nullptr, kResourceType, kResourceId). A
-    // missing resource gives an empty localizer.
+    // file); the program names its own pack resource. A missing resource
+    // gives an empty localizer.
     static Localizer* loadFromModule(const void* module, const char16_t* type, std::int32_t id);
 
     // Adds the languages and texts of a pack document (its root element).

@@ -27,11 +27,11 @@ namespace s::map {
 // drops everything they hold and turns automatic saving off. A store has no
 // lock: one thread uses it at a time.
 //
-//     // Reading and writing the magnifier's settings:
-//     s::thread::PoolRef<s::reg::MappedData> store(s::reg::MappedData::openProduct());
-//     bool on = store->getBool(u"View", u"IsOn", true);
-//     std::int32_t zoom = store->getInt32(u"View", u"MagnificationLevel", 200);
-//     store->setInt32(u"View", u"MagnificationLevel", 300);   // written at once
+//     // The root path comes from the program that owns the settings:
+//     s::thread::PoolRef<s::reg::MappedData> store(s::reg::MappedData::open(rootPath));
+//     bool on = store->getBool(u"View", u"Enabled", true);
+//     std::int32_t zoom = store->getInt32(u"View", u"Zoom", 200);
+//     store->setInt32(u"View", u"Zoom", 300);   // written at once
 //     const char16_t* language = store->getString(u"Language", u"", u"English");
 class IMappedData : public s::base::IObject, public s::thread::IPoolable {
 public:

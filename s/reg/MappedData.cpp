@@ -99,13 +99,6 @@ MappedData* MappedData::open(const char16_t* keyPath) {
     return store;
 }
 
-MappedData* MappedData::openProduct(const char16_t* registryId) {
-    std::u16string path(kVendorKey);
-    path += registryId != nullptr ? registryId : kProductRegistryId;
-    path += kSaveDataKey;
-    return open(path.c_str());
-}
-
 const char16_t* MappedData::rootPath() const {
     return rootKey_ != nullptr ? rootKey_->path() : u"";
 }

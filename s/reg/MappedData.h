@@ -27,35 +27,28 @@ class RegKey;
 //
 // The section looked up last stays open (path compared ignoring case), so
 // runs of reads and writes in one section open its key once. Stores come from
-// open() or openProduct() and go back with release(); one thread uses a store
-// at a time.
+// open() and go back with release(); one thread uses a store at a time. The
+// root path is the caller's: the store knows nothing of whose settings it
+// keeps.
 //
-//     s::thread::PoolRef<MappedData> store(MappedData::openProduct());
-//     bool on = store->getBool(u"View", u"IsOn", true);
-//     store->setInt32(u"View", u"KeyType", 2);
-//     const char16_t* skin = store->getString(u"Skin", u"", u"ThinWindow"); // copy it
+//     s::thread::PoolRef<MappedData> store(MappedData::open(rootPathOfTheProgram));
+//     bool shown = store->getBool(u"Window", u"Visible", true);
+//     store->setInt32(u"Window", u"Width", 640);
+//     const char16_t* name = store->getString(u"Theme", u"", u"Plain"); // copy it
 class MappedData final : public s::map::IMappedData {
     S_POOLED_CLASS(MappedData, u"s_reg_MappedData")
 
 public:
     using StrBuffer = s::str::strbuffer::StrBuffer;
 
-    // The product's settings live in
-    // HKEY_CURRENT_USER\Software\Vexa\<product registry id>\SaveData.
-    static constexpr const char16_t* kVendorKey = u"Software\\Vexa\\";
-    static constexpr const char16_t* kSaveDataKey = u"\\SaveData";
-    // The product registry id (the language pack's text 300000).
-    static constexpr const char16_t* kProductRegistryId = u"Vexa Magnifier";
     // Room for an expanded REG_EXPAND_SZ value; longer results are expanded
     // into a buffer of their own size.
     static constexpr std::uint32_t kExpandRoom = 520;
 
-    // A store on HKEY_CURRENT_USER\keyPath. Nothing is created until the
-    // first write. Owned by the caller (release()); null when out of memory.
+    // A store on HKEY_CURRENT_USER\keyPath (empty levels left out). Nothing
+    // is created until the first write. Owned by the caller (release()); null
+    // when out of memory.
     static MappedData* open(const char16_t* keyPath);
-    // A store on the product's key for the given registry id (null: the
-    // product's own, kProductRegistryId).
-    static MappedData* openProduct(const char16_t* registryId = nullptr);
 
     void reset() override;
 

@@ -10,6 +10,9 @@
 
 #include <cstdint>
 #include <cwchar>
+#include <string>
+
+#include "s/platform/win/WideText.h"
 
 namespace s::process::win {
 
@@ -95,19 +98,31 @@ bool findEarlierProcess(const wchar_t* ownPath, wchar_t* buffer) {
     return found;
 }
 
+// "Local\<instance name>.<16 hex digits of the path hash>": one session's
+// copies of one program file share it.
+std::wstring mutexName(const char16_t* instanceName, const wchar_t* path) {
+    wchar_t hash[24];
+    swprintf(hash, 24, L".%016llx", static_cast<unsigned long long>(pathHash(path)));
+    std::wstring name(L"Local\\");
+    name += s::platform::win::wide(instanceName != nullptr ? instanceName : u"");
+    name += hash;
+    return name;
+}
+
 } // namespace
 
-bool SingleInstance::findOtherInstance() {
+bool SingleInstance::findOtherInstance(const char16_t* instanceName) {
     static wchar_t ownPath[kPathCapacity];
     static wchar_t buffer[kPathCapacity];
     if (GetModuleFileNameW(nullptr, ownPath, kPathCapacity) == 0) {
         return false;
     }
-    wchar_t name[64];
-    swprintf(name, 64, L"Local\\VexaMagnifier.%016llx",
-             static_cast<unsigned long long>(pathHash(ownPath)));
+    const std::wstring name = mutexName(instanceName, ownPath);
+    // Windows refuses object names past MAX_PATH, and Wine was seen to cut
+    // very long ones short instead: refuse them the same way everywhere.
     // Deliberately never closed: the mutex marks this copy until it ends.
-    const HANDLE mutex = CreateMutexW(nullptr, FALSE, name);
+    const HANDLE mutex =
+        name.size() < MAX_PATH ? CreateMutexW(nullptr, FALSE, name.c_str()) : nullptr;
     if (mutex != nullptr) {
         return GetLastError() == ERROR_ALREADY_EXISTS;
     }

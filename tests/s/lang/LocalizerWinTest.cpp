@@ -20,9 +20,12 @@ using s::thread::PoolRef;
 
 namespace {
 
+// The resource the test module carries the pack as.
+constexpr const char16_t* kPackType = u"IDR_XML";
+constexpr std::int32_t kPackId = 130;
+
 PoolRef<Localizer> fromProgramResource() {
-    return PoolRef<Localizer>(
-        Localizer::loadFromModule(nullptr, Localizer::kResourceType, Localizer::kResourceId));
+    return PoolRef<Localizer>(Localizer::loadFromModule(nullptr, kPackType, kPackId));
 }
 
 // The tag the test run expects the user-interface language to select; the
@@ -87,7 +90,7 @@ TEST(LocalizerWinTest, SelectsThePackOfTheUserInterfaceLanguage) {
 }
 
 TEST(LocalizerWinTest, AMissingResourceGivesAnEmptyLocalizer) {
-    PoolRef<Localizer> wrongId(Localizer::loadFromModule(nullptr, Localizer::kResourceType, 131));
+    PoolRef<Localizer> wrongId(Localizer::loadFromModule(nullptr, kPackType, 131));
     PoolRef<Localizer> wrongType(Localizer::loadFromModule(nullptr, u"IDR_NONE", 130));
     PoolRef<Localizer> noType(Localizer::loadFromModule(nullptr, nullptr, 130));
     for (Localizer* localizer : {wrongId.get(), wrongType.get(), noType.get()}) {

@@ -22,7 +22,7 @@ namespace {
 class RegistryStore : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = u"Software\\Vexa\\StoreTest" + std::u16string(1, u'A' + counter_++ % 26) +
+        root_ = u"Software\\LibraryTests\\StoreTest" + std::u16string(1, u'A' + counter_++ % 26) +
                 std::u16string(u"-") + toText(GetCurrentProcessId()) + u"\\SaveData";
         store_.assign(MappedData::open(root_.c_str()));
         ASSERT_TRUE(store_);
@@ -31,7 +31,10 @@ protected:
         if (store_) {
             store_->removeSection(u"");
         }
+        // The test's own key, then the shared one when no other test uses it.
         std::u16string parent = root_.substr(0, root_.rfind(u'\\'));
+        RegDeleteKeyW(HKEY_CURRENT_USER, wide(parent.c_str()));
+        parent = parent.substr(0, parent.rfind(u'\\'));
         RegDeleteKeyW(HKEY_CURRENT_USER, wide(parent.c_str()));
     }
 
@@ -226,11 +229,14 @@ TEST_F(RegistryStore, WritesWhatRegQuerySees) {
     EXPECT_TRUE(line("(Default)", "REG_SZ    English")) << output;
 }
 
-TEST(RegistryStoreOpening, TheProductStoreLivesBelowTheVendorKey) {
-    PoolRef<MappedData> store(MappedData::openProduct());
+TEST(RegistryStoreOpening, TheRootIsTheCallersPathWithEmptyLevelsLeftOut) {
+    PoolRef<MappedData> store(MappedData::open(u"Software\\Maker\\Some Product\\SaveData"));
     ASSERT_TRUE(store);
-    EXPECT_EQ(std::u16string(store->rootPath()), u"Software\\Vexa\\Vexa Magnifier\\SaveData");
-    PoolRef<MappedData> other(MappedData::openProduct(u"Other Product"));
-    EXPECT_EQ(std::u16string(other->rootPath()), u"Software\\Vexa\\Other Product\\SaveData");
-    EXPECT_FALSE(other->getAutoSave());
+    EXPECT_EQ(std::u16string(store->rootPath()), u"Software\\Maker\\Some Product\\SaveData");
+    EXPECT_FALSE(store->getAutoSave());
+    PoolRef<MappedData> untidy(MappedData::open(u"\\Software\\\\Maker\\Other\\"));
+    EXPECT_EQ(std::u16string(untidy->rootPath()), u"Software\\Maker\\Other");
+    PoolRef<MappedData> none(MappedData::open(nullptr));
+    ASSERT_TRUE(none);
+    EXPECT_EQ(std::u16string(none->rootPath()), u"");
 }
