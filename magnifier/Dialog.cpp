@@ -32,8 +32,6 @@ namespace {
 
 // Period of the polling loop and of its wait-for-release loops.
 constexpr DWORD kPollMilliseconds = 10;
-// Left-button releases are ignored this long after the activation click.
-constexpr int64_t kClickGraceMilliseconds = 1000;
 // Tray menu command that ends the program.
 constexpr int32_t kExitCommand = 990;
 // The settings section and keys of the magnifier.
@@ -44,7 +42,7 @@ constexpr const char16_t* kKeyTypeKey = u"KeyType";
 constexpr const char16_t* kMagnificationLevelKey = u"MagnificationLevel";
 
 // Milliseconds since 1970-01-01 UTC from the system time.
-int64_t nowMilliseconds() {
+int64_t nowMilliseconds(void*) {
     FILETIME time;
     GetSystemTimeAsFileTime(&time);
     const int64_t units = (static_cast<int64_t>(time.dwHighDateTime) << 32) |
@@ -75,7 +73,7 @@ Dialog* Dialog::createDialog(s::map::IMappedData* settings, s::lang::Localizer* 
     return dialog;
 }
 
-Dialog::Dialog() {
+Dialog::Dialog() : rules(&isKeyDown, nullptr, &nowMilliseconds, nullptr) {
     worker = s::thread::win::Thread::newInstance();
     reset();
 }
@@ -93,9 +91,10 @@ void Dialog::reset() {
     if (worker != nullptr) {
         worker->waitIdle();
     }
-    stopRequested = false;
     // The window owns the canvas and the tray menu and gives them back on
-    // its own thread.
+    // its own thread. Giving it back closes it, and its close event sets
+    // stopRequested again; the flag is cleared only afterwards, or the next
+    // start's polling loop would end at once.
     if (lensWindow != nullptr) {
         lensWindow->release();
         lensWindow = nullptr;
@@ -109,17 +108,11 @@ void Dialog::reset() {
     painter.releaseBuffers();
     settings = nullptr;
     localizer = nullptr;
-    shown = false;
-    lastCursorX = -10000;
-    lastCursorY = -10000;
-    keyType = kDefaultKeyType;
-    isOn = true;
-    autoLock = true;
-    magnificationLevel = 200;
-    zoom = 200;
-    clickDone = true;
-    clickDeadline = 0;
+    rules.reset();
+    rules.setKeyProbe(&isKeyDown, nullptr);
+    rules.setClock(&nowMilliseconds, nullptr);
     taskRunning = false;
+    stopRequested = false;
 }
 
 // --- start ----------------------------------------------------------------------
@@ -132,11 +125,12 @@ void Dialog::readSettings() {
     if (settings == nullptr) {
         return;
     }
-    isOn = settings->getBool(kViewSection, kIsOnKey, true);
-    autoLock = settings->getBool(kViewSection, kAutoLockKey, true);
-    keyType = keyTypeFromSetting(
-        settings->getString(kViewSection, kKeyTypeKey, keyTypeSettingValue(kDefaultKeyType)));
-    magnificationLevel = settings->getInt32(kViewSection, kMagnificationLevelKey, 200);
+    rules.setOn(settings->getBool(kViewSection, kIsOnKey, true));
+    rules.setAutoLock(settings->getBool(kViewSection, kAutoLockKey, true));
+    rules.setKeyType(keyTypeFromSetting(
+        settings->getString(kViewSection, kKeyTypeKey, keyTypeSettingValue(kDefaultKeyType))));
+    rules.setMagnificationLevel(
+        settings->getInt32(kViewSection, kMagnificationLevelKey, LensRules::kDefaultLevel));
 }
 
 void Dialog::buildTrayMenu() {
@@ -204,7 +198,7 @@ void Dialog::showUsageHint() {
     auto hint = s::thread::PoolRef<s::str::strbuffer::StrBuffer>::take();
     hint->appendWcs(text(TextId::HintStart));
     hint->appendWcs(
-        text(static_cast<TextId>(static_cast<int32_t>(TextId::KeyNameBase) + keyType.load())));
+        text(static_cast<TextId>(static_cast<int32_t>(TextId::KeyNameBase) + rules.getKeyType())));
     hint->appendWcs(text(TextId::HintAfterKey));
     hint->appendWcs(u"\r\n");
     hint->appendWcs(text(TextId::HintMenu));
@@ -237,17 +231,17 @@ void Dialog::onLensWindowEvent(int32_t code) {
         onCall();
         break;
     case WindowEvent::TrayLeftClick:
-        if (!shown) {
+        if (rules.showsOnTrayClick()) {
             showLens();
         }
         break;
     case WindowEvent::RightUp:
-        if (autoLock && shown) {
+        if (rules.hidesOnRightUp()) {
             hideLens();
         }
         break;
     case WindowEvent::LeftUp:
-        if (clickDone && autoLock && shown && nowMilliseconds() > clickDeadline) {
+        if (rules.hidesOnLeftUp()) {
             hideLens();
         }
         break;
@@ -266,20 +260,19 @@ void Dialog::onCall() {
         hideLens();
     } else if (name == reinterpret_cast<intptr_t>(kShowCall)) {
         showLens();
-        clickDone = false;
-        clickDeadline = nowMilliseconds() + kClickGraceMilliseconds;
+        rules.armActivationClick();
     }
 }
 
 void Dialog::onWheel() {
-    if (!autoLock || !shown) {
-        return;
-    }
+    bool changed = false;
     {
         s::thread::ObjLocker::Scope guard(lock);
-        zoom = wheelZoomStep(zoom, canvas->getWheelValue());
+        changed = rules.wheel(canvas->getWheelValue());
     }
-    drawLens(true, nullptr);
+    if (changed) {
+        drawLens(true, nullptr);
+    }
 }
 
 void Dialog::onMenuCommand(int32_t commandId) {
@@ -292,9 +285,6 @@ void Dialog::onMenuCommand(int32_t commandId) {
 
 void Dialog::showLens() {
     s::thread::ObjLocker::Scope guard(lock);
-    zoom = magnificationLevel;
-    lastCursorX = -10000;
-    lastCursorY = -10000;
     if (snapshot == nullptr) {
         snapshot = s::image::win::BufferedImage::newInstance();
     }
@@ -305,7 +295,7 @@ void Dialog::showLens() {
                               snapshot) == nullptr) {
         return;
     }
-    shown = true;
+    rules.lensShown();
     lensWindow->setVisible(true, true);
     lensWindow->setBounds(screen::virtualScreenLeft(), screen::virtualScreenTop(),
                           screen::virtualScreenWidth(), screen::virtualScreenHeight());
@@ -313,12 +303,10 @@ void Dialog::showLens() {
 
 void Dialog::hideLens() {
     s::thread::ObjLocker::Scope guard(lock);
-    shown = false;
+    rules.lensHidden();
     lensWindow->setVisible(false);
     lensWindow->setSize(0, 0);
     lensWindow->minimize();
-    clickDeadline = 0;
-    clickDone = true;
     // An idle magnifier holds no screen-sized memory: the next show captures
     // into a new image, which costs less than one frame.
     if (snapshot != nullptr) {
@@ -329,30 +317,26 @@ void Dialog::hideLens() {
 
 // --- drawing -----------------------------------------------------------------------
 
-void Dialog::makeActivationClick(int32_t cursorX, int32_t cursorY) {
-    const int32_t dx = cursorX - lensWindow->getX();
-    const int32_t dy = cursorY - lensWindow->getY();
-    if (dx > 0 && dy > 0 && dx < lensWindow->getWidth() && dy < lensWindow->getHeight()) {
-        clickDeadline = nowMilliseconds() + kClickGraceMilliseconds;
-        sendMouseButton(MOUSEEVENTF_LEFTDOWN);
-        sendMouseButton(MOUSEEVENTF_LEFTUP);
-        clickDone = true;
-    }
+// One left press and release at the cursor, each its own input event.
+void Dialog::makeActivationClick() {
+    sendMouseButton(MOUSEEVENTF_LEFTDOWN);
+    sendMouseButton(MOUSEEVENTF_LEFTUP);
 }
 
 void Dialog::drawLens(bool force, HDC paintDc) {
-    if (!shown) {
+    if (!rules.isShown()) {
         return;
     }
     POINT cursor;
     if (!GetCursorPos(&cursor)) {
         return;
     }
-    if (!force && paintDc == nullptr && cursor.x == lastCursorX && cursor.y == lastCursorY) {
+    if (!rules.needsDrawing(force, paintDc != nullptr, cursor.x, cursor.y)) {
         return;
     }
-    if (!clickDone) {
-        makeActivationClick(cursor.x, cursor.y);
+    if (rules.takeActivationClick(cursor.x - lensWindow->getX(), cursor.y - lensWindow->getY(),
+                                  lensWindow->getWidth(), lensWindow->getHeight())) {
+        makeActivationClick();
     }
     // The polling thread gives the snapshot back when it ends; hold the lock
     // so the picture cannot vanish in the middle of a drawing.
@@ -364,21 +348,20 @@ void Dialog::drawLens(bool force, HDC paintDc) {
     const int32_t height = canvas->getHeight();
     const SourceRect source =
         sourceRect(cursor.x, cursor.y, screen::virtualScreenLeft(), screen::virtualScreenTop(),
-                   width, height, snapshot->getWidth(), snapshot->getHeight(), zoom);
+                   width, height, snapshot->getWidth(), snapshot->getHeight(), rules.getZoom());
     if (paintDc != nullptr) {
         painter.paint(paintDc, width, height, *snapshot, source);
     } else {
         s::platform::win::WindowDC canvasDc(canvas->getHandle());
         painter.paint(canvasDc.get(), width, height, *snapshot, source);
     }
-    lastCursorX = cursor.x;
-    lastCursorY = cursor.y;
+    rules.drawn(cursor.x, cursor.y);
 }
 
 // --- polling --------------------------------------------------------------------------
 
 bool Dialog::isTriggerHeld() const {
-    return isKeyTypeHeld(keyType.load(), &isKeyDown, nullptr);
+    return rules.isTriggerHeld();
 }
 
 void Dialog::sendToLens(const char16_t* name) {
@@ -394,16 +377,20 @@ void Dialog::waitForRelease() const {
 void Dialog::run() {
     taskRunning = true;
     while (!stopRequested) {
-        if (isTriggerHeld()) {
-            if (autoLock && shown) {
-                sendToLens(kHideCall);
-                waitForRelease();
-            } else if (isOn && !shown) {
-                sendToLens(kShowCall);
-                waitForRelease();
-            }
-        } else if (shown && (isKeyDown(vk::kEscape, nullptr) || !autoLock)) {
+        switch (rules.nextPollStep()) {
+        case PollStep::ShowAndWaitForRelease:
+            sendToLens(kShowCall);
+            waitForRelease();
+            break;
+        case PollStep::HideAndWaitForRelease:
             sendToLens(kHideCall);
+            waitForRelease();
+            break;
+        case PollStep::Hide:
+            sendToLens(kHideCall);
+            break;
+        case PollStep::Nothing:
+            break;
         }
         Sleep(kPollMilliseconds);
     }

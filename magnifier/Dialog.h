@@ -6,6 +6,7 @@
 
 #include "magnifier/LensPainter.h"
 #include "magnifier/TextIds.h"
+#include "magnifier/logic/LensRules.h"
 #include "s/base/IObject.h"
 #include "s/gui/events/IEventListener.h"
 #include "s/image/win/BufferedImage.h"
@@ -36,11 +37,15 @@ namespace s::image::gui::dialogs::magnifier {
 // menu, keeps the lens state, listens to the window's events and runs the
 // key-polling loop on its own worker thread.
 //
+// The decisions (when to show and hide, the activation click, the wheel
+// zoom) are `rules`; the dialog carries them out with the window, the screen
+// capture and the synthetic click.
+//
 // Threads: the worker runs run(); the lens window's thread runs onEvent,
 // showLens, hideLens, the wheel step and drawLens. The worker never touches
 // the window directly: "Show" and "Hide" travel as synchronous calls and
 // execute on the window's thread. `lock` guards showing, hiding and the wheel
-// step; the plain flags the loop reads are changed only on the window thread.
+// step; what the loop reads of `rules` is atomic.
 //
 // Pooled: take with newInstance(), give back with release(), whose reset()
 // stops the polling task and gives back the lens window.
@@ -73,6 +78,12 @@ public:
     void showLens();
     void hideLens();
 
+    // The lens state. Tests may swap its key probe before start(); reset()
+    // puts the keyboard back.
+    LensRules& getRules() { return rules; }
+    // True while the polling loop runs.
+    bool isPolling() const { return taskRunning; }
+
 private:
     Dialog();
     ~Dialog() override;
@@ -91,7 +102,7 @@ private:
     void sendToLens(const char16_t* name);
     // Waits, polling, until the trigger combination is released.
     void waitForRelease() const;
-    void makeActivationClick(int32_t cursorX, int32_t cursorY);
+    void makeActivationClick();
 
     s::map::IMappedData* settings = nullptr;
     s::lang::Localizer* localizer = nullptr;
@@ -103,17 +114,7 @@ private:
     // Draws the lens; its frame and tables, like the snapshot's pixels, are
     // held only while the lens is shown.
     LensPainter painter;
-
-    std::atomic<bool> shown{false};
-    int32_t lastCursorX = -10000;
-    int32_t lastCursorY = -10000;
-    std::atomic<int32_t> keyType{1};
-    std::atomic<bool> isOn{true};
-    std::atomic<bool> autoLock{true};
-    int32_t magnificationLevel = 200;
-    int32_t zoom = 200;
-    bool clickDone = true;
-    int64_t clickDeadline = 0;
+    LensRules rules;
 
     s::thread::win::Thread* worker = nullptr;
     s::thread::ObjLocker lock;
