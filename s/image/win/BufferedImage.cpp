@@ -11,6 +11,13 @@ void BufferedImage::reset() {
     height = 0;
 }
 
+void BufferedImage::swap(BufferedImage& other) {
+    std::swap(bitmap, other.bitmap);
+    std::swap(pixels, other.pixels);
+    std::swap(width, other.width);
+    std::swap(height, other.height);
+}
+
 bool BufferedImage::resize(int32_t newWidth, int32_t newHeight) {
     if (bitmap && newWidth == width && newHeight == height) {
         return true;

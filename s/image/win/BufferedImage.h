@@ -29,6 +29,8 @@ public:
     // size is invalid or the system refuses the bitmap.
     bool resize(int32_t width, int32_t height);
     void clear() { reset(); }
+    // Trades bitmaps (and sizes) with another image.
+    void swap(BufferedImage& other);
 
     int32_t getWidth() const { return width; }
     int32_t getHeight() const { return height; }

@@ -163,26 +163,31 @@ s::image::win::BufferedImage* captureScreen(int32_t x, int32_t y, int32_t width,
     if (width <= 0 || height <= 0) {
         return nullptr;
     }
-    // 2. Copy the screen into the image's bitmap.
+    // 2. Copy the screen.
     s::platform::win::WindowDC screen(nullptr);
     if (!screen) {
         return nullptr;
     }
-    s::thread::PoolRef<s::image::win::BufferedImage> made;
-    s::image::win::BufferedImage* target = image;
-    if (target == nullptr) {
-        made = s::thread::PoolRef<s::image::win::BufferedImage>::take();
-        target = made.get();
-    }
-    if (!target->resize(width, height)) {
+    return copyArea(screen.get(), x, y, width, height, image);
+}
+
+s::image::win::BufferedImage* copyArea(HDC source, int32_t x, int32_t y, int32_t width,
+                                       int32_t height, s::image::win::BufferedImage* image) {
+    if (source == nullptr || width <= 0 || height <= 0) {
         return nullptr;
     }
-    s::platform::win::MemoryDC memory(screen.get());
+    // 1. Everything that can fail happens on a picture of its own: the
+    //    caller's image takes it over only once the copy has worked.
+    auto fresh = s::thread::PoolRef<s::image::win::BufferedImage>::take();
+    if (!fresh || !fresh->resize(width, height)) {
+        return nullptr;
+    }
+    s::platform::win::MemoryDC memory(source);
     if (!memory) {
         return nullptr;
     }
     {
-        s::platform::win::ObjectSelection selection(memory.get(), target->getBitmap());
+        s::platform::win::ObjectSelection selection(memory.get(), fresh->getBitmap());
         // In bands of about 1 MB rather than in one piece: a display
         // driver may stage each copy in a buffer of its own (Wine's X11
         // driver does), and a screen-sized staging buffer stays in its
@@ -191,13 +196,18 @@ s::image::win::BufferedImage* captureScreen(int32_t x, int32_t y, int32_t width,
         const int32_t bandRows = captureBandRows(width);
         for (int32_t row = 0; row < height; row += bandRows) {
             const int32_t rows = height - row < bandRows ? height - row : bandRows;
-            BitBlt(memory.get(), 0, row, width, rows, screen.get(), x, y + row, SRCCOPY);
+            if (!BitBlt(memory.get(), 0, row, width, rows, source, x, y + row, SRCCOPY)) {
+                return nullptr;
+            }
         }
     }
-    // 3. The screen has no alpha; make every pixel opaque.
-    target->makeOpaque();
-    made.detach();
-    return target;
+    // 2. Screens have no alpha; make every pixel opaque.
+    fresh->makeOpaque();
+    if (image == nullptr) {
+        return fresh.detach();
+    }
+    image->swap(*fresh);
+    return image;
 }
 
 } // namespace s::system::monitor::win

@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 
 #include "s/image/win/BufferedImage.h"
@@ -35,11 +37,18 @@ Monitor* monitorFromRect(int32_t x, int32_t y, int32_t width, int32_t height);
 int32_t screenScale();
 
 // Copies a screen rectangle, clipped to the virtual screen, into a 32-bit
-// image whose pixel (0, 0) is the clipped rectangle's top-left corner. Reuses
-// `image` when given (resizing it), otherwise takes a new one from the image
-// pool that the caller owns (and gives back with release()). Answers null when the clipped
-// rectangle is empty or the screen cannot be read; a given image is then left as it was.
+// image whose pixel (0, 0) is the clipped rectangle's top-left corner. Fills
+// `image` when given (it takes over a new bitmap of the right size),
+// otherwise takes a new one from the image pool that the caller owns (and
+// gives back with release()). Answers null when the clipped rectangle is
+// empty or the screen cannot be read; a given image is then left exactly as
+// it was.
 s::image::win::BufferedImage* captureScreen(int32_t x, int32_t y, int32_t width, int32_t height,
                                             s::image::win::BufferedImage* image);
+// The same for a rectangle of any device context, without clipping, every
+// pixel made opaque. Null when the context cannot be read (the given image is
+// then left as it was).
+s::image::win::BufferedImage* copyArea(HDC source, int32_t x, int32_t y, int32_t width,
+                                       int32_t height, s::image::win::BufferedImage* image);
 
 } // namespace s::system::monitor::win

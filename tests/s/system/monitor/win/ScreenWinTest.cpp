@@ -186,3 +186,43 @@ TEST(ScreenWinTest, CapturedPixelZeroIsTheRequestedCorner) {
         EXPECT_EQ(255, pixelAt(*whole, x + 1280 + 1, 201).red);
     }
 }
+
+TEST(ScreenWinTest, AFailedCopyLeavesTheGivenImageExactlyAsItWas) {
+    PoolRef<BufferedImage> taken = PoolRef<BufferedImage>::take();
+    BufferedImage& image = *taken;
+    ASSERT_TRUE(image.resize(4, 3));
+    for (int i = 0; i < 4 * 3 * 4; ++i) {
+        image.getPixels()[i] = static_cast<uint8_t>(i);
+    }
+    const HBITMAP bitmap = image.getBitmap();
+    // A context that no longer exists cannot be read.
+    const HDC gone = CreateCompatibleDC(nullptr);
+    ASSERT_NE(nullptr, gone);
+    DeleteDC(gone);
+    EXPECT_EQ(nullptr, screen::copyArea(gone, 0, 0, 10, 8, &image));
+    EXPECT_EQ(nullptr, screen::copyArea(nullptr, 0, 0, 10, 8, &image));
+    EXPECT_EQ(bitmap, image.getBitmap());
+    EXPECT_EQ(4, image.getWidth());
+    EXPECT_EQ(3, image.getHeight());
+    for (int i = 0; i < 4 * 3 * 4; ++i) {
+        ASSERT_EQ(static_cast<uint8_t>(i), image.getPixels()[i]) << i;
+    }
+
+    // A readable context fills the same image object, opaque.
+    PoolRef<BufferedImage> sourceImage = PoolRef<BufferedImage>::take();
+    BufferedImage& source = *sourceImage;
+    ASSERT_TRUE(source.resize(6, 5));
+    for (int i = 0; i < 6 * 5; ++i) {
+        reinterpret_cast<uint32_t*>(source.getPixels())[i] = i == 6 + 2 ? 0x0000FF00 : 0x000000FF;
+    }
+    const HDC memory = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(memory, source.getBitmap());
+    EXPECT_EQ(&image, screen::copyArea(memory, 1, 1, 3, 2, &image));
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    EXPECT_EQ(3, image.getWidth());
+    EXPECT_EQ(2, image.getHeight());
+    EXPECT_EQ(255, pixelAt(image, 1, 0).green);
+    EXPECT_EQ(255, pixelAt(image, 0, 0).blue);
+    EXPECT_EQ(255, pixelAt(image, 2, 1).alpha);
+}
