@@ -79,6 +79,18 @@ TEST(LensGeometryTest, NegativeVirtualOriginIsSubtractedBeforeCentring) {
     EXPECT_EQ(0, leftCorner.y);
 }
 
+TEST(LensGeometryTest, ASnapshotSmallerThanTheSourceIsPinnedByTheFarEdgeClampWhichComesLast) {
+    // The screen shrank after the picture was taken: a 1920 x 1080 canvas at
+    // 200 percent wants 960 x 540 of a 400 x 300 snapshot. The near-edge
+    // clamp comes first, so the far edge decides: the origin is negative
+    // rather than the source reaching past the snapshot's far edge.
+    const SourceRect source = magnifier::sourceRect(100, 100, 0, 0, 1920, 1080, 400, 300, 200);
+    EXPECT_EQ(960, source.width);
+    EXPECT_EQ(540, source.height);
+    EXPECT_EQ(400 - 960, source.x);
+    EXPECT_EQ(300 - 540, source.y);
+}
+
 TEST(LensGeometryTest, WheelStepMultipliesAndTruncatesWithinLimits) {
     // 200 * 1.15 is 229.99999999999997 in binary floating point; the step
     // still gives the whole 230.
