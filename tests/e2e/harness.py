@@ -929,6 +929,10 @@ class Session:
         self.key_up(*keys)
 
     def mouse_move(self, x, y):
+        # `mousemove --sync` waits until the pointer has moved: sent to where
+        # it already is, it would wait out its whole timeout.
+        if self.x is not None and self.x.display and self.x.pointer() == (x, y):
+            return
         xdotool(self.display, ["mousemove", "--sync", str(x), str(y)], check=False, timeout=5)
 
     def click(self, button):
