@@ -25,6 +25,9 @@ from harness import (BUILD, MAGNIFIER_SETTINGS_KEY, TRAY_STRIP, TWO_MONITORS, Di
                      HarnessError, Session, Wine, expected_lens_mapping, is_identity, measure_view, wait_for)
 
 SCENARIO_TIMEOUT = 150  # seconds; a scenario normally needs 10 to 40
+# Wine without a window manager takes the screen image of a hidden window
+# away up to 2 s after the hiding: "still shown" is judged after this long.
+HIDE_LATENCY = 2.5
 ARTIFACTS = BUILD / "e2e-artifacts"
 
 SCENARIOS = []
@@ -231,8 +234,7 @@ def pattern_analysis(m):
 @scenario("hold_shows_2x")
 def hold_shows_2x(m):
     """Without auto-lock the lens is there exactly while right Ctrl is held:
-    2x around the cursor, cursor hidden, panning with the mouse; Escape does
-    not count while the trigger is held."""
+    2x around the cursor, cursor hidden, panning with the mouse."""
     m.settings(AutoLock=0)
     m.launch("/STARTUP")
     m.ready_for_keys(700, 400)
@@ -243,8 +245,6 @@ def hold_shows_2x(m):
     m.mouse_move(1300, 650)
     m.wait_lens(200, (1300, 650), "mouse moved while held")
     m.expect_lens_stays(200, (1300, 650), "still held", 0.5)
-    m.tap("Escape")
-    m.expect_lens_stays(200, (1300, 650), "Escape pressed while right Ctrl is held", 0.5)
     m.key_up("Control_R")
     m.wait_desktop("right Ctrl released")
     m.expect_cursor(False, "lens hidden")
@@ -262,7 +262,8 @@ def autolock(m):
     m.ready_for_keys(*centre)
     m.tap("Control_R")
     m.wait_lens(200, centre, "right Ctrl pressed and released")
-    m.expect_lens_stays(200, centre, "after the release", 0.7)
+    # Also past the release of the lens's own activation click.
+    m.expect_lens_stays(200, centre, "after the release", HIDE_LATENCY)
     m.tap("Control_R")
     m.wait_desktop("right Ctrl pressed again")
 
@@ -283,10 +284,12 @@ def autolock(m):
     clicked_after = time.monotonic() - shown_at
     if clicked_after > 0.8:
         raise HarnessError("the early click came %.2f s after the lens appeared: too late to test" % clicked_after)
-    m.expect_lens_stays(200, centre, "left click %.2f s after the lens appeared" % clicked_after, 0.4)
-    time.sleep(max(0.0, shown_at + 1.4 - time.monotonic()))
+    # A hidden window leaves the screen only up to 2 s later under Wine
+    # without a window manager: look after that.
+    m.expect_lens_stays(200, centre, "left click %.2f s after the lens appeared" % clicked_after,
+                        HIDE_LATENCY)
     m.click(1)
-    m.wait_desktop("left click 1.4 s after the lens appeared")
+    m.wait_desktop("left click %.1f s after the lens appeared" % (time.monotonic() - shown_at))
 
     # A right click hides at once, even within the grace second.
     m.ready_for_keys(*centre)
@@ -303,9 +306,11 @@ def autolock(m):
 @scenario("is_on_off")
 def is_on_off(m):
     """IsOn stored as 0: the trigger shows nothing, a tray click still shows
-    the lens, and with auto-lock the trigger still hides it."""
+    the lens, and with auto-lock the trigger still hides it. Without
+    auto-lock a tray-shown lens stays while the trigger is held, Escape
+    counts only once the trigger is up, and letting go hides it."""
     m.settings(IsOn=0)
-    m.launch("/STARTUP")
+    process = m.launch("/STARTUP")
     centre = (960, 540)
     m.ready_for_keys(*centre)
     m.key_down("Control_R")
@@ -320,6 +325,20 @@ def is_on_off(m):
     m.focus_pattern()
     m.tap("Control_R")
     m.wait_desktop("right Ctrl pressed on the tray-shown lens")
+
+    m.stop_program(process)
+    m.settings(IsOn=0, AutoLock=0)
+    m.launch("/STARTUP")
+    m.ready_for_keys(*centre)
+    m.key_down("Control_R")
+    m.tray_click(1)
+    m.wait_lens(200, icon, "tray icon clicked with right Ctrl held and auto-lock off")
+    m.mouse_move(*centre)
+    m.focus_pattern()
+    m.tap("Escape")
+    m.expect_lens_stays(200, centre, "Escape pressed while right Ctrl is held", HIDE_LATENCY)
+    m.key_up("Control_R")
+    m.wait_desktop("right Ctrl let go without auto-lock")
 
 
 # Each trigger row: its stored name, keys that make it, combinations that
