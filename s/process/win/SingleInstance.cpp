@@ -12,8 +12,6 @@
 #include <cwchar>
 #include <string>
 
-#include "s/platform/win/WideText.h"
-
 namespace s::process::win {
 
 namespace {
