@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <string>
 #include <vector>
 
@@ -15,6 +13,7 @@
 #include "s/process/commandline/win/CommandLine.h"
 #include "s/process/win/SingleInstance.h"
 #include "s/reg/MappedData.h"
+#include "s/system/win/CommonControls.h"
 #include "s/system/win/OsVersion.h"
 #include "s/thread/PoolRef.h"
 
@@ -25,10 +24,7 @@ namespace {
 
 // Initialises every common control class.
 void initCommonControls() {
-    INITCOMMONCONTROLSEX controls = {};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = 0xFF;
-    InitCommonControlsEx(&controls);
+    s::system::win::CommonControls::init(0xFF);
 }
 
 bool isSupportedSystem() {

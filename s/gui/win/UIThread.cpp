@@ -1,6 +1,7 @@
 #include "s/gui/win/UIThread.h"
 
-#include <commctrl.h>
+#include "s/system/win/CommonControls.h"
+
 #include <objbase.h>
 #include <ole2.h>
 
@@ -28,10 +29,7 @@ bool UIThread::start(InitFunction init, void* context) {
 }
 
 bool UIThread::initInstance() {
-    INITCOMMONCONTROLSEX controls = {};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = kAllControlClasses;
-    if (!InitCommonControlsEx(&controls)) {
+    if (!s::system::win::CommonControls::init(kAllControlClasses)) {
         return false;
     }
     // OLE for drag and drop and the shell's objects; it makes this thread a
