@@ -1,5 +1,7 @@
 #include "s/thread/WorkerControl.h"
 
+#include "s/platform/win/TickCount.h"
+
 #include <windows.h>
 
 #include <new>
@@ -47,7 +49,7 @@ void WorkerControl::waitSignal(Signal* signal, std::uint32_t timeoutMs) {
 }
 
 std::int64_t WorkerControl::nowMs() {
-    return static_cast<std::int64_t>(GetTickCount64());
+    return static_cast<std::int64_t>(s::platform::win::TickCount::nowMs());
 }
 
 } // namespace s::thread

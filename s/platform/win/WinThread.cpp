@@ -1,5 +1,7 @@
 #include "s/platform/win/WinThread.h"
 
+#include "s/platform/win/TickCount.h"
+
 #include <process.h>
 
 namespace s::platform::win {
@@ -207,8 +209,8 @@ bool WinThread::stop(std::uint32_t timeoutMs) {
     if (abandoned_) {
         return false; // suspended by an earlier stop(): waiting again is pointless
     }
-    const ULONGLONG startMs = GetTickCount64();
-    auto elapsedMs = [startMs] { return GetTickCount64() - startMs; };
+    const std::uint64_t startMs = TickCount::nowMs();
+    auto elapsedMs = [startMs] { return TickCount::nowMs() - startMs; };
     while (isRunning() && elapsedMs() < timeoutMs) {
         if (postQuit()) {
             break;

@@ -2,10 +2,10 @@
 
 #include "s/platform/win/WideText.h"
 #include "s/str/Ascii.h"
+#include "s/system/win/SystemLibrary.h"
 
 #include <windows.h>
 
-#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <cstdint>
@@ -32,20 +32,36 @@ uint64_t pathHash(const wchar_t* path) {
 }
 
 using QueryImageNameFunction = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
+using ModuleFileNameFunction = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
+
+// GetModuleFileNameExW lives in kernel32 from Windows 7 on and in psapi.dll
+// before; both are looked up at run time so that the program starts on XP,
+// and psapi.dll only ever comes from the system folder.
+ModuleFileNameFunction lookUpModuleFileName() {
+    using s::system::win::SystemLibrary;
+    if (const auto inKernel =
+            SystemLibrary::kernelFunction<ModuleFileNameFunction>("K32GetModuleFileNameExW")) {
+        return inKernel;
+    }
+    // Kept loaded for the rest of the process: the function is cached.
+    return SystemLibrary::function<ModuleFileNameFunction>(SystemLibrary::load(u"psapi.dll"),
+                                                           "GetModuleFileNameExW");
+}
 
 // The full program path of another process, looked up the newest way the
 // system offers.
 bool processPath(HANDLE process, wchar_t* path, DWORD capacity) {
     static const auto queryImageName =
-        reinterpret_cast<QueryImageNameFunction>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "QueryFullProcessImageNameW")));
+        s::system::win::SystemLibrary::kernelFunction<QueryImageNameFunction>(
+            "QueryFullProcessImageNameW");
     if (queryImageName != nullptr) {
         DWORD size = capacity;
         if (queryImageName(process, 0, path, &size)) {
             return true;
         }
     }
-    return GetModuleFileNameExW(process, nullptr, path, capacity) > 0;
+    static const auto moduleFileName = lookUpModuleFileName();
+    return moduleFileName != nullptr && moduleFileName(process, nullptr, path, capacity) > 0;
 }
 
 HANDLE openForQuery(DWORD processId) {

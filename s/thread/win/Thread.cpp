@@ -1,5 +1,7 @@
 #include "s/thread/win/Thread.h"
 
+#include "s/platform/win/TickCount.h"
+
 #include <windows.h>
 
 #include <process.h>
@@ -156,14 +158,14 @@ void Thread::waitIdle() {
 }
 
 bool Thread::waitIdle(std::uint32_t timeoutMs) {
-    const ULONGLONG startMs = GetTickCount64();
+    const std::uint64_t startMs = s::platform::win::TickCount::nowMs();
     while (!isIdle() && !hasEnded()) {
-        const ULONGLONG elapsedMs = GetTickCount64() - startMs;
+        const std::uint64_t elapsedMs = s::platform::win::TickCount::nowMs() - startMs;
         if (elapsedMs >= timeoutMs) {
             replaceNative();
             return false;
         }
-        const ULONGLONG leftMs = timeoutMs - elapsedMs;
+        const std::uint64_t leftMs = timeoutMs - elapsedMs;
         Sleep(leftMs < kIdlePollMs ? static_cast<DWORD>(leftMs) : kIdlePollMs);
     }
     return true;

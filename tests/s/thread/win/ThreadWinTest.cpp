@@ -1,5 +1,6 @@
 #include "s/thread/win/Thread.h"
 
+#include "s/platform/win/TickCount.h"
 #include "s/thread/IPoolable.h"
 #include "s/thread/LeasedTask.h"
 #include "s/thread/PoolRef.h"
@@ -23,10 +24,10 @@ using s::thread::win::Thread;
 // beyond what a healthy run needs).
 // `spin` yields instead of sleeping, for the tight cycles of the stress test.
 template <class Condition>
-bool eventually(Condition condition, ULONGLONG limitMs = 10000, bool spin = false) {
-    const ULONGLONG deadline = GetTickCount64() + limitMs;
+bool eventually(Condition condition, std::uint64_t limitMs = 10000, bool spin = false) {
+    const std::uint64_t deadline = s::platform::win::TickCount::nowMs() + limitMs;
     while (!condition()) {
-        if (GetTickCount64() > deadline) {
+        if (s::platform::win::TickCount::nowMs() > deadline) {
             return false;
         }
         if (spin) {
@@ -207,9 +208,9 @@ TEST(ThreadWinTest, RunEveryPausesTheIntervalBetweenRunsButNotAfterTheLast) {
     TimedTask slow;
     worker->runEvery(&slow, 2, 4000);
     ASSERT_TRUE(eventually([&] { return slow.runs.load() == 2; }));
-    const ULONGLONG lastRunMs = GetTickCount64();
+    const std::uint64_t lastRunMs = s::platform::win::TickCount::nowMs();
     ASSERT_TRUE(eventually([&] { return worker->isIdle(); }));
-    EXPECT_LT(GetTickCount64() - lastRunMs, 2000u);
+    EXPECT_LT(s::platform::win::TickCount::nowMs() - lastRunMs, 2000u);
 }
 
 TEST(ThreadWinTest, RunForeverAtRateStartsRunsAtTheRateOrAtOnceWhenARunIsLonger) {
