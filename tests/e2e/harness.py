@@ -599,14 +599,18 @@ class Wine:
         self.log_dir = self.prefix.parent / "logs"
         self.display = None
         self.locked = False
+        # More library overrides for the programs started (such as
+        # "uxtheme=n,b": prefer a native copy of that library).
+        self.extra_overrides = ""
 
     def environment(self):
         environment = dict(os.environ)
+        overrides = "mscoree,mshtml=;winemenubuilder.exe=d"
         environment.update({
             "WINEPREFIX": str(self.prefix),
             "WINEARCH": "win64",
             "WINEDEBUG": os.environ.get("WINEDEBUG", "-all"),
-            "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d",
+            "WINEDLLOVERRIDES": overrides + (";" + self.extra_overrides if self.extra_overrides else ""),
             "HOME": str(self.home),
         })
         if self.display is not None:
