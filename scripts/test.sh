@@ -2,9 +2,10 @@
 # Installs what is missing, builds every configuration and runs every test
 # layer: portable unit tests natively (AddressSanitizer + UBSan) and under
 # ThreadSanitizer, the fuzzers for a short bounded time, the unit and Windows
-# tests under Wine, and the end-to-end scenarios of the real program under
-# Wine on a virtual display. Prints each runner's summary at the end and
-# exits non-zero when any layer failed.
+# tests under Wine, the end-to-end scenarios of the real program under Wine on
+# a virtual display, and the shipped files (32-bit build, import check, zips,
+# installer). Prints each runner's summary at the end and exits non-zero
+# when any layer failed.
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -14,7 +15,7 @@ summary=()
 failed=0
 record() {  # $1: layer name, $2: exit code, $3: log file
     local line
-    line="$(grep -E '(tests passed|tests failed|PASSED|FAILED|scenarios)' "$3" | tail -n 3 | tr '\n' ' ')"
+    line="$(grep -E '(tests passed|tests failed|PASSED|FAILED|scenarios|passed, )' "$3" | tail -n 3 | tr '\n' ' ')"
     if [ "$2" -eq 0 ]; then summary+=("PASS  $1  $line"); else summary+=("FAIL  $1  $line"); failed=1; fi
 }
 run_layer() {  # $1: layer name, rest: command
@@ -54,6 +55,17 @@ vexa_wine_dual_monitor off
 HOME="$VEXA_WINE_HOME" wineserver -k 2>/dev/null || true
 vexa_display_stop
 run_layer e2e python3 "$root/tests/e2e/run_e2e.py" --exe "$root/build/win64/VexaMagnifier.exe"
+
+# What is shipped: the 32-bit build (its tests compile; this machine's Wine
+# runs only 64-bit programs), the import check of both programs, the zips and
+# the installer, and their scenarios under Wine.
+run_layer build-win32 configure_build win32
+run_layer imports python3 "$root/scripts/check-imports.py" "$root"/build/win{64,32}/{VexaMagnifier,CloseRunning}.exe
+run_layer package "$root/scripts/package.sh" --wine-test-installer
+version="$(sed -n 's/^VEXA_VERSION:INTERNAL=//p' "$root/build/win64/CMakeCache.txt")"
+run_layer e2e-package python3 "$root/tests/e2e/run_package.py" --exe "$root/build/win64/VexaMagnifier.exe" \
+    --exe64 "$root/build/package/VexaMagnifier64.exe" --zip "$root/dist/VexaMagnifier-$version-x64.zip" \
+    --setup "$root/build/package/VexaMagnifier-$version-setup-amd64.exe" --version "$version"
 
 echo
 echo "=== Summary"
