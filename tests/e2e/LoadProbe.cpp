@@ -5,6 +5,8 @@
 // fires. Exit code: the number of names that did not load.
 #include <windows.h>
 
+#include <cstdlib>
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     int missing = 0;
     for (int index = 1; index < __argc; ++index) {

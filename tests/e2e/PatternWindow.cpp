@@ -295,16 +295,16 @@ BOOL CALLBACK printWindow(HWND window, LPARAM parent) {
     return TRUE;
 }
 
+// A named callback, not a lambda: on 32-bit Windows the callback must use
+// the system's calling convention, which a lambda cannot be converted to.
+BOOL CALLBACK printChild(HWND child, LPARAM) {
+    return printWindow(child, static_cast<LPARAM>(reinterpret_cast<uintptr_t>(GetParent(child))));
+}
+
 BOOL CALLBACK printWindowAndChildren(HWND window, LPARAM) {
     printWindow(window, 0);
     // EnumChildWindows walks the whole subtree; each line names its own parent.
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM) -> BOOL {
-            return printWindow(child,
-                               static_cast<LPARAM>(reinterpret_cast<uintptr_t>(GetParent(child))));
-        },
-        0);
+    EnumChildWindows(window, printChild, 0);
     return TRUE;
 }
 
