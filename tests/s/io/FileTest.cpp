@@ -120,6 +120,7 @@ TEST(FileTest, ReadTellsAMissingFileFromOneThatIsThereButCannotBeRead) {
 
 TEST(FileTest, AFileObjectNamesOneFileAndReadsAndWritesIt) {
     std::u16string path = freshFolder("object") + u"\\sub/f.txt";
+    File::remove(path.c_str()); // left by an earlier run in the same temporary folder
     PoolRef<File> file(File::newFile(path.c_str()));
     ASSERT_TRUE(file);
     EXPECT_EQ(std::u16string(file->getClassName()), u"s_io_File");
