@@ -7,6 +7,7 @@
 #include "magnifier/logic/LensGeometry.h"
 #include "magnifier/logic/ProductIdentity.h"
 #include "magnifier/logic/TriggerKeys.h"
+#include "s/gui/menuitem/MenuItem.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/MessageBoxW.h"
 #include "s/gui/win/PopupMenu.h"
@@ -136,7 +137,8 @@ void Dialog::readSettings() {
 void Dialog::buildTrayMenu() {
     trayMenu = PopupMenu::newInstance();
     trayMenu->setTitle(u"Iconized Popup Menu");
-    trayMenu->append(text(TextId::Exit), kExitCommand, false);
+    trayMenu->append(s::gui::menuitem::MenuItem::newItem(
+        localizer, static_cast<int32_t>(TextId::Exit), kExitCommand, false));
 }
 
 void Dialog::buildLensWindow() {

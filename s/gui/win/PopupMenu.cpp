@@ -1,127 +1,80 @@
 #include "s/gui/win/PopupMenu.h"
 
+#include "s/gui/menuitem/MenuItem.h"
 #include "s/platform/win/WideText.h"
 
 namespace s::gui::win {
 
 using s::gui::menuitem::MenuItem;
+using s::platform::win::OwnedMenu;
 
-void PopupMenu::reset() {
-    title.clear();
-    for (MenuItem& item : items) {
-        if (item.submenu != nullptr) {
-            item.submenu->release();
-        }
-    }
-    items.clear();
-    listeners.reset();
-    selectedId = -1;
-}
+namespace {
 
-void PopupMenu::append(const char16_t* text, int32_t commandId, bool checked) {
-    MenuItem item;
-    item.text = text != nullptr ? text : u"";
-    item.commandId = commandId;
-    item.checked = checked;
-    items.push_back(item);
-}
-
-void PopupMenu::appendSeparator() {
-    MenuItem item;
-    item.separator = true;
-    items.push_back(item);
-}
-
-void PopupMenu::appendSubmenu(const char16_t* text, PopupMenu* submenu) {
-    if (submenu == nullptr) {
+// One command entry: its label, its check or radio mark (a radio mark is a
+// bullet, the native form of a mark shared by a group) and whether it is
+// greyed.
+void appendItem(HMENU menu, const MenuItem& item) {
+    if (item.isSeparator()) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         return;
     }
-    MenuItem item;
-    item.text = text != nullptr ? text : u"";
-    item.submenu = submenu;
-    items.push_back(item);
+    MENUITEMINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+    info.fType = MFT_STRING | (item.isRadioSelected() ? MFT_RADIOCHECK : 0);
+    info.fState = (item.isChecked() || item.isRadioSelected() ? MFS_CHECKED : MFS_UNCHECKED) |
+                  (item.isGreyed() ? MFS_GRAYED : MFS_ENABLED);
+    info.wID = static_cast<UINT>(item.getCommandId());
+    info.dwTypeData = const_cast<wchar_t*>(s::platform::win::wide(item.getText()));
+    InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
 }
 
-const MenuItem* PopupMenu::find(int32_t commandId) const {
-    for (const MenuItem& item : items) {
-        if (item.submenu != nullptr) {
-            if (const MenuItem* found = item.submenu->find(commandId)) {
-                return found;
-            }
-        } else if (!item.separator && item.commandId == commandId) {
-            return &item;
-        }
-    }
-    return nullptr;
-}
-
-MenuItem* PopupMenu::find(int32_t commandId) {
-    return const_cast<MenuItem*>(static_cast<const PopupMenu*>(this)->find(commandId));
-}
-
-bool PopupMenu::isChecked(int32_t commandId) const {
-    const MenuItem* item = find(commandId);
-    return item != nullptr && item->checked;
-}
-
-void PopupMenu::setChecked(int32_t commandId, bool checked) {
-    if (MenuItem* item = find(commandId)) {
-        item->checked = checked;
-    }
-}
-
-void PopupMenu::checkRadioById(int32_t commandId) {
-    for (MenuItem& item : items) {
-        if (!item.separator && item.submenu == nullptr) {
-            item.radio = true;
-            item.checked = item.commandId == commandId;
-        }
-    }
-}
-
-bool PopupMenu::contains(int32_t commandId) const {
-    return find(commandId) != nullptr;
-}
-
-void PopupMenu::addListener(s::gui::events::IEventListener* listener) {
-    listeners.add(listener);
-}
-
-void PopupMenu::select(int32_t commandId) {
-    selectedId = commandId;
-    listeners.raise(this, kSelectedEvent);
-}
-
-s::platform::win::OwnedMenu PopupMenu::buildNative() const {
-    s::platform::win::OwnedMenu menu(CreatePopupMenu());
+// The native form of a portable menu, submenus included. Any portable menu
+// may be a submenu, whatever its concrete class.
+OwnedMenu buildNative(s::gui::model::PopupMenu& model) {
+    OwnedMenu menu(CreatePopupMenu());
     if (!menu) {
         return menu;
     }
-    for (const MenuItem& item : items) {
-        const wchar_t* text = s::platform::win::wide(item.text.c_str());
-        if (item.separator) {
-            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-        } else if (item.submenu != nullptr) {
-            s::platform::win::OwnedMenu submenu = item.submenu->buildNative();
-            if (submenu && AppendMenuW(menu.get(), MF_POPUP | MF_STRING,
-                                       reinterpret_cast<UINT_PTR>(submenu.get()), text)) {
-                // Attached: destroyed with its parent from now on.
-                submenu.detach();
-            }
-        } else {
-            AppendMenuW(menu.get(), MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
-                        static_cast<UINT_PTR>(item.commandId), text);
+    for (int32_t position = 0; position < model.getEntryCount(); ++position) {
+        if (const MenuItem* item = model.getItemAt(position)) {
+            appendItem(menu.get(), *item);
+            continue;
+        }
+        s::gui::model::PopupMenu* submenu = model.getSubmenuAt(position);
+        OwnedMenu nativeSubmenu = buildNative(*submenu);
+        const UINT flags =
+            MF_POPUP | MF_STRING | (model.isSubmenuEnabled(position) ? 0 : MF_GRAYED);
+        if (nativeSubmenu &&
+            AppendMenuW(menu.get(), flags, reinterpret_cast<UINT_PTR>(nativeSubmenu.get()),
+                        s::platform::win::wide(submenu->getTitle()))) {
+            // Attached: destroyed with its parent from now on.
+            nativeSubmenu.detach();
         }
     }
     return menu;
 }
 
-void PopupMenu::open(HWND owner, int32_t x, int32_t y) {
-    const s::platform::win::OwnedMenu menu = buildNative();
+} // namespace
+
+OwnedMenu PopupMenu::createNative() {
+    return buildNative(*this);
+}
+
+void PopupMenu::show(int32_t x, int32_t y, HWND owner, UINT flags) {
+    const OwnedMenu menu = createNative();
     if (!menu) {
         return;
     }
-    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    TrackPopupMenu(menu.get(), flags, x, y, 0, owner, nullptr);
+}
+
+void PopupMenu::showAt(int32_t x, int32_t y, HWND owner) {
+    show(x, y, owner, kShowAtFlags);
+}
+
+void PopupMenu::showBelow(int32_t x, int32_t y, HWND owner) {
+    show(x, y, owner, kShowBelowFlags);
 }
 
 } // namespace s::gui::win

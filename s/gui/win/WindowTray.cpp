@@ -219,7 +219,7 @@ void Window::openTrayMenu() {
     // The menu closes properly on an outside click only when its owner is the
     // foreground window.
     SetForegroundWindow(getNativeHandle());
-    trayMenu->open(getNativeHandle(), position.x, position.y);
+    trayMenu->showAt(position.x, position.y, getNativeHandle());
     SetForegroundWindow(getNativeHandle());
     PostMessageW(getNativeHandle(), WM_NULL, 0, 0);
 }

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "s/gui/menuitem/MenuItem.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/PopupMenu.h"
 #include "s/thread/PoolRef.h"
@@ -188,8 +189,9 @@ TEST(WindowWinTest, TheWindowGivesItsBoxesAndMenusBackOnItsOwnThread) {
               GetWindowThreadProcessId(boxHandle, nullptr));
     PopupMenu* menu = PopupMenu::newInstance();
     PopupMenu* submenu = PopupMenu::newInstance();
-    submenu->append(u"Inner", 7, false);
-    menu->appendSubmenu(u"Sub", submenu);
+    submenu->append(s::gui::menuitem::MenuItem::newText(u"Inner", 7, false));
+    submenu->setTitle(u"Sub");
+    menu->appendSubmenu(submenu);
     window->setTrayMenu(menu);
     const HWND windowHandle = window->getHandle();
 
