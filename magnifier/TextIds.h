@@ -3,9 +3,13 @@
 
 namespace s::image::gui::dialogs::magnifier {
 
-// Language-pack ids of the texts the magnifier shows.
+// Language-pack ids of the texts the magnifier shows. The product's own block
+// starts at the text base 500000; its entries are the base plus an offset.
 enum class TextId : int32_t {
-    ProductName = 500000,  // the product's name, the tray icon's tip
+    ProductName = 500000,  // base + 0: the product's name, the tray icon's tip
+    ProductPage = 500003,  // base + 3: address of the product's page
+    FeedbackPage = 500004, // base + 4: address of the feedback page
+    Version = 500010,      // base + 10: the version text
     Exit = 751000,         // the tray menu's Exit entry
     HintStart = 800000,    // usage hint up to the key name
     HintAfterKey = 800100, // usage hint after the key name
