@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "magnifier/Dialog.h"
+#include "magnifier/logic/MagnifierSettings.h"
 #include "magnifier/logic/ProductIdentity.h"
 #include "magnifier/logic/StartupRules.h"
 #include "s/gui/win/Window.h"
@@ -18,6 +19,7 @@
 #include "s/thread/PoolRef.h"
 
 using s::image::gui::dialogs::magnifier::Dialog;
+using s::image::gui::dialogs::magnifier::MagnifierSettings;
 using s::image::gui::dialogs::magnifier::ProductIdentity;
 
 namespace {
@@ -62,6 +64,10 @@ bool CMagnifierApp::initInstance() {
     const std::u16string settingsKey = ProductIdentity::settingsKeyPath(
         localizer ? localizer->getEnglishText(ProductIdentity::kRegistryIdText) : nullptr);
     s::thread::PoolRef<s::reg::MappedData> settings(s::reg::MappedData::open(settingsKey.c_str()));
+    // The language chosen in an earlier run.
+    if (settings && localizer) {
+        MagnifierSettings::restoreLanguage(*settings, *localizer);
+    }
     s::thread::PoolRef<Dialog> dialog(Dialog::createDialog(settings.get(), localizer.get()));
     dialog->start(bootStart);
     dialog->getLensWindow()->waitClosed();

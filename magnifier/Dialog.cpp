@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "magnifier/BootShortcut.h"
 #include "magnifier/LensPainter.h"
 #include "magnifier/TextIds.h"
 #include "magnifier/logic/LensGeometry.h"
+#include "magnifier/logic/MagnifierSettings.h"
 #include "magnifier/logic/ProductIdentity.h"
 #include "magnifier/logic/TriggerKeys.h"
-#include "s/gui/menuitem/MenuItem.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/MessageBoxW.h"
 #include "s/gui/win/PopupMenu.h"
@@ -17,6 +18,7 @@
 #include "s/platform/win/WindowDC.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/system/monitor/win/Screen.h"
+#include "s/system/win/WebAddress.h"
 #include "s/thread/PoolRef.h"
 #include "s/thread/win/Thread.h"
 
@@ -33,14 +35,6 @@ namespace {
 
 // Period of the polling loop and of its wait-for-release loops.
 constexpr DWORD kPollMilliseconds = 10;
-// Tray menu command that ends the program.
-constexpr int32_t kExitCommand = 990;
-// The settings section and keys of the magnifier.
-constexpr const char16_t* kViewSection = u"View";
-constexpr const char16_t* kIsOnKey = u"IsOn";
-constexpr const char16_t* kAutoLockKey = u"AutoLock";
-constexpr const char16_t* kKeyTypeKey = u"KeyType";
-constexpr const char16_t* kMagnificationLevelKey = u"MagnificationLevel";
 
 // Milliseconds since 1970-01-01 UTC from the system time.
 int64_t nowMilliseconds(void*) {
@@ -102,6 +96,10 @@ void Dialog::reset() {
     }
     canvas = nullptr;
     trayMenu = nullptr;
+    menu = TrayMenu();
+    if (localizer != nullptr) {
+        localizer->removeListener(this);
+    }
     if (snapshot != nullptr) {
         snapshot->release();
         snapshot = nullptr;
@@ -122,23 +120,18 @@ const char16_t* Dialog::text(TextId id) const {
     return localizer != nullptr ? localizer->getText(static_cast<int32_t>(id)) : u"";
 }
 
-void Dialog::readSettings() {
-    if (settings == nullptr) {
-        return;
-    }
-    rules.setOn(settings->getBool(kViewSection, kIsOnKey, true));
-    rules.setAutoLock(settings->getBool(kViewSection, kAutoLockKey, true));
-    rules.setKeyType(keyTypeFromSetting(
-        settings->getString(kViewSection, kKeyTypeKey, keyTypeSettingValue(kDefaultKeyType))));
-    rules.setMagnificationLevel(
-        settings->getInt32(kViewSection, kMagnificationLevelKey, LensRules::kDefaultLevel));
+MagnifierSettings Dialog::readSettings() {
+    const MagnifierSettings stored = MagnifierSettings::read(settings);
+    rules.setOn(stored.isOn);
+    rules.setAutoLock(stored.autoLock);
+    rules.setKeyType(stored.keyType);
+    rules.setMagnificationLevel(stored.magnificationLevel);
+    return stored;
 }
 
-void Dialog::buildTrayMenu() {
+void Dialog::buildTrayMenu(const MagnifierSettings& stored) {
     trayMenu = PopupMenu::newInstance();
-    trayMenu->setTitle(u"Iconized Popup Menu");
-    trayMenu->append(s::gui::menuitem::MenuItem::newItem(
-        localizer, static_cast<int32_t>(TextId::Exit), kExitCommand, false));
+    menu.build(*trayMenu, localizer, stored, BootShortcut(localizer).bootShortcutExists());
 }
 
 void Dialog::buildLensWindow() {
@@ -186,9 +179,12 @@ void Dialog::start(bool bootStart) {
     lensWindow->setSmallIcon(s::platform::win::OwnedIcon(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ProductIdentity::kIconResourceId),
                    IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))));
-    readSettings();
-    buildTrayMenu();
+    buildTrayMenu(readSettings());
     lensWindow->setTrayMenu(trayMenu);
+    // The tray tip follows the language as the menus do.
+    if (localizer != nullptr) {
+        localizer->addListener(this);
+    }
     buildLensWindow();
     worker->run(this);
     if (!bootStart) {
@@ -221,6 +217,8 @@ void Dialog::onEvent(s::base::IObject* source, int32_t code) {
         }
     } else if (trayMenu != nullptr && source == static_cast<s::base::IObject*>(trayMenu)) {
         onMenuCommand(trayMenu->getSelectedId());
+    } else if (localizer != nullptr && source == static_cast<s::base::IObject*>(localizer)) {
+        lensWindow->setTitle(text(TextId::ProductName));
     }
 }
 
@@ -278,9 +276,74 @@ void Dialog::onWheel() {
 }
 
 void Dialog::onMenuCommand(int32_t commandId) {
-    if (commandId == kExitCommand) {
+    const MenuAction action = menu.onCommand(commandId);
+    switch (action.kind) {
+    case MenuAction::Kind::TurnOnOff:
+        rules.setOn(action.on);
+        break;
+    case MenuAction::Kind::AutoLock:
+        rules.setAutoLock(action.on);
+        break;
+    case MenuAction::Kind::Key:
+        rules.setKeyType(action.value);
+        break;
+    case MenuAction::Kind::Zoom:
+        // The next showing uses it; a lens shown now keeps its working zoom.
+        rules.setMagnificationLevel(action.value);
+        break;
+    case MenuAction::Kind::StartOnBoot:
+        if (action.on) {
+            BootShortcut(localizer).createBootShortcut();
+        } else {
+            BootShortcut(localizer).deleteBootShortcut();
+        }
+        break;
+    case MenuAction::Kind::OpenAddress:
+        s::system::win::openWebAddress(text(static_cast<TextId>(action.value)));
+        break;
+    case MenuAction::Kind::VersionInformation:
+        openAbout();
+        break;
+    case MenuAction::Kind::Exit:
         lensWindow->close();
+        break;
+    case MenuAction::Kind::Language:
+    case MenuAction::Kind::Nothing:
+        break;
     }
+    storeSetting(action);
+}
+
+void Dialog::storeSetting(const MenuAction& action) {
+    if (settings == nullptr) {
+        return;
+    }
+    switch (action.kind) {
+    case MenuAction::Kind::TurnOnOff:
+        MagnifierSettings::writeIsOn(*settings, action.on);
+        break;
+    case MenuAction::Kind::AutoLock:
+        MagnifierSettings::writeAutoLock(*settings, action.on);
+        break;
+    case MenuAction::Kind::Key:
+        MagnifierSettings::writeKeyType(*settings, action.value);
+        break;
+    case MenuAction::Kind::Zoom:
+        MagnifierSettings::writeMagnificationLevel(*settings, action.value);
+        break;
+    case MenuAction::Kind::Language:
+        if (localizer != nullptr) {
+            MagnifierSettings::writeLanguage(*settings, *localizer);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Dialog::openAbout() {
+    // The version information window is not part of the program yet; the
+    // command shows nothing until it is.
 }
 
 // --- showing and hiding -----------------------------------------------------------

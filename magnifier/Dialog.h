@@ -7,6 +7,8 @@
 #include "magnifier/LensPainter.h"
 #include "magnifier/TextIds.h"
 #include "magnifier/logic/LensRules.h"
+#include "magnifier/logic/MagnifierSettings.h"
+#include "magnifier/logic/TrayMenu.h"
 #include "s/base/IObject.h"
 #include "s/gui/events/IEventListener.h"
 #include "s/image/win/BufferedImage.h"
@@ -90,14 +92,19 @@ private:
 
     // The text of an id in the current language ("" without a localizer).
     const char16_t* text(TextId id) const;
-    void readSettings();
-    void buildTrayMenu();
+    // Reads the stored settings into the fields and answers them.
+    MagnifierSettings readSettings();
+    void buildTrayMenu(const MagnifierSettings& stored);
     void buildLensWindow();
     void showUsageHint();
     void onLensWindowEvent(int32_t code);
     void onCall();
     void onWheel();
     void onMenuCommand(int32_t commandId);
+    // Writes the setting a command changed, at once.
+    void storeSetting(const MenuAction& action);
+    // The version information window's command.
+    void openAbout();
     // Sends a call name to the lens window and waits until it has run.
     void sendToLens(const char16_t* name);
     // Waits, polling, until the trigger combination is released.
@@ -109,6 +116,8 @@ private:
     s::gui::win::Window* lensWindow = nullptr;
     // Borrowed: the lens window owns its tray menu and canvas.
     s::gui::win::PopupMenu* trayMenu = nullptr;
+    // The tray menu's tree and commands.
+    TrayMenu menu;
     s::gui::win::Box* canvas = nullptr;
     s::image::win::BufferedImage* snapshot = nullptr;
     // Draws the lens; its frame and tables, like the snapshot's pixels, are

@@ -37,7 +37,7 @@ MagnifierSettings MagnifierSettings::read(s::map::IMappedData* store) {
     settings.keyType = keyTypeFromSetting(
         store->getString(kViewSection, kKeyTypeKey, keyTypeSettingValue(kDefaultKeyType)));
     settings.magnificationLevel =
-        store->getInt32(kViewSection, kMagnificationLevelKey, kDefaultLevel);
+        store->getInt32(kViewSection, kMagnificationLevelKey, LensRules::kDefaultLevel);
     return settings;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "magnifier/logic/LensRules.h"
 #include "magnifier/logic/TriggerKeys.h"
 
 namespace s::map {
@@ -20,12 +21,10 @@ namespace s::image::gui::dialogs::magnifier {
 // changes it. Plain values over a borrowed store; one thread at a time, as
 // the store.
 struct MagnifierSettings {
-    static constexpr int32_t kDefaultLevel = 200;
-
     bool isOn = true;
     bool autoLock = true;
     int32_t keyType = kDefaultKeyType;
-    int32_t magnificationLevel = kDefaultLevel;
+    int32_t magnificationLevel = LensRules::kDefaultLevel;
 
     // The stored values, each with its default when missing (nothing is
     // created). A stored key name that names no key gives right Ctrl; the

@@ -712,6 +712,37 @@ class Wine:
     def reg_delete_key(self, key):
         self._call(["wine", "reg", "delete", key, "/f"], timeout=60, check=False)
 
+    def reg_query_typed(self, key, name):
+        """(type, data) of the value as reg prints them, or None when it is
+        missing; the data of an empty string is "". The name None asks for
+        the key's own (default) value."""
+        selector = ["/ve"] if name is None else ["/v", name]
+        printed = "(Default)" if name is None else name
+        result = self._call(["wine", "reg", "query", key] + selector, timeout=60, check=False)
+        for line in result.stdout.decode(errors="replace").splitlines():
+            fields = line.split(None, 2)
+            if len(fields) >= 2 and fields[0] == printed:
+                return fields[1], fields[2].strip() if len(fields) == 3 else ""
+        return None
+
+    def startup_folder(self):
+        """The current user's Startup folder inside the prefix (a Linux path)."""
+        users = self.prefix / "drive_c" / "users"
+        for user in [os.environ.get("USER", ""), "root"] + sorted(entry.name for entry in users.iterdir()
+                                                                    if users.exists()):
+            folder = users / user / "AppData" / "Roaming" / "Microsoft" / "Windows" / "Start Menu" / "Programs"
+            if (folder / "StartUp").is_dir():
+                return folder / "StartUp"
+        raise HarnessError("the prefix %s has no Startup folder" % self.prefix)
+
+    def record_browser(self, record):
+        """Makes a small script the prefix's browser: every address Wine hands
+        to the desktop's browser is appended to the file `record`, one a line."""
+        script = self.prefix.parent / "browser-recorder.sh"
+        script.write_text("#!/bin/sh\nprintf '%%s\\n' \"$@\" >> '%s'\n" % record)
+        script.chmod(0o755)
+        self.reg_add(r"HKCU\Software\Wine\WineBrowser", "Browsers", "REG_SZ", str(script))
+
     def reg_query(self, key, name):
         """The value's data as reg prints it, or None when it is missing."""
         result = self._call(["wine", "reg", "query", key, "/v", name], timeout=60, check=False)
@@ -911,6 +942,128 @@ class Session:
         xdotool(self.display, ["click", "1"])
         return True
 
+    # -- menus --
+    # Wine draws popup menus with a 3-pixel frame, items of one height and
+    # separators of MENU_SEPARATOR rows whose grey line lies in their middle.
+    MENU_FRAME = 3
+    MENU_SEPARATOR = 9
+
+    def open_menus(self):
+        return [window for window in self.program_windows() if window.class_name == "#32768"]
+
+    def open_tray_menu(self, timeout=10):
+        """Right-clicks the tray icon and answers the menu window that opened."""
+        self.tray_click(3)
+        menus = wait_for(self.open_menus, timeout, 0.2)
+        if not menus:
+            raise Failure("the tray menu did not open on a right click")
+        # Off the icon, onto the menu's frame: the icon's tip would cover the
+        # menu's lowest entries.
+        self.mouse_move(*self.to_x(menus[0].left + 1, menus[0].top + 1))
+        return menus[0]
+
+    def menu_rows(self, menu, layout):
+        """The X rows of the entries of an open menu whose entries are given
+        as a layout string ('s' a separator, any other letter an item or a
+        submenu): answers one (top, bottom) per entry. The item height comes
+        from the menu's own height; the separators' grey lines must show where
+        the layout puts them, or the layout is not what the menu shows."""
+        left, top = self.to_x(menu.left, menu.top)
+        right, bottom = self.to_x(menu.right, menu.bottom)
+        separators = layout.count("s")
+        items = len(layout) - separators
+        room = (bottom - top) - 2 * self.MENU_FRAME - separators * self.MENU_SEPARATOR
+        if items == 0 or room % items != 0:
+            raise HarnessError("a menu of %d x %d pixels cannot hold the layout %r" % (
+                right - left, bottom - top, layout))
+        height = room // items
+        rows = []
+        y = top + self.MENU_FRAME
+        for kind in layout:
+            rows.append((y, y + (self.MENU_SEPARATOR if kind == "s" else height)))
+            y += rows[-1][1] - rows[-1][0]
+
+        def separators_show():
+            image = self.screenshot((left, top, right, bottom))
+            for kind, (row_top, _) in zip(layout, rows):
+                if kind == "s":
+                    line = row_top + self.MENU_SEPARATOR // 2
+                    colours = {image.pixel(x, line) for x in range(left + 20, right - 20, 7)}
+                    if len(colours) != 1 or colours == {image.pixel(left + 20, row_top)}:
+                        return False
+            return True
+
+        # A menu that has just opened may not be drawn completely yet.
+        if wait_for(separators_show, 3, 0.1) is None:
+            self.save("menu-layout-mismatch", self.screenshot())
+            raise HarnessError("the separator lines of the menu %s are not where the layout %r puts them" % (
+                menu, layout))
+        return rows
+
+    def menu_marks(self, menu, layout):
+        """Per entry of an open menu: whether a check or radio mark shows in
+        the mark column at its left (separators answer False)."""
+        rows = self.menu_rows(menu, layout)
+        left, top = self.to_x(menu.left, menu.top)
+        right, bottom = self.to_x(menu.right, menu.bottom)
+        image = self.screenshot((left, top, right, bottom))
+        marks = []
+        for kind, (row_top, row_bottom) in zip(layout, rows):
+            dark = kind != "s" and any(sum(image.pixel(x, y)) < 200 for x in range(left + self.MENU_FRAME + 1, left + 18)
+                                       for y in range(row_top + 1, row_bottom - 1))
+            marks.append(dark)
+        return marks
+
+    def menu_picture(self, menu):
+        """The menu's pixels, for comparing what two menus show."""
+        left, top = self.to_x(menu.left, menu.top)
+        right, bottom = self.to_x(menu.right, menu.bottom)
+        image = self.screenshot((left, top, right, bottom))
+        return image.width, image.height, image.rgb
+
+    def close_menus(self):
+        """Closes the open menus with a click beside them, as a user does."""
+        for _ in range(3):
+            if not self.open_menus():
+                return
+            self.mouse_move(self.display.width - 40, 40)
+            time.sleep(0.1)
+            xdotool(self.display, ["click", "1"])
+            time.sleep(0.4)
+        if self.open_menus():
+            raise HarnessError("the menus do not close on a click beside them")
+
+    def click_menu_entry(self, menu, layout, index):
+        """Clicks entry `index` of an open menu (see menu_rows); a submenu
+        entry opens its submenu, which is answered (None otherwise)."""
+        rows = self.menu_rows(menu, layout)
+        left, _ = self.to_x(menu.left, menu.top)
+        right, _ = self.to_x(menu.right, menu.bottom)
+        before = {window.handle for window in self.open_menus()}
+        # Straight to the point: a path over other entries could open their
+        # submenus on the way.
+        self.mouse_move((left + right) // 2, (rows[index][0] + rows[index][1]) // 2)
+        time.sleep(0.2)
+        xdotool(self.display, ["click", "1"])
+        if layout[index] != ">":
+            return None
+        opened = wait_for(lambda: [window for window in self.open_menus() if window.handle not in before], 5, 0.1)
+        if not opened:
+            raise Failure("entry %d of the menu %s opened no submenu" % (index, menu))
+        return opened[0]
+
+    def choose_menu_path(self, *steps):
+        """Opens the tray menu and clicks through it: each step is a layout
+        and an entry index; every step but the last opens a submenu."""
+        menu = self.open_tray_menu()
+        for layout, index in steps:
+            menu = self.click_menu_entry(menu, layout, index)
+        return menu
+
+    def wait_menus_closed(self, timeout=5):
+        if wait_for(lambda: not self.open_menus(), timeout, 0.2) is None:
+            raise Failure("the menu stayed open after a command was chosen")
+
     # -- input --
     # Keys go through XTest directly: `xdotool keydown Control_R` was seen to
     # press Control_L first (it adds the modifier the key itself stands for),
@@ -995,6 +1148,43 @@ def release_input(display):
             xdotool(display, ["keyup", key], check=False)
     for button in ("1", "3"):
         xdotool(display, ["mouseup", button], check=False)
+
+
+def read_shell_link(path):
+    """(target, arguments, working directory) of a shell link file, each None
+    when the link does not hold it: the target is the local path of the
+    link's location block, the other two come from its string block."""
+    data = Path(path).read_bytes()
+    if len(data) < 0x4C or struct.unpack_from("<I", data, 0)[0] != 0x4C:
+        raise Failure("%s is not a shell link" % path)
+    flags = struct.unpack_from("<I", data, 0x14)[0]
+    position = 0x4C
+    if flags & 0x01:  # an item id list follows the header
+        position += 2 + struct.unpack_from("<H", data, position)[0]
+    target = None
+    if flags & 0x02:  # the location block
+        size, header_size, location_flags, _, base_offset = struct.unpack_from("<5I", data, position)
+        if location_flags & 0x01:
+            if header_size >= 0x24:
+                start = position + struct.unpack_from("<I", data, position + 0x1C)[0]
+                end = start
+                while data[end:end + 2] != b"\0\0":
+                    end += 2
+                target = data[start:end].decode("utf-16-le")
+            else:
+                start = position + base_offset
+                target = data[start:data.index(b"\0", start)].decode("latin-1")
+        position += size
+    strings = {}
+    width = 2 if flags & 0x80 else 1
+    for bit, name in ((0x04, "name"), (0x08, "relative"), (0x10, "directory"), (0x20, "arguments"), (0x40, "icon")):
+        if flags & bit:
+            count = struct.unpack_from("<H", data, position)[0]
+            position += 2
+            raw = data[position:position + count * width]
+            strings[name] = raw.decode("utf-16-le" if width == 2 else "latin-1").rstrip("\0")
+            position += count * width
+    return target, strings.get("arguments"), strings.get("directory")
 
 
 def find_pattern_exe(exe):

@@ -46,8 +46,10 @@ class Magnifier(Session):
     scenario_name = "scenario"
 
     def settings(self, **values):
-        """Replaces the stored magnifier settings by these (none: defaults)."""
+        """Replaces the stored magnifier settings by these (none: defaults);
+        the language is the system's again."""
         self.wine.reg_delete_key(MAGNIFIER_SETTINGS_KEY)
+        self.wine.reg_delete_key(MAGNIFIER_SETTINGS_KEY.rsplit("\\", 1)[0] + "\\Language")
         for name, value in values.items():
             if isinstance(value, bool) or isinstance(value, int):
                 self.wine.reg_add(MAGNIFIER_SETTINGS_KEY, name, "REG_DWORD", int(value))
@@ -593,6 +595,278 @@ def exit_from_tray_menu(m):
     m.mouse_move(900, 500)
     m.mouse_move(960, 540)
     m.expect_cursor(False, "after the exit")
+
+
+# --- the tray menu ------------------------------------------------------------------------------
+
+# The entries of the tray menu and its submenus, as the harness clicks them:
+# 'i' an item, '>' a submenu, 's' a separator.
+ROOT = "isi>>sis>>si"
+TURN, AUTO_LOCK, KEY, ZOOM, BOOT, LANGUAGE, ABOUT, EXIT = 0, 2, 3, 4, 6, 8, 9, 11
+KEYS = "iiiiii"
+ZOOMS = "iiiiiii"
+LANGUAGES = "i" * 40 + "si"
+GERMAN, TRANSLATE = 13, 41
+ABOUT_ENTRIES = "isiisisi"
+LANGUAGE_KEY = MAGNIFIER_SETTINGS_KEY.rsplit("\\", 1)[0] + "\\Language"
+SOFTWARE_PAGE = 2
+
+
+def expect_setting(m, name, kind, data, what):
+    stored = wait_for(lambda: m.wine.reg_query_typed(MAGNIFIER_SETTINGS_KEY, name) == (kind, data)
+                      and (kind, data), 5, 0.3)
+    if not stored:
+        m.fail("%s: expected %s = %s %s, found %s" % (what, name, kind, data,
+                                                      m.wine.reg_query_typed(MAGNIFIER_SETTINGS_KEY, name)))
+
+
+def restart(m, process):
+    """Ends the program as a user would (Exit in its menu) and starts it again."""
+    m.choose_menu_path((ROOT, EXIT))
+    m.wait_exit(process, 15, "Exit chosen")
+    return m.launch("/STARTUP")
+
+
+def boot_shortcut(m):
+    return m.wine.startup_folder() / ("%s 1.19.lnk" % "Vexa Magnifier")
+
+
+@scenario("menu_first_run")
+def menu_first_run(m):
+    """With nothing stored the tray menu opens above the icon with the
+    whole tree: Turn and Auto-lock marked, Start on System Boot not, the key
+    mark on right Ctrl and the zoom mark on 200 %."""
+    m.settings()
+    shortcut = boot_shortcut(m)
+    if shortcut.exists():
+        shortcut.unlink()
+    m.launch("/STARTUP")
+    icon = m.wait_tray()
+    menu = m.open_tray_menu()
+    m.save("menu-first-run", m.screenshot())
+    if m.to_x(menu.left, menu.bottom)[1] > icon[1] + 2:
+        m.fail("the tray menu does not open above the pointer: %s, pointer at %s" % (menu, icon))
+    marks = m.menu_marks(menu, ROOT)
+    expected = [True, False, True, False, False, False, False, False, False, False, False, False]
+    if marks != expected:
+        m.fail("root marks %s, expected %s" % (marks, expected))
+    keys = m.click_menu_entry(menu, ROOT, KEY)
+    m.save("menu-first-run-keys", m.screenshot())
+    if m.menu_marks(keys, KEYS) != [True] + [False] * 5:
+        m.fail("key marks %s: expected only right Ctrl" % m.menu_marks(keys, KEYS))
+    zooms = m.click_menu_entry(menu, ROOT, ZOOM)
+    m.save("menu-first-run-zoom", m.screenshot())
+    if m.menu_marks(zooms, ZOOMS) != [False, False, True, False, False, False, False]:
+        m.fail("zoom marks %s: expected only 200 %%" % m.menu_marks(zooms, ZOOMS))
+    m.close_menus()
+
+
+@scenario("menu_zoom_400")
+def menu_zoom_400(m):
+    """Zoom -> 400 % stores MagnificationLevel 400 at once; the next showing
+    is 4x."""
+    m.settings()
+    m.launch("/STARTUP")
+    m.choose_menu_path((ROOT, ZOOM), (ZOOMS, 5))
+    m.wait_menus_closed()
+    expect_setting(m, "MagnificationLevel", "REG_DWORD", "0x190", "zoom 400 % chosen")
+    m.ready_for_keys(960, 540)
+    m.tap("Control_R")
+    m.wait_lens(400, (960, 540), "right Ctrl after choosing 400 %")
+    m.tap("Escape")
+    m.wait_desktop("Escape")
+
+
+@scenario("menu_key_ctrl_shift")
+def menu_key_ctrl_shift(m):
+    """Key -> Ctrl+Shift stores "CtrlShift"; right Ctrl alone no longer shows
+    the lens, Ctrl+Shift does."""
+    m.settings(AutoLock=0)
+    m.launch("/STARTUP")
+    m.choose_menu_path((ROOT, KEY), (KEYS, 3))
+    m.wait_menus_closed()
+    expect_setting(m, "KeyType", "REG_SZ", "CtrlShift", "Ctrl+Shift chosen")
+    m.ready_for_keys(960, 540)
+    m.key_down("Control_R")
+    time.sleep(1.0)
+    m.wait_desktop("right Ctrl alone after choosing Ctrl+Shift", timeout=0.5)
+    m.key_up("Control_R")
+    m.ready_for_keys(960, 540)
+    m.key_down("Control_L", "Shift_L")
+    m.wait_lens(200, (960, 540), "Ctrl+Shift held")
+    m.key_up("Shift_L", "Control_L")
+    m.wait_desktop("Ctrl+Shift released")
+
+
+@scenario("menu_turn_off")
+def menu_turn_off(m):
+    """Turn off: IsOn 0, the trigger is ignored; after a restart the item
+    reads "Turn On" without its mark; turned on again it reads "Turn Off"
+    with its mark."""
+    m.settings()
+    process = m.launch("/STARTUP")
+    menu = m.open_tray_menu()
+    turn_on = m.menu_picture(menu)
+    m.click_menu_entry(menu, ROOT, TURN)
+    m.wait_menus_closed()
+    expect_setting(m, "IsOn", "REG_DWORD", "0x0", "turned off")
+    m.ready_for_keys(960, 540)
+    m.key_down("Control_R")
+    time.sleep(1.0)
+    m.wait_desktop("right Ctrl while turned off", timeout=0.5)
+    m.key_up("Control_R")
+    process = restart(m, process)
+    menu = m.open_tray_menu()
+    m.save("menu-turned-off", m.screenshot())
+    if m.menu_marks(menu, ROOT)[TURN]:
+        m.fail("the Turn item is marked after a restart while off")
+    rows = m.menu_rows(menu, ROOT)
+    if not same_text(m, menu, rows[TURN], turn_on):
+        m.fail("the Turn item does not read as at the first start (\"Turn On\") after a restart")
+    m.click_menu_entry(menu, ROOT, TURN)
+    m.wait_menus_closed()
+    expect_setting(m, "IsOn", "REG_DWORD", "0x1", "turned on again")
+    menu = m.open_tray_menu()
+    m.save("menu-turned-on-again", m.screenshot())
+    if not m.menu_marks(menu, ROOT)[TURN]:
+        m.fail("the Turn item has no mark after turning on again")
+    if same_text(m, menu, m.menu_rows(menu, ROOT)[TURN], turn_on):
+        m.fail("the Turn item still reads \"Turn On\" after turning on again")
+    m.close_menus()
+    m.ready_for_keys(960, 540)
+    m.tap("Control_R")
+    m.wait_lens(200, (960, 540), "right Ctrl after turning on again")
+    m.tap("Escape")
+    m.wait_desktop("Escape")
+
+
+def same_text(m, menu, row, picture):
+    """Whether the text part of a menu row looks as in an earlier picture of
+    a menu of the same width (marks and arrows left out)."""
+    width, height, rgb = picture
+    now_width, _, now_rgb = m.menu_picture(menu)
+    if now_width != width:
+        return False
+    top = row[0] - m.to_x(menu.left, menu.top)[1]
+    for y in range(top, row[1] - m.to_x(menu.left, menu.top)[1]):
+        start = (y * width + 22) * 3
+        end = (y * width + width - 30) * 3
+        if rgb[start:end] != now_rgb[start:end]:
+            return False
+    return True
+
+
+@scenario("menu_autolock_off")
+def menu_autolock_off(m):
+    """Auto-lock off from the menu: stored at once; a hold shows the lens and
+    the release hides it."""
+    m.settings()
+    m.launch("/STARTUP")
+    m.choose_menu_path((ROOT, AUTO_LOCK))
+    m.wait_menus_closed()
+    expect_setting(m, "AutoLock", "REG_DWORD", "0x0", "auto-lock turned off")
+    m.ready_for_keys(960, 540)
+    m.key_down("Control_R")
+    m.wait_lens(200, (960, 540), "right Ctrl held")
+    m.key_up("Control_R")
+    m.wait_desktop("right Ctrl released without auto-lock")
+
+
+@scenario("menu_language_german")
+def menu_language_german(m):
+    """Language -> Deutsch relabels the menu at once and stores "German";
+    after a restart the menu is German again. "Translate? (online)" opens its
+    address and changes nothing else."""
+    m.settings()
+    record = m.wine.prefix.parent / "browser-record.txt"
+    if record.exists():
+        record.unlink()
+    m.wine.record_browser(record)
+    process = m.launch("/STARTUP")
+    menu = m.open_tray_menu()
+    english = m.menu_picture(menu)
+    languages = m.click_menu_entry(menu, ROOT, LANGUAGE)
+    m.save("menu-languages", m.screenshot())
+    if m.menu_marks(languages, LANGUAGES)[:2] != [True, False]:
+        m.fail("the language mark is not on English at first")
+    m.click_menu_entry(languages, LANGUAGES, GERMAN)
+    m.wait_menus_closed()
+    stored = wait_for(lambda: m.wine.reg_query_typed(LANGUAGE_KEY, None), 5, 0.3)
+    if stored != ("REG_SZ", "German"):
+        m.fail("Language stored as %s, expected German" % (stored,))
+    menu = m.open_tray_menu()
+    german = m.menu_picture(menu)
+    m.save("menu-german", m.screenshot())
+    if german == english:
+        m.fail("the menu looks the same after choosing Deutsch")
+    m.close_menus()
+    process = restart(m, process)
+    menu = m.open_tray_menu()
+    if m.menu_picture(menu) != german:
+        m.save("menu-german-after-restart")
+        m.fail("the menu after a restart does not look as the German one before it")
+    languages = m.click_menu_entry(menu, ROOT, LANGUAGE)
+    marks = m.menu_marks(languages, LANGUAGES)
+    if marks.index(True) != GERMAN:
+        m.fail("the language mark is on entry %d after the restart" % marks.index(True))
+    m.click_menu_entry(languages, LANGUAGES, TRANSLATE)
+    m.wait_menus_closed()
+    opened = wait_for(lambda: record.exists() and record.read_text().split(), 15, 0.3)
+    if not opened or opened[-1] != "https://vexasoft.example/translate/":
+        m.fail("the browser got %s, expected the translation page" % (opened,))
+    menu = m.open_tray_menu()
+    if m.menu_picture(menu) != german:
+        m.fail("the menu changed after \"Translate? (online)\"")
+    languages = m.click_menu_entry(menu, ROOT, LANGUAGE)
+    if m.menu_marks(languages, LANGUAGES).index(True) != GERMAN:
+        m.fail("the language mark moved after \"Translate? (online)\"")
+    m.close_menus()
+
+
+@scenario("menu_start_on_boot")
+def menu_start_on_boot(m):
+    """Start on System Boot creates the shortcut in the prefix's Startup
+    folder (target the program, arguments "-startup", working directory its
+    folder) and marks the item; picked again, the file is gone."""
+    m.settings()
+    shortcut = boot_shortcut(m)
+    if shortcut.exists():
+        shortcut.unlink()
+    m.launch("/STARTUP")
+    m.choose_menu_path((ROOT, BOOT))
+    m.wait_menus_closed()
+    if wait_for(shortcut.exists, 10, 0.2) is None:
+        m.fail("no shortcut %s after choosing Start on System Boot" % shortcut)
+    target, arguments, directory = harness.read_shell_link(shortcut)
+    program = "Z:" + str(m.exe).replace("/", "\\")
+    if (target or "").lower() != program.lower() or arguments != "-startup" or \
+            (directory or "").lower() != program.rsplit("\\", 1)[0].lower():
+        m.fail("the shortcut holds target %r, arguments %r, folder %r; expected %r, -startup and its folder"
+               % (target, arguments, directory, program))
+    menu = m.open_tray_menu()
+    if not m.menu_marks(menu, ROOT)[BOOT]:
+        m.fail("Start on System Boot is not marked after creating the shortcut")
+    m.click_menu_entry(menu, ROOT, BOOT)
+    m.wait_menus_closed()
+    if wait_for(lambda: not shortcut.exists(), 10, 0.2) is None:
+        m.fail("the shortcut is still there after choosing Start on System Boot again")
+
+
+@scenario("menu_web_link")
+def menu_web_link(m):
+    """About -> Software Page hands the product page's address to the
+    desktop's browser."""
+    m.settings()
+    record = m.wine.prefix.parent / "browser-record.txt"
+    if record.exists():
+        record.unlink()
+    m.wine.record_browser(record)
+    m.launch("/STARTUP")
+    m.choose_menu_path((ROOT, ABOUT), (ABOUT_ENTRIES, SOFTWARE_PAGE))
+    m.wait_menus_closed()
+    opened = wait_for(lambda: record.exists() and record.read_text().split(), 15, 0.3)
+    if not opened or not opened[-1].startswith("https://vexasoft.example/"):
+        m.fail("the browser got %s, expected the product page" % (opened,))
 
 
 # --- the runner ---------------------------------------------------------------------------
