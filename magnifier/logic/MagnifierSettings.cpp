@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "magnifier/logic/Ascii.h"
 #include "s/lang/LangPack.h"
 #include "s/lang/Localizer.h"
 #include "s/map/IMappedData.h"
+#include "s/str/Ascii.h"
 
 namespace s::image::gui::dialogs::magnifier {
 
@@ -74,7 +74,7 @@ void MagnifierSettings::restoreLanguage(s::map::IMappedData& store, s::lang::Loc
     const std::u16string stored = store.getString(kLanguageSection, kOwnValue, current);
     localizer.setLanguage(stored.c_str());
     const char16_t* chosen = currentLanguageName(localizer);
-    if (chosen != nullptr && !equalsIgnoreAsciiCase(stored.c_str(), chosen)) {
+    if (chosen != nullptr && !s::str::Ascii::equalsIgnoreCase(stored.c_str(), chosen)) {
         store.setString(kLanguageSection, kOwnValue, chosen);
     }
 }

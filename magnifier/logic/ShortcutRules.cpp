@@ -1,5 +1,7 @@
 #include "magnifier/logic/ShortcutRules.h"
 
+#include "s/str/Ascii.h"
+
 namespace s::image::gui::dialogs::magnifier {
 
 namespace {
@@ -11,10 +13,6 @@ constexpr size_t kMaxPath = 260;
 
 std::u16string textOf(const char16_t* text) {
     return text != nullptr ? std::u16string(text) : std::u16string();
-}
-
-char16_t foldAscii(char16_t unit) {
-    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit;
 }
 
 bool isDriveLetter(char16_t unit) {
@@ -38,7 +36,8 @@ bool hasLinkExtension(const char16_t* path) {
         return false;
     }
     for (size_t i = 0; i < kLinkExtensionLength; ++i) {
-        if (foldAscii(text[text.size() - kLinkExtensionLength + i]) != kLinkExtension[i]) {
+        if (s::str::Ascii::toLower(text[text.size() - kLinkExtensionLength + i]) !=
+            kLinkExtension[i]) {
             return false;
         }
     }
