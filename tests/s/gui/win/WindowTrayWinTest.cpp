@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "s/gui/menuitem/MenuItem.h"
 #include "s/gui/win/PopupMenu.h"
 #include "s/gui/win/TrayIcon.h"
 #include "s/thread/PoolRef.h"
@@ -217,7 +218,7 @@ TEST(WindowTrayWinTest, ARightClickOpensOnlyATrayMenuThatExists) {
     EXPECT_EQ(0, window->sendCall(0, 0, 0, 0)); // the window's thread is free
 
     PopupMenu* menu = PopupMenu::newInstance();
-    menu->append(u"Exit", 100, false);
+    menu->append(s::gui::menuitem::MenuItem::newText(u"Exit", 100, false));
     window->setTrayMenu(menu);
     // Returns once the menu (closed by the recorder's timer) is gone.
     clickTray(*window, WM_RBUTTONDOWN);
