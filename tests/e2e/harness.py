@@ -960,6 +960,8 @@ class Session:
         # Off the icon, onto the menu's frame: the icon's tip would cover the
         # menu's lowest entries.
         self.mouse_move(*self.to_x(menus[0].left + 1, menus[0].top + 1))
+        wait_for(lambda: not [window for window in self.windows()
+                              if window.visible and window.class_name == "tooltips_class32"], 3, 0.2)
         return menus[0]
 
     def menu_rows(self, menu, layout):
@@ -1014,8 +1016,10 @@ class Session:
             marks.append(dark)
         return marks
 
-    def menu_picture(self, menu):
-        """The menu's pixels, for comparing what two menus show."""
+    def menu_picture(self, menu, layout):
+        """The menu's pixels, for comparing what two menus show; taken once
+        the menu shows its layout's separators (nothing covers it)."""
+        self.menu_rows(menu, layout)
         left, top = self.to_x(menu.left, menu.top)
         right, bottom = self.to_x(menu.right, menu.bottom)
         image = self.screenshot((left, top, right, bottom))

@@ -706,7 +706,7 @@ def menu_turn_off(m):
     m.settings()
     process = m.launch("/STARTUP")
     menu = m.open_tray_menu()
-    turn_on = m.menu_picture(menu)
+    turn_on = m.menu_picture(menu, ROOT)
     m.click_menu_entry(menu, ROOT, TURN)
     m.wait_menus_closed()
     expect_setting(m, "IsOn", "REG_DWORD", "0x0", "turned off")
@@ -744,7 +744,7 @@ def same_text(m, menu, row, picture):
     """Whether the text part of a menu row looks as in an earlier picture of
     a menu of the same width (marks and arrows left out)."""
     width, height, rgb = picture
-    now_width, _, now_rgb = m.menu_picture(menu)
+    now_width, _, now_rgb = m.menu_picture(menu, ROOT)
     if now_width != width:
         return False
     top = row[0] - m.to_x(menu.left, menu.top)[1]
@@ -784,7 +784,7 @@ def menu_language_german(m):
     m.wine.record_browser(record)
     process = m.launch("/STARTUP")
     menu = m.open_tray_menu()
-    english = m.menu_picture(menu)
+    english = m.menu_picture(menu, ROOT)
     languages = m.click_menu_entry(menu, ROOT, LANGUAGE)
     m.save("menu-languages", m.screenshot())
     if m.menu_marks(languages, LANGUAGES)[:2] != [True, False]:
@@ -795,14 +795,14 @@ def menu_language_german(m):
     if stored != ("REG_SZ", "German"):
         m.fail("Language stored as %s, expected German" % (stored,))
     menu = m.open_tray_menu()
-    german = m.menu_picture(menu)
+    german = m.menu_picture(menu, ROOT)
     m.save("menu-german", m.screenshot())
     if german == english:
         m.fail("the menu looks the same after choosing Deutsch")
     m.close_menus()
     process = restart(m, process)
     menu = m.open_tray_menu()
-    if m.menu_picture(menu) != german:
+    if m.menu_picture(menu, ROOT) != german:
         m.save("menu-german-after-restart")
         m.fail("the menu after a restart does not look as the German one before it")
     languages = m.click_menu_entry(menu, ROOT, LANGUAGE)
@@ -815,7 +815,7 @@ def menu_language_german(m):
     if not opened or opened[-1] != "https://vexasoft.example/translate/":
         m.fail("the browser got %s, expected the translation page" % (opened,))
     menu = m.open_tray_menu()
-    if m.menu_picture(menu) != german:
+    if m.menu_picture(menu, ROOT) != german:
         m.fail("the menu changed after \"Translate? (online)\"")
     languages = m.click_menu_entry(menu, ROOT, LANGUAGE)
     if m.menu_marks(languages, LANGUAGES).index(True) != GERMAN:
