@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "magnifier/logic/ProductIdentity.h"
 #include "s/lang/Localizer.h"
 #include "s/platform/win/ComObject.h"
 #include "s/platform/win/WideText.h"
@@ -137,7 +138,8 @@ public:
 
 PoolRef<Localizer> shippedPack(const char16_t* language) {
     PoolRef<Localizer> localizer(
-        Localizer::loadFromModule(nullptr, Localizer::kResourceType, Localizer::kResourceId));
+        Localizer::loadFromModule(nullptr, magnifier::ProductIdentity::kPackResourceType,
+                                  magnifier::ProductIdentity::kPackResourceId));
     localizer->setLanguage(language);
     return localizer;
 }

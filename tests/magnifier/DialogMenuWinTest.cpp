@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "magnifier/logic/ProductIdentity.h"
 #include "s/gui/win/Window.h"
 #include "s/gui/win/WindowMessages.h"
 #include "s/lang/LangPack.h"
@@ -73,7 +74,8 @@ protected:
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VexaTest\\DialogMenu");
         settings = PoolRef<MappedData>(MappedData::open(kTestKey));
         localizer = PoolRef<Localizer>(
-            Localizer::loadFromModule(nullptr, Localizer::kResourceType, Localizer::kResourceId));
+            Localizer::loadFromModule(nullptr, magnifier::ProductIdentity::kPackResourceType,
+                                      magnifier::ProductIdentity::kPackResourceId));
         localizer->setLanguage(u"English");
         dialog = PoolRef<Dialog>(Dialog::createDialog(settings.get(), localizer.get()));
         dialog->start(true);
@@ -142,4 +144,20 @@ TEST_F(DialogMenuWinTest, ExitWhileTheLensIsShownClosesTheLensWindow) {
     choose(990);
     EXPECT_TRUE(dialog->getLensWindow()->isClosed());
     EXPECT_FALSE(IsWindowVisible(dialog->getLensWindow()->getHandle()));
+}
+
+TEST_F(DialogMenuWinTest, AZoomChosenWhileTheLensIsShownWaitsForTheNextShowing) {
+    const HWND lens = dialog->getLensWindow()->getHandle();
+    SendMessageW(lens, s::gui::win::WindowMessages::kTray, 0, WM_LBUTTONDOWN);
+    ASSERT_TRUE(dialog->getRules().isShown());
+    EXPECT_EQ(200, dialog->getRules().getZoom());
+    choose(9040);
+    EXPECT_EQ(400, dialog->getRules().getMagnificationLevel());
+    EXPECT_EQ(200, dialog->getRules().getZoom());
+    // A right click hides the locked lens; the next showing is at 400 %.
+    SendMessageW(lens, WM_RBUTTONUP, 0, 0);
+    ASSERT_FALSE(dialog->getRules().isShown());
+    SendMessageW(lens, s::gui::win::WindowMessages::kTray, 0, WM_LBUTTONDOWN);
+    ASSERT_TRUE(dialog->getRules().isShown());
+    EXPECT_EQ(400, dialog->getRules().getZoom());
 }

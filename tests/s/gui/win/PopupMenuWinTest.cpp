@@ -59,9 +59,12 @@ bool hasCheckMark(const NativeEntry& entry) {
     return (entry.type & MFT_RADIOCHECK) == 0 && (entry.state & MFS_CHECKED) != 0;
 }
 
+// The language pack the test module carries (tests/support).
+constexpr const char16_t* kPackType = u"IDR_XML";
+constexpr int32_t kPackId = 130;
+
 PoolRef<Localizer> shippedPack() {
-    PoolRef<Localizer> localizer(
-        Localizer::loadFromModule(nullptr, Localizer::kResourceType, Localizer::kResourceId));
+    PoolRef<Localizer> localizer(Localizer::loadFromModule(nullptr, kPackType, kPackId));
     localizer->setLanguage(u"English");
     return localizer;
 }
