@@ -67,11 +67,17 @@ StoredValue text(const char16_t* value) {
     return stored;
 }
 
+// Deletes the tests' whole key, so that every test starts with nothing stored.
+void deleteTestKey() {
+    PoolRef<MappedData> store(MappedData::open(u"Software\\VexaTest"));
+    store->removeSection(u"");
+}
+
 // A started dialog over the test key and the shipped language pack.
 class DialogMenuWinTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VexaTest\\DialogMenu");
+        deleteTestKey();
         settings = PoolRef<MappedData>(MappedData::open(kTestKey));
         localizer = PoolRef<Localizer>(
             Localizer::loadFromModule(nullptr, magnifier::ProductIdentity::kPackResourceType,
@@ -82,7 +88,7 @@ protected:
     }
     void TearDown() override {
         dialog.assign(nullptr);
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VexaTest\\DialogMenu");
+        deleteTestKey();
     }
     // The command as the native menu delivers it to the lens window.
     void choose(int32_t commandId) {
