@@ -21,20 +21,20 @@ public:
     // Holds the lock for one scope.
     class Scope {
     public:
-        explicit Scope(CriticalSection& section) : section_(section) { section_.enter(); }
-        ~Scope() { section_.leave(); }
+        explicit Scope(CriticalSection& lockToHold) : section(lockToHold) { section.enter(); }
+        ~Scope() { section.leave(); }
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
 
     private:
-        CriticalSection& section_;
+        CriticalSection& section;
     };
 
 private:
     // Large enough for CRITICAL_SECTION (40 bytes on 64-bit Windows) and for
     // the recursive mutex of the POSIX side; both sides check it at compile time.
     static constexpr unsigned kStorageSize = 64;
-    alignas(16) unsigned char storage_[kStorageSize];
+    alignas(16) unsigned char storage[kStorageSize];
 };
 
 } // namespace s::thread

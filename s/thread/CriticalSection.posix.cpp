@@ -15,23 +15,23 @@ static_assert(sizeof(std::recursive_mutex) <= 64, "CriticalSection storage too s
 static_assert(alignof(std::recursive_mutex) <= 16, "CriticalSection storage misaligned");
 
 CriticalSection::CriticalSection() {
-    new (storage_) std::recursive_mutex();
+    new (storage) std::recursive_mutex();
 }
 
 CriticalSection::~CriticalSection() {
-    native(storage_)->~recursive_mutex();
+    native(storage)->~recursive_mutex();
 }
 
 void CriticalSection::enter() {
-    native(storage_)->lock();
+    native(storage)->lock();
 }
 
 void CriticalSection::leave() {
-    native(storage_)->unlock();
+    native(storage)->unlock();
 }
 
 bool CriticalSection::tryEnter() {
-    return native(storage_)->try_lock();
+    return native(storage)->try_lock();
 }
 
 } // namespace s::thread

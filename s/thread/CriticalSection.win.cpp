@@ -16,24 +16,24 @@ static_assert(sizeof(CRITICAL_SECTION) <= 64, "CriticalSection storage too small
 static_assert(alignof(CRITICAL_SECTION) <= 16, "CriticalSection storage misaligned");
 
 CriticalSection::CriticalSection() {
-    auto* section = new (storage_) CRITICAL_SECTION;
+    auto* section = new (storage) CRITICAL_SECTION;
     InitializeCriticalSection(section);
 }
 
 CriticalSection::~CriticalSection() {
-    DeleteCriticalSection(native(storage_));
+    DeleteCriticalSection(native(storage));
 }
 
 void CriticalSection::enter() {
-    EnterCriticalSection(native(storage_));
+    EnterCriticalSection(native(storage));
 }
 
 void CriticalSection::leave() {
-    LeaveCriticalSection(native(storage_));
+    LeaveCriticalSection(native(storage));
 }
 
 bool CriticalSection::tryEnter() {
-    return TryEnterCriticalSection(native(storage_)) != FALSE;
+    return TryEnterCriticalSection(native(storage)) != FALSE;
 }
 
 } // namespace s::thread

@@ -19,15 +19,15 @@ public:
     // Registers the pool; false once exit has begun (the pool must then keep
     // nothing).
     bool add(EasyPooler* pool) {
-        CriticalSection::Scope scope(section_);
-        if (exiting_) {
+        CriticalSection::Scope scope(section);
+        if (exiting) {
             return false;
         }
-        Node* node = new (std::nothrow) Node{pool, head_};
+        Node* node = new (std::nothrow) Node{pool, head};
         if (node == nullptr) {
             return false;
         }
-        head_ = node;
+        head = node;
         return true;
     }
 
@@ -43,10 +43,10 @@ private:
         ProcessPools& pools = instance();
         Node* list;
         {
-            CriticalSection::Scope scope(pools.section_);
-            pools.exiting_ = true;
-            list = pools.head_;
-            pools.head_ = nullptr;
+            CriticalSection::Scope scope(pools.section);
+            pools.exiting = true;
+            list = pools.head;
+            pools.head = nullptr;
         }
         // Newest first: a pool made later may belong to a class whose idle
         // objects hold nothing of the older ones, but either order is safe
@@ -59,31 +59,31 @@ private:
         }
     }
 
-    CriticalSection section_;
-    Node* head_ = nullptr;
-    bool exiting_ = false;
+    CriticalSection section;
+    Node* head = nullptr;
+    bool exiting = false;
 };
 
 } // namespace
 
-EasyPooler::EasyPooler(std::uint32_t limit, CreateCallback create, DestroyCallback destroy,
-                       ResetCallback reset)
-    : limit_(limit), create_(create), destroy_(destroy), reset_(reset) {}
+EasyPooler::EasyPooler(std::uint32_t limit, CreateCallback createCallback,
+                       DestroyCallback destroyCallback, ResetCallback resetCallback)
+    : idleLimit(limit), create(createCallback), destroy(destroyCallback), reset(resetCallback) {}
 
 EasyPooler::~EasyPooler() {
-    for (void* object = idle_.pop(); object != nullptr; object = idle_.pop()) {
-        destroy_(object);
+    for (void* object = idle.pop(); object != nullptr; object = idle.pop()) {
+        destroy(object);
     }
 }
 
 void* EasyPooler::take() {
     {
-        ObjLocker::Scope scope(lock_);
-        if (idle_.count() > 0) {
-            return idle_.pop();
+        ObjLocker::Scope scope(lock);
+        if (idle.count() > 0) {
+            return idle.pop();
         }
     }
-    return create_();
+    return create();
 }
 
 void EasyPooler::giveBack(void* object) {
@@ -91,17 +91,17 @@ void EasyPooler::giveBack(void* object) {
         return;
     }
     {
-        ObjLocker::Scope scope(lock_);
-        if (idle_.count() < limit_) {
-            reset_(object);
+        ObjLocker::Scope scope(lock);
+        if (idle.count() < idleLimit) {
+            reset(object);
             // The reset may have given nested objects of this class back (a
             // tree node releasing its children): check the limit again.
-            if (idle_.count() < limit_ && idle_.push(object)) {
+            if (idle.count() < idleLimit && idle.push(object)) {
                 return;
             }
         }
     }
-    destroy_(object);
+    destroy(object);
 }
 
 void EasyPooler::dispose(void** slot) {
@@ -113,42 +113,42 @@ void EasyPooler::dispose(void** slot) {
 }
 
 std::uint32_t EasyPooler::limit() const {
-    ObjLocker::Scope scope(lock_);
-    return limit_;
+    ObjLocker::Scope scope(lock);
+    return idleLimit;
 }
 
 std::uint32_t EasyPooler::idleCount() const {
-    ObjLocker::Scope scope(lock_);
-    return idle_.count();
+    ObjLocker::Scope scope(lock);
+    return idle.count();
 }
 
 void EasyPooler::shutdown() {
-    void** idle;
+    void** idleObjects;
     std::uint32_t count;
     {
-        ObjLocker::Scope scope(lock_);
-        idle = idle_.detach(count);
-        limit_ = 0;
+        ObjLocker::Scope scope(lock);
+        idleObjects = idle.detach(count);
+        idleLimit = 0;
     }
     // Destroyed outside the lock: a destructor may give member objects back
     // to this very pool, which now destroys them directly.
     for (std::uint32_t i = 0; i < count; ++i) {
-        destroy_(idle[i]);
+        destroy(idleObjects[i]);
     }
-    std::free(idle);
+    std::free(idleObjects);
 }
 
 EasyPooler* EasyPooler::newProcessPool(std::uint32_t limit, CreateCallback create,
                                        DestroyCallback destroy, ResetCallback reset) {
     auto* pool = new (std::nothrow) EasyPooler(limit, create, destroy, reset);
     if (pool != nullptr && !ProcessPools::instance().add(pool)) {
-        pool->limit_ = 0;
+        pool->idleLimit = 0;
     }
     return pool;
 }
 
 s::base::IObject* EasyPooler::newObject() const {
-    return new (std::nothrow) EasyPooler(limit(), create_, destroy_, reset_);
+    return new (std::nothrow) EasyPooler(limit(), create, destroy, reset);
 }
 
 } // namespace s::thread

@@ -30,8 +30,8 @@ public:
 
     static constexpr std::uint32_t kDefaultLimit = 1000;
 
-    EasyPooler(std::uint32_t limit, CreateCallback create, DestroyCallback destroy,
-               ResetCallback reset);
+    EasyPooler(std::uint32_t limit, CreateCallback createCallback, DestroyCallback destroyCallback,
+               ResetCallback resetCallback);
     ~EasyPooler() override;
     EasyPooler(const EasyPooler&) = delete;
     EasyPooler& operator=(const EasyPooler&) = delete;
@@ -67,12 +67,12 @@ public:
     s::base::IObject* newObject() const override;
 
 private:
-    ObjLocker lock_;
-    IdleStack idle_;
-    std::uint32_t limit_;
-    CreateCallback create_;
-    DestroyCallback destroy_;
-    ResetCallback reset_;
+    ObjLocker lock;
+    IdleStack idle;
+    std::uint32_t idleLimit;
+    CreateCallback create;
+    DestroyCallback destroy;
+    ResetCallback reset;
 };
 
 } // namespace s::thread

@@ -4,28 +4,27 @@
 
 namespace s::thread {
 
-ObjLocker::ObjLocker(void* owned, DisposeFunction disposeFunction, s::base::IDestructor* disposer)
-    : owned_(owned), disposeFunction_(disposeFunction), disposer_(disposer) {}
+ObjLocker::ObjLocker(void* object, DisposeFunction function, s::base::IDestructor* destructor)
+    : ownedObject(object), disposeFunction(function), disposer(destructor) {}
 
 ObjLocker::~ObjLocker() {
-    if (owned_ == nullptr) {
+    if (ownedObject == nullptr) {
         return;
     }
-    if (disposeFunction_ != nullptr) {
-        disposeFunction_(owned_);
-    } else if (disposer_ != nullptr) {
-        disposer_->dispose(&owned_);
+    if (disposeFunction != nullptr) {
+        disposeFunction(ownedObject);
+    } else if (disposer != nullptr) {
+        disposer->dispose(&ownedObject);
     } else {
-        delete static_cast<s::base::IComparable*>(owned_);
+        delete static_cast<s::base::IComparable*>(ownedObject);
     }
-    owned_ = nullptr;
+    ownedObject = nullptr;
 }
 
-void ObjLocker::setOwned(void* owned, DisposeFunction disposeFunction,
-                         s::base::IDestructor* disposer) {
-    owned_ = owned;
-    disposeFunction_ = disposeFunction;
-    disposer_ = disposer;
+void ObjLocker::setOwned(void* object, DisposeFunction function, s::base::IDestructor* destructor) {
+    ownedObject = object;
+    disposeFunction = function;
+    disposer = destructor;
 }
 
 s::base::IObject* ObjLocker::newObject() const {

@@ -19,21 +19,21 @@ public:
     using DisposeFunction = void (*)(void* owned);
 
     ObjLocker() = default;
-    explicit ObjLocker(void* owned, DisposeFunction disposeFunction = nullptr,
-                       s::base::IDestructor* disposer = nullptr);
+    explicit ObjLocker(void* object, DisposeFunction function = nullptr,
+                       s::base::IDestructor* destructor = nullptr);
     ~ObjLocker() override;
     ObjLocker(const ObjLocker&) = delete;
     ObjLocker& operator=(const ObjLocker&) = delete;
 
-    void enter() const { section_.enter(); }
-    void leave() const { section_.leave(); }
-    bool tryEnter() const { return section_.tryEnter(); }
+    void enter() const { section.enter(); }
+    void leave() const { section.leave(); }
+    bool tryEnter() const { return section.tryEnter(); }
 
-    void* owned() const { return owned_; }
+    void* owned() const { return ownedObject; }
     // Replaces the owned object without disposing of the previous one (the
     // caller takes that back through owned() first when it matters).
-    void setOwned(void* owned, DisposeFunction disposeFunction = nullptr,
-                  s::base::IDestructor* disposer = nullptr);
+    void setOwned(void* object, DisposeFunction function = nullptr,
+                  s::base::IDestructor* destructor = nullptr);
 
     const char16_t* getClassName() const override { return u"s_thread_ObjLocker"; }
     // A new, empty ObjLocker owned by the caller (delete).
@@ -42,20 +42,20 @@ public:
     // Holds the lock for one scope.
     class Scope {
     public:
-        explicit Scope(const ObjLocker& locker) : locker_(locker) { locker_.enter(); }
-        ~Scope() { locker_.leave(); }
+        explicit Scope(const ObjLocker& lockToHold) : locker(lockToHold) { locker.enter(); }
+        ~Scope() { locker.leave(); }
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
 
     private:
-        const ObjLocker& locker_;
+        const ObjLocker& locker;
     };
 
 private:
-    void* owned_ = nullptr;
-    DisposeFunction disposeFunction_ = nullptr;
-    s::base::IDestructor* disposer_ = nullptr;
-    mutable CriticalSection section_;
+    void* ownedObject = nullptr;
+    DisposeFunction disposeFunction = nullptr;
+    s::base::IDestructor* disposer = nullptr;
+    mutable CriticalSection section;
 };
 
 } // namespace s::thread

@@ -12,8 +12,8 @@ namespace s::thread {
 template <class T> class PoolRef {
 public:
     PoolRef() noexcept = default;
-    explicit PoolRef(T* object) noexcept : object_(object) {}
-    PoolRef(PoolRef&& other) noexcept : object_(other.detach()) {}
+    explicit PoolRef(T* owned) noexcept : object(owned) {}
+    PoolRef(PoolRef&& other) noexcept : object(other.detach()) {}
     PoolRef& operator=(PoolRef&& other) noexcept {
         if (this != &other) {
             assign(other.detach());
@@ -27,28 +27,28 @@ public:
     // A handle on a new object from T's pool.
     static PoolRef take() { return PoolRef(T::newInstance()); }
 
-    T* get() const noexcept { return object_; }
-    T* operator->() const noexcept { return object_; }
-    T& operator*() const noexcept { return *object_; }
-    explicit operator bool() const noexcept { return object_ != nullptr; }
+    T* get() const noexcept { return object; }
+    T* operator->() const noexcept { return object; }
+    T& operator*() const noexcept { return *object; }
+    explicit operator bool() const noexcept { return object != nullptr; }
 
     // Gives up ownership without releasing.
     T* detach() noexcept {
-        T* object = object_;
-        object_ = nullptr;
-        return object;
+        T* detached = object;
+        object = nullptr;
+        return detached;
     }
-    // Releases the held object (if any) and holds `object` instead.
-    void assign(T* object) noexcept {
-        T* old = object_;
-        object_ = object;
-        if (old != nullptr && old != object) {
+    // Releases the held object (if any) and holds `replacement` instead.
+    void assign(T* replacement) noexcept {
+        T* old = object;
+        object = replacement;
+        if (old != nullptr && old != replacement) {
             old->release();
         }
     }
 
 private:
-    T* object_ = nullptr;
+    T* object = nullptr;
 };
 
 } // namespace s::thread

@@ -14,18 +14,18 @@ void PoolerBase::giveBack(void* block, std::int32_t size) {
     }
     bool accounting;
     {
-        ObjLocker::Scope scope(lock_);
-        accounting = accounting_;
+        ObjLocker::Scope scope(lock);
+        accounting = accountingOn;
     }
     if (accounting && size == -1) {
         size = blockSize(block);
     }
     {
-        ObjLocker::Scope scope(lock_);
-        if (!accounting_) {
-            if (idle_.count() <= maxIdleCount_) {
+        ObjLocker::Scope scope(lock);
+        if (!accountingOn) {
+            if (idle.count() <= maxIdleCount) {
                 resetBlock(block);
-                if (idle_.push(block)) {
+                if (idle.push(block)) {
                     return;
                 }
             }
@@ -33,11 +33,11 @@ void PoolerBase::giveBack(void* block, std::int32_t size) {
             // A negative size other than -1 is no size at all: never keep it.
             const bool sizeKnown = size >= 0;
             const auto bytes = static_cast<std::uint32_t>(size);
-            if (sizeKnown && idle_.count() <= maxIdleCount_ && bytes <= maxBlockSize_ &&
-                bytesHeld_ + bytes <= maxBytesHeld_) {
+            if (sizeKnown && idle.count() <= maxIdleCount && bytes <= maxBlockSize &&
+                heldByteCount + bytes <= maxBytesHeld) {
                 resetBlock(block);
-                if (idle_.push(block)) {
-                    bytesHeld_ += bytes;
+                if (idle.push(block)) {
+                    heldByteCount += bytes;
                     return;
                 }
             }
@@ -48,15 +48,15 @@ void PoolerBase::giveBack(void* block, std::int32_t size) {
 
 void* PoolerBase::take() {
     {
-        ObjLocker::Scope scope(lock_);
-        if (idle_.count() > 0) {
-            void* block = idle_.pop();
-            if (accounting_) {
+        ObjLocker::Scope scope(lock);
+        if (idle.count() > 0) {
+            void* block = idle.pop();
+            if (accountingOn) {
                 const std::int32_t size = blockSize(block);
                 // A caller may have given the block back with another size than
                 // blockSize(); never let the count wrap below zero.
                 const auto bytes = size > 0 ? static_cast<std::uint32_t>(size) : 0u;
-                bytesHeld_ = bytes < bytesHeld_ ? bytesHeld_ - bytes : 0;
+                heldByteCount = bytes < heldByteCount ? heldByteCount - bytes : 0;
             }
             return block;
         }
@@ -73,38 +73,38 @@ void PoolerBase::dispose(void** slot) {
 }
 
 void PoolerBase::setAccounting(bool on) {
-    ObjLocker::Scope scope(lock_);
-    accounting_ = on;
+    ObjLocker::Scope scope(lock);
+    accountingOn = on;
 }
 
 bool PoolerBase::accounting() const {
-    ObjLocker::Scope scope(lock_);
-    return accounting_;
+    ObjLocker::Scope scope(lock);
+    return accountingOn;
 }
 
 std::uint32_t PoolerBase::idleCount() const {
-    ObjLocker::Scope scope(lock_);
-    return idle_.count();
+    ObjLocker::Scope scope(lock);
+    return idle.count();
 }
 
 std::uint32_t PoolerBase::bytesHeld() const {
-    ObjLocker::Scope scope(lock_);
-    return bytesHeld_;
+    ObjLocker::Scope scope(lock);
+    return heldByteCount;
 }
 
 void PoolerBase::destroyIdleBlocks() {
-    void** idle;
+    void** idleBlocks;
     std::uint32_t count;
     {
-        ObjLocker::Scope scope(lock_);
-        idle = idle_.detach(count);
-        bytesHeld_ = 0;
+        ObjLocker::Scope scope(lock);
+        idleBlocks = idle.detach(count);
+        heldByteCount = 0;
     }
     for (std::uint32_t i = 0; i < count; ++i) {
-        void* block = idle[i];
+        void* block = idleBlocks[i];
         destroyBlock(&block);
     }
-    std::free(idle);
+    std::free(idleBlocks);
 }
 
 } // namespace s::thread

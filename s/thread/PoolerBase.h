@@ -60,13 +60,13 @@ protected:
     void destroyIdleBlocks();
 
 private:
-    ObjLocker lock_;
-    IdleStack idle_;
-    std::uint32_t maxIdleCount_ = kMaxIdleCount;
-    std::uint32_t maxBlockSize_ = kMaxBlockSize;
-    std::uint32_t maxBytesHeld_ = kMaxBytesHeld;
-    std::uint32_t bytesHeld_ = 0;
-    bool accounting_ = false;
+    ObjLocker lock;
+    IdleStack idle;
+    std::uint32_t maxIdleCount = kMaxIdleCount;
+    std::uint32_t maxBlockSize = kMaxBlockSize;
+    std::uint32_t maxBytesHeld = kMaxBytesHeld;
+    std::uint32_t heldByteCount = 0;
+    bool accountingOn = false;
 };
 
 } // namespace s::thread

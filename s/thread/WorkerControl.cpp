@@ -6,15 +6,15 @@
 
 namespace s::thread {
 
-WorkerControl::WorkerControl() : signal_(newSignal()) {}
+WorkerControl::WorkerControl() : signal(newSignal()) {}
 
 WorkerControl::~WorkerControl() {
-    deleteSignal(signal_);
+    deleteSignal(signal);
 }
 
 WorkerControl* WorkerControl::create() {
     WorkerControl* block = new (std::nothrow) WorkerControl();
-    if (block != nullptr && block->signal_ == nullptr) {
+    if (block != nullptr && block->signal == nullptr) {
         delete block;
         return nullptr;
     }
@@ -22,13 +22,13 @@ WorkerControl* WorkerControl::create() {
 }
 
 void WorkerControl::addHolder() {
-    holders_.fetch_add(1, std::memory_order_relaxed);
+    holders.fetch_add(1, std::memory_order_relaxed);
 }
 
 void WorkerControl::letGo() {
     // acq_rel: the last holder must see everything the other one did to the
     // block before it frees it.
-    if (holders_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+    if (holders.fetch_sub(1, std::memory_order_acq_rel) == 1) {
         delete this;
     }
 }
@@ -40,30 +40,30 @@ void WorkerControl::workAndLetGo(WorkerControl* block) {
 
 void WorkerControl::abandon() {
     {
-        ObjLocker::Scope scope(lock_);
-        abandoned_.store(1);
-        stop_.store(1);
-        runsLeft_ = 0;
-        ++changes_;
+        ObjLocker::Scope scope(lock);
+        abandoned.store(1);
+        stop.store(1);
+        runsLeft = 0;
+        ++changes;
     }
     wake();
     letGo();
 }
 
 ITask* WorkerControl::functionTask(RunFunction function, void* context) {
-    ObjLocker::Scope scope(lock_);
-    runFunction_ = function;
-    runContext_ = context;
-    return &functionTask_;
+    ObjLocker::Scope scope(lock);
+    runFunction = function;
+    runContext = context;
+    return &functionRunner;
 }
 
 void WorkerControl::FunctionTask::run() {
     RunFunction function;
     void* context;
     {
-        ObjLocker::Scope scope(owner.lock_);
-        function = owner.runFunction_;
-        context = owner.runContext_;
+        ObjLocker::Scope scope(owner.lock);
+        function = owner.runFunction;
+        context = owner.runContext;
     }
     if (function != nullptr) {
         function(context);
@@ -81,63 +81,63 @@ void WorkerControl::runOnce(ITask* task, TaskLease* lease) {
     }
 }
 
-void WorkerControl::schedule(ITask* task, std::int32_t times, Pacing pacing,
-                             std::uint32_t intervalMs) {
+void WorkerControl::schedule(ITask* newTask, std::int32_t times, Pacing newPacing,
+                             std::uint32_t newIntervalMs) {
     {
-        ObjLocker::Scope scope(lock_);
-        task_ = task;
+        ObjLocker::Scope scope(lock);
+        task = newTask;
         // Without a task there is nothing to run: counting runs down (or
         // spinning forever) would only burn the processor.
-        runsLeft_ = task != nullptr ? times : 0;
-        pacing_ = pacing;
-        intervalMs_ = intervalMs;
-        delayMs_ = 0;
-        ++changes_;
-        active_.store(0);
-        idle_.store(0);
-        finished_.store(0);
+        runsLeft = newTask != nullptr ? times : 0;
+        pacing = newPacing;
+        intervalMs = newIntervalMs;
+        delayMs = 0;
+        ++changes;
+        active.store(0);
+        idle.store(0);
+        finished.store(0);
     }
     wake();
 }
 
 void WorkerControl::stopRepeating() {
     {
-        ObjLocker::Scope scope(lock_);
-        runsLeft_ = 0;
-        ++changes_;
+        ObjLocker::Scope scope(lock);
+        runsLeft = 0;
+        ++changes;
     }
     wake();
 }
 
 void WorkerControl::requestExit() {
     {
-        ObjLocker::Scope scope(lock_);
-        stop_.store(1);
-        ++changes_;
+        ObjLocker::Scope scope(lock);
+        stop.store(1);
+        ++changes;
     }
     wake();
 }
 
-void WorkerControl::setDelay(std::uint32_t delayMs) {
-    ObjLocker::Scope scope(lock_);
-    delayMs_ = delayMs;
+void WorkerControl::setDelay(std::uint32_t newDelayMs) {
+    ObjLocker::Scope scope(lock);
+    delayMs = newDelayMs;
 }
 
 void WorkerControl::hold() {
-    ObjLocker::Scope scope(lock_);
-    held_ = true;
+    ObjLocker::Scope scope(lock);
+    held = true;
 }
 
 void WorkerControl::wake() {
     {
-        ObjLocker::Scope scope(lock_);
-        held_ = false;
+        ObjLocker::Scope scope(lock);
+        held = false;
     }
-    raise(signal_);
+    raise(signal);
 }
 
 void WorkerControl::waitForWake(std::uint32_t timeoutMs) {
-    waitSignal(signal_, timeoutMs);
+    waitSignal(signal, timeoutMs);
 }
 
 void WorkerControl::pauseUntil(std::int64_t deadlineMs, std::uint32_t changesSeen) {
@@ -149,8 +149,8 @@ void WorkerControl::pauseUntil(std::int64_t deadlineMs, std::uint32_t changesSee
         waitForWake(static_cast<std::uint32_t>(deadlineMs - now));
         // A wake used up here is not lost: the caller looks at the whole state
         // again after the pause.
-        ObjLocker::Scope scope(lock_);
-        if (changes_ != changesSeen || stop_.load() != 0) {
+        ObjLocker::Scope scope(lock);
+        if (changes != changesSeen || stop.load() != 0) {
             return;
         }
     }
@@ -158,58 +158,58 @@ void WorkerControl::pauseUntil(std::int64_t deadlineMs, std::uint32_t changesSee
 
 void WorkerControl::work() {
     // 1. Take the lock; from here on the lock is held at the top of each pass.
-    lock_.enter();
-    active_.store(1);
-    while (stop_.load() == 0) {
-        if (delayMs_ != 0) {
+    lock.enter();
+    active.store(1);
+    while (stop.load() == 0) {
+        if (delayMs != 0) {
             // 2a. A delay: sleep it once, then look again.
-            const std::uint32_t delayMs = delayMs_;
-            const std::uint32_t changesSeen = changes_;
-            delayMs_ = 0;
-            lock_.leave();
-            pauseUntil(nowMs() + delayMs, changesSeen);
-        } else if (runsLeft_ != 0 && !held_) {
+            const std::uint32_t pendingDelayMs = delayMs;
+            const std::uint32_t changesSeen = changes;
+            delayMs = 0;
+            lock.leave();
+            pauseUntil(nowMs() + pendingDelayMs, changesSeen);
+        } else if (runsLeft != 0 && !held) {
             // 2b. One run, without the lock, then the pause its pacing asks for.
-            if (runsLeft_ != kForever) {
-                --runsLeft_;
+            if (runsLeft != kForever) {
+                --runsLeft;
             }
-            ITask* const task = task_;
+            ITask* const runTask = task;
             // Entered under the lock: once the block is abandoned no run can
             // start, so a run either holds the lease or never happens.
-            TaskLease* const lease = task != nullptr ? task->getLease() : nullptr;
+            TaskLease* const lease = runTask != nullptr ? runTask->getLease() : nullptr;
             if (lease != nullptr) {
                 lease->enter();
             }
-            const std::int32_t runsLeft = runsLeft_;
-            const Pacing pacing = pacing_;
-            const std::uint32_t intervalMs = intervalMs_;
-            const std::uint32_t changesSeen = changes_;
-            lock_.leave();
+            const std::int32_t remainingRuns = runsLeft;
+            const Pacing runPacing = pacing;
+            const std::uint32_t runIntervalMs = intervalMs;
+            const std::uint32_t changesSeen = changes;
+            lock.leave();
             const std::int64_t startMs = nowMs();
-            runOnce(task, lease);
-            if (runsLeft != 0) {
-                if (pacing == Pacing::SleepAfter) {
-                    pauseUntil(nowMs() + intervalMs, changesSeen);
-                } else if (pacing == Pacing::FixedRate) {
-                    pauseUntil(startMs + intervalMs, changesSeen);
+            runOnce(runTask, lease);
+            if (remainingRuns != 0) {
+                if (runPacing == Pacing::SleepAfter) {
+                    pauseUntil(nowMs() + runIntervalMs, changesSeen);
+                } else if (runPacing == Pacing::FixedRate) {
+                    pauseUntil(startMs + runIntervalMs, changesSeen);
                 }
             }
         } else {
             // 2c. Nothing to do (or held): park until woken. The wake signal
             // keeps a wake that lands between here and the wait.
-            if (runsLeft_ == 0) {
-                idle_.store(1);
+            if (runsLeft == 0) {
+                idle.store(1);
             }
-            lock_.leave();
+            lock.leave();
             waitForWake(kWaitForever);
         }
         // 2e. Retake the lock for the next pass.
-        lock_.enter();
-        active_.store(1);
+        lock.enter();
+        active.store(1);
     }
     // 3. Leave; finished is the routine's last action.
-    lock_.leave();
-    finished_.store(1);
+    lock.leave();
+    finished.store(1);
 }
 
 } // namespace s::thread

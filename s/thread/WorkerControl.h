@@ -81,12 +81,12 @@ public:
     // Lifts hold() and wakes the worker (one call is always enough).
     void wake();
 
-    bool isActive() const { return active_.load() != 0; }
-    bool isIdle() const { return idle_.load() != 0; }
-    bool isStopRequested() const { return stop_.load() != 0; }
-    bool isFinished() const { return finished_.load() != 0; }
-    bool isAbandoned() const { return abandoned_.load() != 0; }
-    void clearActive() { active_.store(0); }
+    bool isActive() const { return active.load() != 0; }
+    bool isIdle() const { return idle.load() != 0; }
+    bool isStopRequested() const { return stop.load() != 0; }
+    bool isFinished() const { return finished.load() != 0; }
+    bool isAbandoned() const { return abandoned.load() != 0; }
+    void clearActive() { active.store(0); }
 
     // --- worker side ---
 
@@ -101,7 +101,7 @@ private:
     // read and written under the block's lock.
     class FunctionTask : public ITask {
     public:
-        explicit FunctionTask(WorkerControl& owner) : owner(owner) {}
+        explicit FunctionTask(WorkerControl& control) : owner(control) {}
         void run() override;
 
     private:
@@ -129,25 +129,25 @@ private:
     // A monotonic millisecond clock (not the wall clock, which may jump).
     static std::int64_t nowMs();
 
-    std::atomic<std::uint32_t> holders_{1};
-    ObjLocker lock_;
-    Signal* signal_;
-    FunctionTask functionTask_{*this};
-    RunFunction runFunction_ = nullptr;
-    void* runContext_ = nullptr;
-    std::uint32_t delayMs_ = 0;
-    ITask* task_ = nullptr;
-    std::int32_t runsLeft_ = 0;
-    Pacing pacing_ = Pacing::None;
-    std::uint32_t intervalMs_ = 0;
+    std::atomic<std::uint32_t> holders{1};
+    ObjLocker lock;
+    Signal* signal;
+    FunctionTask functionRunner{*this};
+    RunFunction runFunction = nullptr;
+    void* runContext = nullptr;
+    std::uint32_t delayMs = 0;
+    ITask* task = nullptr;
+    std::int32_t runsLeft = 0;
+    Pacing pacing = Pacing::None;
+    std::uint32_t intervalMs = 0;
     // Counts changes of the queued work, so a pause can tell it must end.
-    std::uint32_t changes_ = 0;
-    bool held_ = false;
-    std::atomic<std::uint8_t> active_{0};
-    std::atomic<std::uint8_t> idle_{1};
-    std::atomic<std::uint8_t> stop_{0};
-    std::atomic<std::uint8_t> finished_{0};
-    std::atomic<std::uint8_t> abandoned_{0};
+    std::uint32_t changes = 0;
+    bool held = false;
+    std::atomic<std::uint8_t> active{0};
+    std::atomic<std::uint8_t> idle{1};
+    std::atomic<std::uint8_t> stop{0};
+    std::atomic<std::uint8_t> finished{0};
+    std::atomic<std::uint8_t> abandoned{0};
 };
 
 } // namespace s::thread

@@ -54,33 +54,33 @@ bool Thread::startNative() {
     block->addHolder(); // the native thread's hold, let go when its routine ends
     // Started suspended so that the priority is in force before the first
     // instruction; the routine then parks at once, idle.
-    unsigned threadId = 0;
-    const std::uintptr_t handle =
-        _beginthreadex(nullptr, 0, &workerEntry, block, CREATE_SUSPENDED, &threadId);
-    if (handle == 0) {
+    unsigned startedThreadId = 0;
+    const std::uintptr_t startedHandle =
+        _beginthreadex(nullptr, 0, &workerEntry, block, CREATE_SUSPENDED, &startedThreadId);
+    if (startedHandle == 0) {
         block->letGo();
         block->letGo();
         return false;
     }
-    control_ = block;
-    handle_ = reinterpret_cast<void*>(handle);
-    threadId_ = threadId;
-    SetThreadPriority(nativeHandle(handle_), priority_);
-    ResumeThread(nativeHandle(handle_));
+    control = block;
+    handle = reinterpret_cast<void*>(startedHandle);
+    threadId = startedThreadId;
+    SetThreadPriority(nativeHandle(handle), priority);
+    ResumeThread(nativeHandle(handle));
     return true;
 }
 
 void Thread::abandonNative() {
-    if (control_ != nullptr) {
-        control_->abandon(); // lets go of the block
-        control_ = nullptr;
+    if (control != nullptr) {
+        control->abandon(); // lets go of the block
+        control = nullptr;
     }
-    if (handle_ != nullptr) {
+    if (handle != nullptr) {
         // Closing the handle does not touch the thread; it runs on to its end.
-        CloseHandle(nativeHandle(handle_));
-        handle_ = nullptr;
+        CloseHandle(nativeHandle(handle));
+        handle = nullptr;
     }
-    threadId_ = 0;
+    threadId = 0;
 }
 
 void Thread::replaceNative() {
@@ -89,7 +89,7 @@ void Thread::replaceNative() {
 }
 
 bool Thread::hasEnded() const {
-    return handle_ == nullptr || WaitForSingleObject(nativeHandle(handle_), 0) == WAIT_OBJECT_0;
+    return handle == nullptr || WaitForSingleObject(nativeHandle(handle), 0) == WAIT_OBJECT_0;
 }
 
 bool Thread::isAlive() const {
@@ -97,7 +97,7 @@ bool Thread::isAlive() const {
 }
 
 std::uint32_t Thread::getThreadId() const {
-    return threadId_;
+    return threadId;
 }
 
 void Thread::schedule(s::thread::ITask* task, std::int32_t times, Pacing pacing,
@@ -106,15 +106,15 @@ void Thread::schedule(s::thread::ITask* task, std::int32_t times, Pacing pacing,
     // requestExit()) or was never made gets a new one, so that queued work
     // always has a thread to run on.
     renewIfEnding();
-    if (control_ == nullptr) {
+    if (control == nullptr) {
         return;
     }
     if (task == this) {
         // Runs of this object's run function go through a copy in the block:
         // an abandoned run must not read this object after it was reset.
-        task = control_->functionTask(runFunction_, runContext_);
+        task = control->functionTask(runFunction, runContext);
     }
-    control_->schedule(task, times, pacing, intervalMs);
+    control->schedule(task, times, pacing, intervalMs);
 }
 
 void Thread::run(s::thread::ITask* task) {
@@ -146,7 +146,7 @@ void Thread::runForeverAtRate(s::thread::ITask* task, std::uint32_t intervalMs) 
 }
 
 bool Thread::isIdle() const {
-    return control_ == nullptr || control_->isIdle();
+    return control == nullptr || control->isIdle();
 }
 
 void Thread::waitIdle() {
@@ -172,8 +172,8 @@ bool Thread::waitIdle(std::uint32_t timeoutMs) {
 }
 
 void Thread::stopRepeating() {
-    if (control_ != nullptr) {
-        control_->stopRepeating();
+    if (control != nullptr) {
+        control->stopRepeating();
     }
 }
 
@@ -183,22 +183,22 @@ void Thread::stopAndWait() {
 }
 
 void Thread::waitFinished() {
-    if (handle_ == nullptr || control_ == nullptr) {
+    if (handle == nullptr || control == nullptr) {
         return;
     }
-    while (!control_->isFinished()) {
-        control_->wake();
-        if (WaitForSingleObject(nativeHandle(handle_), kFinishPollMs) == WAIT_OBJECT_0) {
+    while (!control->isFinished()) {
+        control->wake();
+        if (WaitForSingleObject(nativeHandle(handle), kFinishPollMs) == WAIT_OBJECT_0) {
             return;
         }
     }
     // Finished is the routine's last action; the thread itself ends right
     // after it, and callers expect isAlive() to say so.
-    WaitForSingleObject(nativeHandle(handle_), kEndWaitMs);
+    WaitForSingleObject(nativeHandle(handle), kEndWaitMs);
 }
 
 bool Thread::isEnding() const {
-    return hasEnded() || (control_ != nullptr && control_->isStopRequested());
+    return hasEnded() || (control != nullptr && control->isStopRequested());
 }
 
 void Thread::renewIfEnding() {
@@ -210,8 +210,8 @@ void Thread::renewIfEnding() {
 }
 
 void Thread::requestExit() {
-    if (control_ != nullptr) {
-        control_->requestExit();
+    if (control != nullptr) {
+        control->requestExit();
     }
 }
 
@@ -221,48 +221,48 @@ void Thread::exit() {
 }
 
 void Thread::setDelay(std::uint32_t delayMs) {
-    if (control_ != nullptr) {
-        control_->setDelay(delayMs);
+    if (control != nullptr) {
+        control->setDelay(delayMs);
     }
 }
 
 void Thread::resume() {
-    if (control_ != nullptr) {
-        control_->wake();
+    if (control != nullptr) {
+        control->wake();
     }
 }
 
 void Thread::suspend() {
-    if (control_ != nullptr) {
-        control_->hold();
+    if (control != nullptr) {
+        control->hold();
     }
 }
 
 int Thread::getPriority() const {
-    if (handle_ == nullptr) {
-        return priority_;
+    if (handle == nullptr) {
+        return priority;
     }
-    return GetThreadPriority(nativeHandle(handle_));
+    return GetThreadPriority(nativeHandle(handle));
 }
 
-void Thread::setPriority(int priority) {
-    priority_ = priority;
-    if (handle_ != nullptr) {
-        SetThreadPriority(nativeHandle(handle_), priority);
+void Thread::setPriority(int newPriority) {
+    priority = newPriority;
+    if (handle != nullptr) {
+        SetThreadPriority(nativeHandle(handle), newPriority);
     }
 }
 
 void Thread::setRunFunction(RunFunction function, void* context) {
-    runFunction_ = function;
-    runContext_ = context;
-    if (control_ != nullptr) {
-        control_->functionTask(function, context); // queued runs of this object see it
+    runFunction = function;
+    runContext = context;
+    if (control != nullptr) {
+        control->functionTask(function, context); // queued runs of this object see it
     }
 }
 
 void Thread::run() {
-    if (runFunction_ != nullptr) {
-        runFunction_(runContext_);
+    if (runFunction != nullptr) {
+        runFunction(runContext);
     }
 }
 

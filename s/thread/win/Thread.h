@@ -115,12 +115,12 @@ private:
     // Gives a worker whose thread is ending (or missing) a new one at once.
     void renewIfEnding();
 
-    void* handle_ = nullptr; // HANDLE of the native thread, null when none
-    std::uint32_t threadId_ = 0;
-    s::thread::WorkerControl* control_ = nullptr;
-    int priority_ = kPriorityNormal;
-    RunFunction runFunction_ = nullptr;
-    void* runContext_ = nullptr;
+    void* handle = nullptr; // HANDLE of the native thread, null when none
+    std::uint32_t threadId = 0;
+    s::thread::WorkerControl* control = nullptr;
+    int priority = kPriorityNormal;
+    RunFunction runFunction = nullptr;
+    void* runContext = nullptr;
 };
 
 } // namespace s::thread::win

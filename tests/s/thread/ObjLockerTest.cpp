@@ -12,11 +12,11 @@ using s::thread::ObjLocker;
 namespace {
 
 struct Tracked : s::base::IObject {
-    explicit Tracked(int* deletions) : deletions_(deletions) {}
-    ~Tracked() override { ++*deletions_; }
+    explicit Tracked(int* counter) : deletions(counter) {}
+    ~Tracked() override { ++*deletions; }
     const char16_t* getClassName() const override { return u"tests_Tracked"; }
-    s::base::IObject* newObject() const override { return new Tracked(deletions_); }
-    int* deletions_;
+    s::base::IObject* newObject() const override { return new Tracked(deletions); }
+    int* deletions;
 };
 
 int functionDisposals = 0;

@@ -36,24 +36,24 @@ constexpr int kCycles = 1000000;
 // worker object does and the thread holds it too.
 class Worker {
 public:
-    Worker() : block_(WorkerControl::create()), control(*block_) {
-        block_->addHolder();
-        thread_ = std::thread([block = block_] { WorkerControl::workAndLetGo(block); });
+    Worker() : block(WorkerControl::create()), control(*block) {
+        block->addHolder();
+        thread = std::thread([block = block] { WorkerControl::workAndLetGo(block); });
     }
     ~Worker() {
         control.requestExit();
-        thread_.join();
-        block_->letGo();
+        thread.join();
+        block->letGo();
     }
 
 private:
-    WorkerControl* block_;
+    WorkerControl* block;
 
 public:
     WorkerControl& control;
 
 private:
-    std::thread thread_;
+    std::thread thread;
 };
 
 // Polls `condition` until it holds or `limit` has passed (a stall guard,
@@ -81,29 +81,29 @@ public:
 class GatedTask : public s::thread::ITask {
 public:
     void run() override {
-        std::unique_lock<std::mutex> guard(mutex_);
-        started_.fetch_add(1);
-        condition_.wait(guard, [this] { return open_; });
+        std::unique_lock<std::mutex> guard(mutex);
+        startedCount.fetch_add(1);
+        condition.wait(guard, [this] { return isOpen; });
         startTimes.push_back(Clock::now());
-        finished_.fetch_add(1);
+        finishedCount.fetch_add(1);
     }
     void open() {
         {
-            std::lock_guard<std::mutex> guard(mutex_);
-            open_ = true;
+            std::lock_guard<std::mutex> guard(mutex);
+            isOpen = true;
         }
-        condition_.notify_all();
+        condition.notify_all();
     }
-    int started() const { return started_.load(); }
-    int finished() const { return finished_.load(); }
+    int started() const { return startedCount.load(); }
+    int finished() const { return finishedCount.load(); }
     std::vector<Clock::time_point> startTimes; // written by the worker only
 
 private:
-    std::mutex mutex_;
-    std::condition_variable condition_;
-    bool open_ = false;
-    std::atomic<int> started_{0};
-    std::atomic<int> finished_{0};
+    std::mutex mutex;
+    std::condition_variable condition;
+    bool isOpen = false;
+    std::atomic<int> startedCount{0};
+    std::atomic<int> finishedCount{0};
 };
 
 // A one-shot latch: wait() returns once open() was called (or the stall
@@ -112,20 +112,20 @@ class Latch {
 public:
     void open() {
         {
-            std::lock_guard<std::mutex> guard(mutex_);
-            open_ = true;
+            std::lock_guard<std::mutex> guard(mutex);
+            isOpen = true;
         }
-        condition_.notify_all();
+        condition.notify_all();
     }
     bool wait(std::chrono::milliseconds limit = std::chrono::milliseconds(10000)) {
-        std::unique_lock<std::mutex> guard(mutex_);
-        return condition_.wait_for(guard, limit, [this] { return open_; });
+        std::unique_lock<std::mutex> guard(mutex);
+        return condition.wait_for(guard, limit, [this] { return isOpen; });
     }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable condition_;
-    bool open_ = false;
+    std::mutex mutex;
+    std::condition_variable condition;
+    bool isOpen = false;
 };
 
 // A pooled task, the way the library's owners of worker tasks are: it blocks

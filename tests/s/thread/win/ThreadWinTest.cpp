@@ -43,12 +43,12 @@ bool eventually(Condition condition, std::uint64_t limitMs = 10000, bool spin = 
 // and the thread it ran on; each run lasts `durationMs`.
 class TimedTask : public s::thread::ITask {
 public:
-    explicit TimedTask(DWORD durationMs = 0) : durationMs_(durationMs) {}
+    explicit TimedTask(DWORD runMs = 0) : durationMs(runMs) {}
     void run() override {
         starts.push_back(nowMs());
         threadId.store(GetCurrentThreadId());
-        if (durationMs_ != 0) {
-            Sleep(durationMs_);
+        if (durationMs != 0) {
+            Sleep(durationMs);
         }
         ends.push_back(nowMs());
         runs.fetch_add(1);
@@ -84,7 +84,7 @@ public:
     std::atomic<int> runs{0};
 
 private:
-    DWORD durationMs_;
+    DWORD durationMs;
 };
 
 double median(std::vector<double> values) {
