@@ -6,26 +6,26 @@ namespace s::str::strarray {
 
 using s::str::strbuffer::StrBuffer;
 
-StrArray::StrArray() : items_(s::col::_array::ArrayP::newInstance()) {
+StrArray::StrArray() : items(s::col::_array::ArrayP::newInstance()) {
     reset();
 }
 
 StrArray::~StrArray() {
-    if (items_ != nullptr) {
-        items_->release();
+    if (items != nullptr) {
+        items->release();
     }
 }
 
 void StrArray::reset() {
     // freeStorage disposes of every string through the disposer; a recycled
     // array must be told again that it owns its strings.
-    items_->setDisposer(&StrBuffer::pool());
-    items_->freeStorage();
-    items_->setDisposer(&StrBuffer::pool());
+    items->setDisposer(&StrBuffer::pool());
+    items->freeStorage();
+    items->setDisposer(&StrBuffer::pool());
 }
 
 StrBuffer* StrArray::get(std::uint32_t i) const {
-    return i < items_->count() ? static_cast<StrBuffer*>(items_->get(i)) : nullptr;
+    return i < items->count() ? static_cast<StrBuffer*>(items->get(i)) : nullptr;
 }
 
 const char16_t* StrArray::textAt(std::uint32_t i) const {
@@ -34,7 +34,7 @@ const char16_t* StrArray::textAt(std::uint32_t i) const {
 }
 
 void StrArray::add(StrBuffer* text) {
-    if (text != nullptr && !items_->add(text)) {
+    if (text != nullptr && !items->add(text)) {
         text->release();
     }
 }
@@ -50,7 +50,7 @@ void StrArray::appendCopy(const char16_t* units, std::int32_t n) {
 }
 
 bool StrArray::indexOf(const char16_t* units, std::int32_t n, std::uint32_t& index) const {
-    for (std::uint32_t i = 0; i < items_->count(); ++i) {
+    for (std::uint32_t i = 0; i < items->count(); ++i) {
         if (get(i)->equalsWcs(units, n)) {
             index = i;
             return true;
@@ -61,7 +61,7 @@ bool StrArray::indexOf(const char16_t* units, std::int32_t n, std::uint32_t& ind
 
 bool StrArray::indexOfIgnoreCase(const char16_t* units, std::int32_t n,
                                  std::uint32_t& index) const {
-    for (std::uint32_t i = 0; i < items_->count(); ++i) {
+    for (std::uint32_t i = 0; i < items->count(); ++i) {
         if (get(i)->equalsWcsIgnoreCase(units, n)) {
             index = i;
             return true;
@@ -78,17 +78,17 @@ void StrArray::removeAt(std::uint32_t i) {
 }
 
 StrBuffer* StrArray::takeAt(std::uint32_t i) {
-    if (i >= items_->count()) {
+    if (i >= items->count()) {
         return nullptr;
     }
-    return static_cast<StrBuffer*>(items_->removeAt(i));
+    return static_cast<StrBuffer*>(items->removeAt(i));
 }
 
 void StrArray::clear() {
-    for (std::uint32_t i = 0; i < items_->count(); ++i) {
-        static_cast<StrBuffer*>(items_->get(i))->release();
+    for (std::uint32_t i = 0; i < items->count(); ++i) {
+        static_cast<StrBuffer*>(items->get(i))->release();
     }
-    items_->clear();
+    items->clear();
 }
 
 } // namespace s::str::strarray

@@ -24,8 +24,8 @@ public:
     // Gives every string back and drops the storage.
     void reset() override;
 
-    std::uint32_t count() const { return items_->count(); }
-    bool isEmpty() const { return items_->count() == 0; }
+    std::uint32_t count() const { return items->count(); }
+    bool isEmpty() const { return items->count() == 0; }
     // String i, or null when i is out of range. The list keeps ownership.
     StrBuffer* get(std::uint32_t i) const;
     // The text of string i, zero-terminated; an empty text when out of range.
@@ -47,13 +47,13 @@ public:
     void clear();
 
     // The list's own array (elements are StrBuffer*, disposer the string pool).
-    const s::col::_array::ArrayP& array() const { return *items_; }
+    const s::col::_array::ArrayP& array() const { return *items; }
 
 private:
     StrArray();
     ~StrArray() override;
 
-    s::col::_array::ArrayP* items_;
+    s::col::_array::ArrayP* items;
 };
 
 } // namespace s::str::strarray

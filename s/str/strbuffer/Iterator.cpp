@@ -6,56 +6,56 @@ namespace s::str::strbuffer {
 
 Iterator* Iterator::over(const StrBuffer* text, std::int32_t index, std::uint32_t cursor) {
     Iterator* iterator = newInstance();
-    iterator->container_ = text;
-    iterator->index_ = index;
-    iterator->cursor_ = cursor;
+    iterator->container = text;
+    iterator->index = index;
+    iterator->cursor = cursor;
     return iterator;
 }
 
 std::uint32_t Iterator::textLength() const {
-    return container_ != nullptr ? container_->length() : 0;
+    return container != nullptr ? container->length() : 0;
 }
 
-void Iterator::setIndex(std::int32_t index) {
-    std::int64_t cursor = static_cast<std::int64_t>(cursor_) + index - index_;
-    if (cursor < 0) {
-        cursor = 0;
+void Iterator::setIndex(std::int32_t newIndex) {
+    std::int64_t newCursor = static_cast<std::int64_t>(cursor) + newIndex - index;
+    if (newCursor < 0) {
+        newCursor = 0;
     }
-    if (cursor > textLength()) {
-        cursor = textLength();
+    if (newCursor > textLength()) {
+        newCursor = textLength();
     }
-    index_ = static_cast<std::int32_t>(index_ + (cursor - cursor_));
-    cursor_ = static_cast<std::uint32_t>(cursor);
+    index = static_cast<std::int32_t>(index + (newCursor - cursor));
+    cursor = static_cast<std::uint32_t>(newCursor);
 }
 
 bool Iterator::hasNext() const {
-    return static_cast<std::int64_t>(index_) < static_cast<std::int64_t>(textLength()) - 1;
+    return static_cast<std::int64_t>(index) < static_cast<std::int64_t>(textLength()) - 1;
 }
 
 bool Iterator::hasPrevious() const {
-    return index_ > 0;
+    return index > 0;
 }
 
 const char16_t* Iterator::current() const {
-    return cursor_ < textLength() ? container_->charPtrAt(cursor_) : nullptr;
+    return cursor < textLength() ? container->charPtrAt(cursor) : nullptr;
 }
 
 const char16_t* Iterator::next() {
     const char16_t* unit = current();
     if (unit != nullptr) {
-        ++cursor_;
-        ++index_;
+        ++cursor;
+        ++index;
     }
     return unit;
 }
 
 const char16_t* Iterator::previous() {
-    if (cursor_ == 0 || cursor_ > textLength()) {
+    if (cursor == 0 || cursor > textLength()) {
         return nullptr;
     }
-    --cursor_;
-    --index_;
-    return container_->charPtrAt(cursor_);
+    --cursor;
+    --index;
+    return container->charPtrAt(cursor);
 }
 
 const char16_t* Iterator::skip(std::uint32_t n) {

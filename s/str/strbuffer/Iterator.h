@@ -25,12 +25,12 @@ class Iterator final : public s::base::IObject, public s::thread::IPoolable {
     S_POOLED_CLASS(Iterator, u"s_str_strbuffer_Iterator")
 public:
     void reset() override {
-        index_ = -1;
-        container_ = nullptr;
-        cursor_ = 0;
+        index = -1;
+        container = nullptr;
+        cursor = 0;
     }
 
-    std::int32_t getIndex() const { return index_; }
+    std::int32_t getIndex() const { return index; }
     // Moves index and cursor together by the difference (the cursor is kept
     // within the text).
     void setIndex(std::int32_t index);
@@ -54,9 +54,9 @@ private:
     Iterator() { reset(); }
     std::uint32_t textLength() const;
 
-    std::int32_t index_ = -1;
-    const StrBuffer* container_ = nullptr;
-    std::uint32_t cursor_ = 0;
+    std::int32_t index = -1;
+    const StrBuffer* container = nullptr;
+    std::uint32_t cursor = 0;
 };
 
 } // namespace s::str::strbuffer

@@ -19,12 +19,12 @@ s::thread::ObjLocker& SharedScratch::locker() {
 }
 
 SharedScratch::SharedScratch()
-    : locker_(locker()), buffer_(static_cast<StrBuffer*>(locker_.owned())) {
-    locker_.enter();
+    : heldLock(locker()), buffer(static_cast<StrBuffer*>(heldLock.owned())) {
+    heldLock.enter();
 }
 
 SharedScratch::~SharedScratch() {
-    locker_.leave();
+    heldLock.leave();
 }
 
 } // namespace s::str::strbuffer

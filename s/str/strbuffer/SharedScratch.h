@@ -20,16 +20,16 @@ public:
     SharedScratch(const SharedScratch&) = delete;
     SharedScratch& operator=(const SharedScratch&) = delete;
 
-    StrBuffer* get() const { return buffer_; }
-    StrBuffer* operator->() const { return buffer_; }
-    StrBuffer& operator*() const { return *buffer_; }
+    StrBuffer* get() const { return buffer; }
+    StrBuffer* operator->() const { return buffer; }
+    StrBuffer& operator*() const { return *buffer; }
 
     // The lock itself (an ObjLocker owning the buffer), made on first use.
     static s::thread::ObjLocker& locker();
 
 private:
-    s::thread::ObjLocker& locker_;
-    StrBuffer* buffer_;
+    s::thread::ObjLocker& heldLock;
+    StrBuffer* buffer;
 };
 
 } // namespace s::str::strbuffer

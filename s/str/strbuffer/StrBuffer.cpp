@@ -43,7 +43,7 @@ const s::str::IStr* asStr(const s::base::IComparable* other) {
 } // namespace
 
 StrBuffer::~StrBuffer() {
-    std::free(items_);
+    std::free(items);
 }
 
 // ---- object model -------------------------------------------------------------
@@ -56,9 +56,9 @@ int StrBuffer::compareTo(const s::base::IComparable* other,
     }
     // Byte order of the UTF-16LE text: the low byte of a unit decides first.
     const char16_t* theirs = that->data();
-    const std::uint32_t common = std::min(length_, that->length());
+    const std::uint32_t common = std::min(unitCount, that->length());
     for (std::uint32_t i = 0; i < common; ++i) {
-        const char16_t a = items_[i];
+        const char16_t a = items[i];
         const char16_t b = theirs[i];
         if (a != b) {
             const unsigned swappedA = ((a & 0xFFu) << 8) | (a >> 8);
@@ -66,10 +66,10 @@ int StrBuffer::compareTo(const s::base::IComparable* other,
             return swappedA < swappedB ? -1 : 1;
         }
     }
-    if (length_ == that->length()) {
+    if (unitCount == that->length()) {
         return 0;
     }
-    return length_ < that->length() ? -1 : 1;
+    return unitCount < that->length() ? -1 : 1;
 }
 
 int StrBuffer::compareToIgnoreCase(const s::base::IComparable* other,
@@ -78,7 +78,7 @@ int StrBuffer::compareToIgnoreCase(const s::base::IComparable* other,
     if (that == nullptr) {
         return IComparable::compareTo(other, nullptr);
     }
-    return UnitCompare::compare<true>(items_, length_, that->data(), that->length());
+    return UnitCompare::compare<true>(items, unitCount, that->data(), that->length());
 }
 
 bool StrBuffer::equals(const s::base::IComparable* other,
@@ -87,8 +87,8 @@ bool StrBuffer::equals(const s::base::IComparable* other,
         return comparator->compare(this, other) == 0;
     }
     const s::str::IStr* that = asStr(other);
-    return that != nullptr && that->length() == length_ &&
-           UnitCompare::equal<false>(items_, that->data(), length_);
+    return that != nullptr && that->length() == unitCount &&
+           UnitCompare::equal<false>(items, that->data(), unitCount);
 }
 
 bool StrBuffer::equalsIgnoreCase(const s::base::IComparable* other,
@@ -97,42 +97,42 @@ bool StrBuffer::equalsIgnoreCase(const s::base::IComparable* other,
         return comparator->compareIgnoreCase(this, other) == 0;
     }
     const s::str::IStr* that = asStr(other);
-    return that != nullptr && that->length() == length_ &&
-           UnitCompare::equal<true>(items_, that->data(), length_);
+    return that != nullptr && that->length() == unitCount &&
+           UnitCompare::equal<true>(items, that->data(), unitCount);
 }
 
 std::int32_t StrBuffer::hashCode() const {
     std::uint32_t hash = 0;
-    for (std::uint32_t i = 0; i < length_; ++i) {
-        hash = ((hash << 1) | ((hash >> 30) & 1u)) ^ items_[i];
+    for (std::uint32_t i = 0; i < unitCount; ++i) {
+        hash = ((hash << 1) | ((hash >> 30) & 1u)) ^ items[i];
     }
     return static_cast<std::int32_t>(hash);
 }
 
 std::int32_t StrBuffer::hashCodeIgnoreCase() const {
     std::uint32_t hash = 0;
-    for (std::uint32_t i = 0; i < length_; ++i) {
-        hash = ((hash << 1) | ((hash >> 30) & 1u)) ^ s::str::Ascii::toLower(items_[i]);
+    for (std::uint32_t i = 0; i < unitCount; ++i) {
+        hash = ((hash << 1) | ((hash >> 30) & 1u)) ^ s::str::Ascii::toLower(items[i]);
     }
     return static_cast<std::int32_t>(hash);
 }
 
 bool StrBuffer::equalsWcs(const char16_t* text, std::int32_t n) const {
     const std::uint32_t count = textLength(text, n);
-    return count == length_ && UnitCompare::equal<false>(items_, text, count);
+    return count == unitCount && UnitCompare::equal<false>(items, text, count);
 }
 
 bool StrBuffer::equalsWcsIgnoreCase(const char16_t* text, std::int32_t n) const {
     const std::uint32_t count = textLength(text, n);
-    return count == length_ && UnitCompare::equal<true>(items_, text, count);
+    return count == unitCount && UnitCompare::equal<true>(items, text, count);
 }
 
 int StrBuffer::compareWcs(const char16_t* text, std::int32_t n) const {
-    return UnitCompare::compare<false>(items_, length_, text, textLength(text, n));
+    return UnitCompare::compare<false>(items, unitCount, text, textLength(text, n));
 }
 
 int StrBuffer::compareWcsIgnoreCase(const char16_t* text, std::int32_t n) const {
-    return UnitCompare::compare<true>(items_, length_, text, textLength(text, n));
+    return UnitCompare::compare<true>(items, unitCount, text, textLength(text, n));
 }
 
 // ---- storage --------------------------------------------------------------------
@@ -154,28 +154,28 @@ std::uint32_t StrBuffer::growStep(std::uint32_t capacity) {
 }
 
 void StrBuffer::reserve(std::uint32_t n) {
-    if (capacity_ >= n) {
+    if (unitCapacity >= n) {
         return;
     }
     if (n > kMaxCapacity) {
         std::abort();
     }
     char16_t* grown = allocateUnits(n + 1);
-    copyUnits(grown, items_, length_);
-    std::free(items_);
-    items_ = grown;
-    capacity_ = n;
+    copyUnits(grown, items, unitCount);
+    std::free(items);
+    items = grown;
+    unitCapacity = n;
 }
 
 void StrBuffer::growOnce() {
-    if (capacity_ >= kMaxCapacity) {
+    if (unitCapacity >= kMaxCapacity) {
         std::abort();
     }
-    reserve(growStep(capacity_));
+    reserve(growStep(unitCapacity));
 }
 
 void StrBuffer::ensureCapacity(std::uint32_t n) {
-    std::uint32_t grown = capacity_;
+    std::uint32_t grown = unitCapacity;
     while (grown < n) {
         if (grown >= kMaxCapacity) {
             std::abort();
@@ -186,29 +186,29 @@ void StrBuffer::ensureCapacity(std::uint32_t n) {
 }
 
 void StrBuffer::freeStorage() {
-    std::free(items_);
-    items_ = nullptr;
-    length_ = 0;
-    capacity_ = 0;
-    position_ = 0;
+    std::free(items);
+    items = nullptr;
+    unitCount = 0;
+    unitCapacity = 0;
+    position = 0;
 }
 
 void StrBuffer::terminate(int) const {
-    if (length_ > 0 && items_[length_] != 0) {
-        items_[length_] = 0;
+    if (unitCount > 0 && items[unitCount] != 0) {
+        items[unitCount] = 0;
     }
 }
 
 const char16_t* StrBuffer::c_str() const {
-    if (length_ == 0) {
+    if (unitCount == 0) {
         return kEmptyText;
     }
     terminate();
-    return items_;
+    return items;
 }
 
 char16_t* StrBuffer::charPtrAt(std::uint32_t i) const {
-    return items_ != nullptr && i <= length_ ? items_ + i : nullptr;
+    return items != nullptr && i <= unitCount ? items + i : nullptr;
 }
 
 std::uint32_t StrBuffer::textLength(const char16_t* text, std::int32_t n) {
@@ -228,27 +228,27 @@ std::uint32_t StrBuffer::textLength(const char16_t* text, std::int32_t n) {
 // ---- characters -----------------------------------------------------------------
 
 void StrBuffer::reverse() {
-    if (length_ > 1) {
-        std::reverse(items_, items_ + length_);
+    if (unitCount > 1) {
+        std::reverse(items, items + unitCount);
     }
 }
 
 void StrBuffer::toLowerCase() {
-    for (std::uint32_t i = 0; i < length_; ++i) {
-        items_[i] = s::str::Ascii::toLower(items_[i]);
+    for (std::uint32_t i = 0; i < unitCount; ++i) {
+        items[i] = s::str::Ascii::toLower(items[i]);
     }
 }
 
 void StrBuffer::toUpperCase() {
-    for (std::uint32_t i = 0; i < length_; ++i) {
-        items_[i] = s::str::Ascii::toUpper(items_[i]);
+    for (std::uint32_t i = 0; i < unitCount; ++i) {
+        items[i] = s::str::Ascii::toUpper(items[i]);
     }
 }
 
 void StrBuffer::toCapitalized() {
     toLowerCase();
-    if (length_ > 0) {
-        items_[0] = s::str::Ascii::toUpper(items_[0]);
+    if (unitCount > 0) {
+        items[0] = s::str::Ascii::toUpper(items[0]);
     }
 }
 
@@ -258,17 +258,17 @@ void StrBuffer::appendGrowing(const char16_t* units, std::uint32_t n) {
     // The units may be part of this very buffer (appending a buffer to
     // itself): growing frees the old storage, so remember them by offset.
     if (ownsUnits(units)) {
-        const std::size_t offset = static_cast<std::size_t>(units - items_);
-        ensureCapacity(length_ + n);
-        units = items_ + offset;
+        const std::size_t offset = static_cast<std::size_t>(units - items);
+        ensureCapacity(unitCount + n);
+        units = items + offset;
     } else {
-        if (static_cast<std::uint64_t>(length_) + n > kMaxCapacity) {
+        if (static_cast<std::uint64_t>(unitCount) + n > kMaxCapacity) {
             std::abort();
         }
-        ensureCapacity(length_ + n);
+        ensureCapacity(unitCount + n);
     }
-    copyUnits(items_ + length_, units, n);
-    length_ += n;
+    copyUnits(items + unitCount, units, n);
+    unitCount += n;
 }
 
 void StrBuffer::appendStr(const s::str::IStr* other) {
@@ -285,14 +285,14 @@ void StrBuffer::appendAscii(const char* bytes, std::uint32_t n) {
     if (bytes == nullptr || n == 0) {
         return;
     }
-    if (n > capacity_ - length_) {
-        ensureCapacity(length_ + n);
+    if (n > unitCapacity - unitCount) {
+        ensureCapacity(unitCount + n);
     }
-    char16_t* out = items_ + length_;
+    char16_t* out = items + unitCount;
     for (std::uint32_t i = 0; i < n; ++i) {
         out[i] = static_cast<unsigned char>(bytes[i]);
     }
-    length_ += n;
+    unitCount += n;
 }
 
 void StrBuffer::appendAsciiz(const char* bytes) {
@@ -305,7 +305,7 @@ void StrBuffer::insert(std::uint32_t index, const char16_t* units, std::uint32_t
     if (units == nullptr || n == 0) {
         return;
     }
-    if (index >= length_) {
+    if (index >= unitCount) {
         append(units, n);
         return;
     }
@@ -315,12 +315,12 @@ void StrBuffer::insert(std::uint32_t index, const char16_t* units, std::uint32_t
         insert(index, copy.data(), n);
         return;
     }
-    if (n > capacity_ - length_) {
-        ensureCapacity(length_ + n);
+    if (n > unitCapacity - unitCount) {
+        ensureCapacity(unitCount + n);
     }
-    copyUnits(items_ + index + n, items_ + index, length_ - index);
-    copyUnits(items_ + index, units, n);
-    length_ += n;
+    copyUnits(items + index + n, items + index, unitCount - index);
+    copyUnits(items + index, units, n);
+    unitCount += n;
 }
 
 void StrBuffer::prepend(const char16_t* units, std::uint32_t n) {
@@ -329,19 +329,19 @@ void StrBuffer::prepend(const char16_t* units, std::uint32_t n) {
 
 void StrBuffer::assign(const char16_t* units, std::uint32_t n) {
     if (units == nullptr || n == 0) {
-        length_ = 0;
+        unitCount = 0;
         return;
     }
     if (ownsUnits(units)) {
         // A piece of this text: it lies within the storage, so no growth.
-        copyUnits(items_, units, n);
-        length_ = n;
+        copyUnits(items, units, n);
+        unitCount = n;
         return;
     }
-    length_ = 0;
+    unitCount = 0;
     reserve(n);
-    copyUnits(items_, units, n);
-    length_ = n;
+    copyUnits(items, units, n);
+    unitCount = n;
 }
 
 void StrBuffer::assignStr(const s::str::IStr* other) {
@@ -349,7 +349,7 @@ void StrBuffer::assignStr(const s::str::IStr* other) {
         return;
     }
     if (other == nullptr) {
-        length_ = 0;
+        unitCount = 0;
         return;
     }
     assign(other->data(), other->length());
@@ -360,43 +360,43 @@ void StrBuffer::assignWcs(const char16_t* text) {
 }
 
 void StrBuffer::keepRange(std::uint32_t from, std::uint32_t to) {
-    const std::uint32_t end = std::min(to, length_);
+    const std::uint32_t end = std::min(to, unitCount);
     if (from >= end) {
-        length_ = 0;
+        unitCount = 0;
         return;
     }
-    copyUnits(items_, items_ + from, end - from);
-    length_ = end - from;
+    copyUnits(items, items + from, end - from);
+    unitCount = end - from;
 }
 
 void StrBuffer::removeRange(std::uint32_t index, std::uint32_t n) {
-    if (index >= length_ || n == 0) {
+    if (index >= unitCount || n == 0) {
         return;
     }
-    const std::uint32_t count = std::min(n, length_ - index);
-    copyUnits(items_ + index, items_ + index + count, length_ - index - count);
-    length_ -= count;
+    const std::uint32_t count = std::min(n, unitCount - index);
+    copyUnits(items + index, items + index + count, unitCount - index - count);
+    unitCount -= count;
 }
 
 void StrBuffer::swapStorage(StrBuffer& other) {
-    std::swap(items_, other.items_);
-    std::swap(length_, other.length_);
-    std::swap(capacity_, other.capacity_);
+    std::swap(items, other.items);
+    std::swap(unitCount, other.unitCount);
+    std::swap(unitCapacity, other.unitCapacity);
 }
 
 // ---- new buffers --------------------------------------------------------------------
 
 StrBuffer* StrBuffer::clone() const {
     StrBuffer* copy = newInstance();
-    copy->assign(items_, length_);
+    copy->assign(items, unitCount);
     return copy;
 }
 
 StrBuffer* StrBuffer::substring(std::uint32_t from, std::uint32_t to) const {
     StrBuffer* piece = newInstance();
-    const std::uint32_t end = std::min(to, length_);
+    const std::uint32_t end = std::min(to, unitCount);
     if (from < end) {
-        piece->assign(items_ + from, end - from);
+        piece->assign(items + from, end - from);
     }
     return piece;
 }
@@ -404,7 +404,7 @@ StrBuffer* StrBuffer::substring(std::uint32_t from, std::uint32_t to) const {
 StrBuffer* StrBuffer::newPrefix(bool found, std::uint32_t end) const {
     StrBuffer* prefix = newInstance();
     if (found) {
-        prefix->assign(items_, end);
+        prefix->assign(items, end);
     }
     return prefix;
 }
@@ -454,16 +454,16 @@ Iterator* StrBuffer::iterator() const {
 }
 
 Iterator* StrBuffer::iteratorAtEnd() const {
-    return Iterator::over(this, static_cast<std::int32_t>(length_), length_);
+    return Iterator::over(this, static_cast<std::int32_t>(unitCount), unitCount);
 }
 
 Iterator* StrBuffer::iteratorFrom(std::uint32_t i) const {
-    const std::uint32_t cursor = std::min(i, length_);
+    const std::uint32_t cursor = std::min(i, unitCount);
     return Iterator::over(this, static_cast<std::int32_t>(cursor) - 1, cursor);
 }
 
 Iterator* StrBuffer::iteratorFromEnd(std::uint32_t i) const {
-    const std::uint32_t cursor = length_ - std::min(i, length_);
+    const std::uint32_t cursor = unitCount - std::min(i, unitCount);
     return Iterator::over(this, static_cast<std::int32_t>(cursor), cursor);
 }
 
@@ -471,14 +471,14 @@ Iterator* StrBuffer::iteratorFromEnd(std::uint32_t i) const {
 
 bool StrBuffer::read(void* dest, std::uint32_t n, std::uint32_t& got) {
     got = 0;
-    if (position_ >= byteLength()) {
+    if (position >= byteLength()) {
         return false;
     }
-    const std::uint32_t count = std::min(n, byteLength() - position_);
+    const std::uint32_t count = std::min(n, byteLength() - position);
     if (count > 0) {
-        std::memcpy(dest, reinterpret_cast<const unsigned char*>(items_) + position_, count);
+        std::memcpy(dest, reinterpret_cast<const unsigned char*>(items) + position, count);
     }
-    position_ += count;
+    position += count;
     got = count;
     return true;
 }
@@ -488,21 +488,21 @@ bool StrBuffer::write(const void* src, std::uint32_t n, std::uint32_t& put) {
     if (n == 0) {
         return true;
     }
-    const std::uint64_t endByte = static_cast<std::uint64_t>(position_) + n;
+    const std::uint64_t endByte = static_cast<std::uint64_t>(position) + n;
     if (src == nullptr || endByte / 2 + 1 > kMaxCapacity) {
         return false;
     }
     ensureCapacity(static_cast<std::uint32_t>(endByte / 2 + 1));
     // A position set beyond the end leaves a gap: it reads as zero units,
     // never as whatever the storage held before.
-    const std::uint32_t gapEnd = (position_ + 1) / 2;
-    for (std::uint32_t i = length_; i < gapEnd; ++i) {
-        items_[i] = 0;
+    const std::uint32_t gapEnd = (position + 1) / 2;
+    for (std::uint32_t i = unitCount; i < gapEnd; ++i) {
+        items[i] = 0;
     }
-    std::memcpy(reinterpret_cast<unsigned char*>(items_) + position_, src, n);
-    position_ = static_cast<std::uint32_t>(endByte);
-    if (position_ / 2 > length_) {
-        length_ = position_ / 2;
+    std::memcpy(reinterpret_cast<unsigned char*>(items) + position, src, n);
+    position = static_cast<std::uint32_t>(endByte);
+    if (position / 2 > unitCount) {
+        unitCount = position / 2;
     }
     put = n;
     return true;

@@ -76,11 +76,11 @@ public:
     int compareWcsIgnoreCase(const char16_t* text, std::int32_t n = -1) const;
 
     // ---- storage -----------------------------------------------------------
-    std::uint32_t length() const override { return length_; }
+    std::uint32_t length() const override { return unitCount; }
     // Stores n; values above the capacity are cut to the capacity.
-    void setLength(std::uint32_t n) { length_ = n <= capacity_ ? n : capacity_; }
-    std::uint32_t capacity() const { return capacity_; }
-    bool isEmpty() const { return length_ == 0; }
+    void setLength(std::uint32_t n) { unitCount = n <= unitCapacity ? n : unitCapacity; }
+    std::uint32_t capacity() const { return unitCapacity; }
+    bool isEmpty() const { return unitCount == 0; }
     // Capacity exactly n when it is smaller (n + 1 units allocated).
     void reserve(std::uint32_t n);
     // One growth step.
@@ -89,8 +89,8 @@ public:
     void ensureCapacity(std::uint32_t n);
     // Empties the text (and the stream position), keeping the storage.
     void clear() {
-        length_ = 0;
-        position_ = 0;
+        unitCount = 0;
+        position = 0;
     }
     // Frees the storage; everything zero.
     void freeStorage();
@@ -100,8 +100,8 @@ public:
     void terminate() const { terminate(0); }
 
     // The raw units (no terminator written); null before the first allocation.
-    const char16_t* data() const override { return items_; }
-    char16_t* data() { return items_; }
+    const char16_t* data() const override { return items; }
+    char16_t* data() { return items; }
     // Zero-terminated text; an empty buffer answers a constant empty string.
     const char16_t* c_str() const override;
     // Address of unit i (i <= length; null otherwise or without storage).
@@ -109,7 +109,7 @@ public:
 
     // ---- characters --------------------------------------------------------
     // Unit i; 0 when i is outside the text.
-    char16_t charAt(std::uint32_t i) const { return i < length_ ? items_[i] : u'\0'; }
+    char16_t charAt(std::uint32_t i) const { return i < unitCount ? items[i] : u'\0'; }
     char16_t charAtLower(std::uint32_t i) const { return s::str::Ascii::toLower(charAt(i)); }
     char16_t charAtUpper(std::uint32_t i) const { return s::str::Ascii::toUpper(charAt(i)); }
 
@@ -188,18 +188,18 @@ public:
     // ---- editing -----------------------------------------------------------
     // Appending grows geometrically; assignment reserves exactly.
     void append(const char16_t* units, std::uint32_t n) {
-        if (n > capacity_ - length_) {
+        if (n > unitCapacity - unitCount) {
             appendGrowing(units, n);
             return;
         }
-        copyUnits(items_ + length_, units, n);
-        length_ += n;
+        copyUnits(items + unitCount, units, n);
+        unitCount += n;
     }
     void appendChar(char16_t ch) {
-        if (length_ == capacity_) {
+        if (unitCount == unitCapacity) {
             growOnce();
         }
-        items_[length_++] = ch;
+        items[unitCount++] = ch;
     }
     void appendStr(const s::str::IStr* other);
     void appendWcs(const char16_t* text);
@@ -340,15 +340,15 @@ public:
     // position set beyond it is filled with zero units.
     bool write(const void* src, std::uint32_t n, std::uint32_t& put) override;
     void flush() override {}
-    void rewind() override { position_ = 0; }
-    std::uint32_t getPosition() const override { return position_; }
-    void setPosition(std::uint32_t position) override { position_ = position; }
-    void seekToEnd() override { position_ = byteLength(); }
+    void rewind() override { position = 0; }
+    std::uint32_t getPosition() const override { return position; }
+    void setPosition(std::uint32_t newPosition) override { position = newPosition; }
+    void seekToEnd() override { position = byteLength(); }
     void seekFromEnd(std::uint32_t n) override {
-        position_ = n < byteLength() ? byteLength() - n : 0;
+        position = n < byteLength() ? byteLength() - n : 0;
     }
-    void skip(std::uint32_t n) override { position_ += n; }
-    void stepBack(std::uint32_t n) override { position_ = n < position_ ? position_ - n : 0; }
+    void skip(std::uint32_t n) override { position += n; }
+    void stepBack(std::uint32_t n) override { position = n < position ? position - n : 0; }
     bool canRewind() const override { return true; }
     bool canSeek() const override { return true; }
 
@@ -361,7 +361,7 @@ private:
 
     void appendGrowing(const char16_t* units, std::uint32_t n);
     bool ownsUnits(const char16_t* units) const {
-        return items_ != nullptr && units >= items_ && units <= items_ + capacity_;
+        return items != nullptr && units >= items && units <= items + unitCapacity;
     }
     // Inline so that appends of short texts of a known length become a few
     // moves instead of a library call.
@@ -372,10 +372,10 @@ private:
     }
     static std::uint32_t textLength(const char16_t* text, std::int32_t n);
     static std::uint32_t growStep(std::uint32_t capacity);
-    std::uint32_t byteLength() const { return length_ * 2; }
+    std::uint32_t byteLength() const { return unitCount * 2; }
     // Clamps a backward-search limit to the index just past the last unit.
     std::uint32_t searchEnd(std::uint32_t before) const {
-        return before > length_ ? length_ : before;
+        return before > unitCount ? unitCount : before;
     }
     void appendDecimalText(const char16_t* digits, std::uint32_t count);
     void setDecimalText(const char16_t* digits, std::uint32_t count);
@@ -392,10 +392,10 @@ private:
     s::col::_array::ArrayU08* encode(std::uint32_t codePage, s::col::_array::ArrayU08* dest,
                                      bool append, bool countTerminator) const;
 
-    char16_t* items_ = nullptr;
-    std::uint32_t length_ = 0;
-    std::uint32_t capacity_ = 0;
-    std::uint32_t position_ = 0;
+    char16_t* items = nullptr;
+    std::uint32_t unitCount = 0;
+    std::uint32_t unitCapacity = 0;
+    std::uint32_t position = 0;
 };
 
 } // namespace s::str::strbuffer

@@ -41,12 +41,12 @@ ArrayU08* StrBuffer::encode(std::uint32_t codePage, ArrayU08* dest, bool append,
     const std::uint32_t oldCount = dest->count();
     const std::uint32_t oldPosition = dest->getPosition();
     std::uint64_t room =
-        static_cast<std::uint64_t>(length_) * (isUtf16CodePage(codePage) ? 2 : 3) + 2;
+        static_cast<std::uint64_t>(unitCount) * (isUtf16CodePage(codePage) ? 2 : 3) + 2;
     const bool systemPage = codePage != kCodePageUtf8 && !isUtf16CodePage(codePage);
-    if (systemPage && length_ > 0) {
+    if (systemPage && unitCount > 0) {
         // Some system pages (UTF-7, ISO-2022) need more than 3 bytes a unit.
         const std::int32_t needed =
-            CodePageConverter::encode(codePage, items_, length_, nullptr, 0);
+            CodePageConverter::encode(codePage, items, unitCount, nullptr, 0);
         if (needed < 0) {
             if (ownDest) {
                 dest->release();
@@ -65,20 +65,20 @@ ArrayU08* StrBuffer::encode(std::uint32_t codePage, ArrayU08* dest, bool append,
     std::uint8_t* out = dest->data() + start;
     std::int64_t written = 0;
     if (codePage == kCodePageUtf8) {
-        written = static_cast<std::int64_t>(s::str::Utf8::encode(items_, length_, out));
+        written = static_cast<std::int64_t>(s::str::Utf8::encode(items, unitCount, out));
     } else if (codePage == kCodePageUtf16) {
-        if (length_ > 0) {
-            std::memcpy(out, items_, static_cast<std::size_t>(length_) * 2);
+        if (unitCount > 0) {
+            std::memcpy(out, items, static_cast<std::size_t>(unitCount) * 2);
         }
-        written = static_cast<std::int64_t>(length_) * 2;
+        written = static_cast<std::int64_t>(unitCount) * 2;
     } else if (codePage == kCodePageUtf16Be) {
-        for (std::uint32_t i = 0; i < length_; ++i) {
-            out[2 * i] = static_cast<std::uint8_t>(items_[i] >> 8);
-            out[2 * i + 1] = static_cast<std::uint8_t>(items_[i] & 0xFF);
+        for (std::uint32_t i = 0; i < unitCount; ++i) {
+            out[2 * i] = static_cast<std::uint8_t>(items[i] >> 8);
+            out[2 * i + 1] = static_cast<std::uint8_t>(items[i] & 0xFF);
         }
-        written = static_cast<std::int64_t>(length_) * 2;
+        written = static_cast<std::int64_t>(unitCount) * 2;
     } else {
-        written = CodePageConverter::encode(codePage, items_, length_, out,
+        written = CodePageConverter::encode(codePage, items, unitCount, out,
                                             static_cast<std::uint32_t>(room - 1));
     }
     if (written < 0) {
@@ -133,7 +133,7 @@ std::int32_t StrBuffer::fromCodePage(std::uint32_t codePage, const void* bytes, 
     }
     // Room for the worst case: one unit per byte, or per byte pair.
     const std::uint32_t room = wide ? count / 2 : count;
-    const std::uint32_t start = append ? length_ : 0;
+    const std::uint32_t start = append ? unitCount : 0;
     if (static_cast<std::uint64_t>(start) + room > kMaxCapacity) {
         return -1;
     }
@@ -144,11 +144,11 @@ std::int32_t StrBuffer::fromCodePage(std::uint32_t codePage, const void* bytes, 
     }
     if (room == 0) {
         if (!append) {
-            length_ = 0;
+            unitCount = 0;
         }
         return 0;
     }
-    char16_t* out = items_ + start;
+    char16_t* out = items + start;
     std::int64_t written;
     if (codePage == kCodePageUtf8) {
         written = static_cast<std::int64_t>(s::str::Utf8::decode(source, count, out));
@@ -166,7 +166,7 @@ std::int32_t StrBuffer::fromCodePage(std::uint32_t codePage, const void* bytes, 
             return -1;
         }
     }
-    length_ = start + static_cast<std::uint32_t>(written);
+    unitCount = start + static_cast<std::uint32_t>(written);
     return static_cast<std::int32_t>(written);
 }
 

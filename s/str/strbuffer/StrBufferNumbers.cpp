@@ -20,20 +20,20 @@ void StrBuffer::appendDecimalText(const char16_t* digits, std::uint32_t count) {
     // One capacity check with a generous room, then the digits go straight
     // after the text.
     const std::uint32_t room = count > kNumberRoom ? count : kNumberRoom;
-    if (room > capacity_ - length_) {
-        ensureCapacity(length_ + room);
+    if (room > unitCapacity - unitCount) {
+        ensureCapacity(unitCount + room);
     }
-    copyUnits(items_ + length_, digits, count);
-    length_ += count;
+    copyUnits(items + unitCount, digits, count);
+    unitCount += count;
 }
 
 void StrBuffer::setDecimalText(const char16_t* digits, std::uint32_t count) {
     // Formatting happens in the caller's stack buffer, so setting a number
     // shares nothing between threads.
-    length_ = 0;
+    unitCount = 0;
     reserve(count);
-    copyUnits(items_, digits, count);
-    length_ = count;
+    copyUnits(items, digits, count);
+    unitCount = count;
 }
 
 void StrBuffer::appendInt64(std::int64_t value) {
@@ -129,33 +129,33 @@ void StrBuffer::appendHex64sAs32s(const std::uint64_t* values, std::uint32_t cou
 }
 
 std::int32_t StrBuffer::toInt() const {
-    return Numbers::parseInt32(items_, static_cast<std::int32_t>(length_));
+    return Numbers::parseInt32(items, static_cast<std::int32_t>(unitCount));
 }
 
 std::int32_t StrBuffer::toInt(std::uint32_t from) const {
-    return from < length_
-               ? Numbers::parseInt32(items_ + from, static_cast<std::int32_t>(length_ - from))
+    return from < unitCount
+               ? Numbers::parseInt32(items + from, static_cast<std::int32_t>(unitCount - from))
                : 0;
 }
 
 std::int64_t StrBuffer::toInt64() const {
-    return Numbers::parseInt64(items_, static_cast<std::int32_t>(length_));
+    return Numbers::parseInt64(items, static_cast<std::int32_t>(unitCount));
 }
 
 std::uint32_t StrBuffer::toUInt32() const {
-    return Numbers::parseUInt32(items_, static_cast<std::int32_t>(length_));
+    return Numbers::parseUInt32(items, static_cast<std::int32_t>(unitCount));
 }
 
 double StrBuffer::toDouble() const {
-    return Numbers::parseDouble(items_, static_cast<std::int32_t>(length_));
+    return Numbers::parseDouble(items, static_cast<std::int32_t>(unitCount));
 }
 
 bool StrBuffer::isHex() const {
-    if (length_ == 0) {
+    if (unitCount == 0) {
         return false;
     }
-    for (std::uint32_t i = 0; i < length_; ++i) {
-        if (s::str::Hex::value(items_[i]) < 0) {
+    for (std::uint32_t i = 0; i < unitCount; ++i) {
+        if (s::str::Hex::value(items[i]) < 0) {
             return false;
         }
     }
@@ -168,18 +168,18 @@ std::uint32_t StrBuffer::hexDigitAt(std::uint32_t i) const {
 
 std::uint32_t StrBuffer::parseHex() const {
     std::uint32_t value = 0;
-    for (std::uint32_t i = 0; i < length_; ++i) {
+    for (std::uint32_t i = 0; i < unitCount; ++i) {
         value = (value << 4) | hexDigitAt(i);
     }
     return value;
 }
 
 bool StrBuffer::isInteger() const {
-    if (length_ == 0) {
+    if (unitCount == 0) {
         return false;
     }
-    for (std::uint32_t i = 0; i < length_; ++i) {
-        if (!s::str::Ascii::isDigit(items_[i]) && !(i == 0 && items_[i] == u'-' && length_ > 1)) {
+    for (std::uint32_t i = 0; i < unitCount; ++i) {
+        if (!s::str::Ascii::isDigit(items[i]) && !(i == 0 && items[i] == u'-' && unitCount > 1)) {
             return false;
         }
     }
@@ -192,7 +192,7 @@ ArrayU08* StrBuffer::hexToBytes(ArrayU08* dest, bool append) const {
     } else if (!append) {
         dest->clear();
     }
-    const std::uint32_t pairs = length_ / 2;
+    const std::uint32_t pairs = unitCount / 2;
     const std::uint32_t start = dest->count();
     if (!dest->setCount(start + pairs)) {
         return dest;

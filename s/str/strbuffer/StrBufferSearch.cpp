@@ -14,8 +14,8 @@ namespace s::str::strbuffer {
 // ---- searching --------------------------------------------------------------------
 
 bool StrBuffer::indexOf(char16_t ch, std::uint32_t& pos, std::uint32_t from) const {
-    for (std::uint32_t i = from; i < length_; ++i) {
-        if (items_[i] == ch) {
+    for (std::uint32_t i = from; i < unitCount; ++i) {
+        if (items[i] == ch) {
             pos = i;
             return true;
         }
@@ -25,8 +25,8 @@ bool StrBuffer::indexOf(char16_t ch, std::uint32_t& pos, std::uint32_t from) con
 
 bool StrBuffer::indexOfIgnoreCase(char16_t ch, std::uint32_t& pos, std::uint32_t from) const {
     const char16_t wanted = s::str::Ascii::toLower(ch);
-    for (std::uint32_t i = from; i < length_; ++i) {
-        if (s::str::Ascii::toLower(items_[i]) == wanted) {
+    for (std::uint32_t i = from; i < unitCount; ++i) {
+        if (s::str::Ascii::toLower(items[i]) == wanted) {
             pos = i;
             return true;
         }
@@ -37,8 +37,8 @@ bool StrBuffer::indexOfIgnoreCase(char16_t ch, std::uint32_t& pos, std::uint32_t
 bool StrBuffer::indexOfAny(const char16_t* set, std::int32_t n, std::uint32_t& pos,
                            std::uint32_t from) const {
     const std::uint32_t setLength = textLength(set, n);
-    for (std::uint32_t i = from; i < length_; ++i) {
-        if (UnitCompare::inSet<false>(items_[i], set, setLength)) {
+    for (std::uint32_t i = from; i < unitCount; ++i) {
+        if (UnitCompare::inSet<false>(items[i], set, setLength)) {
             pos = i;
             return true;
         }
@@ -49,8 +49,8 @@ bool StrBuffer::indexOfAny(const char16_t* set, std::int32_t n, std::uint32_t& p
 bool StrBuffer::indexOfAnyIgnoreCase(const char16_t* set, std::int32_t n, std::uint32_t& pos,
                                      std::uint32_t from) const {
     const std::uint32_t setLength = textLength(set, n);
-    for (std::uint32_t i = from; i < length_; ++i) {
-        if (UnitCompare::inSet<true>(items_[i], set, setLength)) {
+    for (std::uint32_t i = from; i < unitCount; ++i) {
+        if (UnitCompare::inSet<true>(items[i], set, setLength)) {
             pos = i;
             return true;
         }
@@ -60,7 +60,7 @@ bool StrBuffer::indexOfAnyIgnoreCase(const char16_t* set, std::int32_t n, std::u
 
 bool StrBuffer::lastIndexOf(char16_t ch, std::uint32_t& pos, std::uint32_t before) const {
     for (std::uint32_t i = searchEnd(before); i > 0; --i) {
-        if (items_[i - 1] == ch) {
+        if (items[i - 1] == ch) {
             pos = i - 1;
             return true;
         }
@@ -71,7 +71,7 @@ bool StrBuffer::lastIndexOf(char16_t ch, std::uint32_t& pos, std::uint32_t befor
 bool StrBuffer::lastIndexOfIgnoreCase(char16_t ch, std::uint32_t& pos, std::uint32_t before) const {
     const char16_t wanted = s::str::Ascii::toLower(ch);
     for (std::uint32_t i = searchEnd(before); i > 0; --i) {
-        if (s::str::Ascii::toLower(items_[i - 1]) == wanted) {
+        if (s::str::Ascii::toLower(items[i - 1]) == wanted) {
             pos = i - 1;
             return true;
         }
@@ -83,7 +83,7 @@ bool StrBuffer::lastIndexOfAny(const char16_t* set, std::int32_t n, std::uint32_
                                std::uint32_t before) const {
     const std::uint32_t setLength = textLength(set, n);
     for (std::uint32_t i = searchEnd(before); i > 0; --i) {
-        if (UnitCompare::inSet<false>(items_[i - 1], set, setLength)) {
+        if (UnitCompare::inSet<false>(items[i - 1], set, setLength)) {
             pos = i - 1;
             return true;
         }
@@ -95,7 +95,7 @@ bool StrBuffer::lastIndexOfAnyIgnoreCase(const char16_t* set, std::int32_t n, st
                                          std::uint32_t before) const {
     const std::uint32_t setLength = textLength(set, n);
     for (std::uint32_t i = searchEnd(before); i > 0; --i) {
-        if (UnitCompare::inSet<true>(items_[i - 1], set, setLength)) {
+        if (UnitCompare::inSet<true>(items[i - 1], set, setLength)) {
             pos = i - 1;
             return true;
         }
@@ -106,14 +106,14 @@ bool StrBuffer::lastIndexOfAnyIgnoreCase(const char16_t* set, std::int32_t n, st
 template <bool IgnoreCase>
 bool StrBuffer::findString(const char16_t* str, std::uint32_t strLength, std::uint32_t& pos,
                            std::uint32_t from) const {
-    if (strLength == 0 || from >= length_ || length_ - from < strLength) {
+    if (strLength == 0 || from >= unitCount || unitCount - from < strLength) {
         return false;
     }
     const char16_t first = UnitCompare::fold<IgnoreCase>(str[0]);
-    const std::uint32_t lastStart = length_ - strLength;
+    const std::uint32_t lastStart = unitCount - strLength;
     for (std::uint32_t i = from; i <= lastStart; ++i) {
-        if (UnitCompare::fold<IgnoreCase>(items_[i]) == first &&
-            UnitCompare::equal<IgnoreCase>(items_ + i + 1, str + 1, strLength - 1)) {
+        if (UnitCompare::fold<IgnoreCase>(items[i]) == first &&
+            UnitCompare::equal<IgnoreCase>(items + i + 1, str + 1, strLength - 1)) {
             pos = i;
             return true;
         }
@@ -139,7 +139,7 @@ bool StrBuffer::findLastString(const char16_t* str, std::uint32_t& pos,
         return false;
     }
     for (std::uint32_t start = end - strLength + 1; start > 0; --start) {
-        if (UnitCompare::equal<IgnoreCase>(items_ + start - 1, str, strLength)) {
+        if (UnitCompare::equal<IgnoreCase>(items + start - 1, str, strLength)) {
             pos = start - 1;
             return true;
         }
@@ -164,10 +164,10 @@ bool StrBuffer::regionMatches(std::uint32_t index, const char16_t* str, std::uin
     }
     const std::uint64_t count = textLength(str + strIndex, n);
     const std::uint64_t end = static_cast<std::uint64_t>(index) + count;
-    if (n < 0 ? end != length_ : end > length_) {
+    if (n < 0 ? end != unitCount : end > unitCount) {
         return false;
     }
-    return UnitCompare::equal<false>(items_ + index, str + strIndex,
+    return UnitCompare::equal<false>(items + index, str + strIndex,
                                      static_cast<std::uint32_t>(count));
 }
 
@@ -178,31 +178,31 @@ bool StrBuffer::regionMatchesIgnoreCase(std::uint32_t index, const char16_t* str
     }
     const std::uint64_t count = textLength(str + strIndex, n);
     const std::uint64_t end = static_cast<std::uint64_t>(index) + count;
-    if (n < 0 ? end != length_ : end > length_) {
+    if (n < 0 ? end != unitCount : end > unitCount) {
         return false;
     }
-    return UnitCompare::equal<true>(items_ + index, str + strIndex,
+    return UnitCompare::equal<true>(items + index, str + strIndex,
                                     static_cast<std::uint32_t>(count));
 }
 
 bool StrBuffer::startsWith(const char16_t* str, std::int32_t n) const {
     const std::uint32_t count = textLength(str, n);
-    return count <= length_ && UnitCompare::equal<false>(items_, str, count);
+    return count <= unitCount && UnitCompare::equal<false>(items, str, count);
 }
 
 bool StrBuffer::startsWithIgnoreCase(const char16_t* str, std::int32_t n) const {
     const std::uint32_t count = textLength(str, n);
-    return count <= length_ && UnitCompare::equal<true>(items_, str, count);
+    return count <= unitCount && UnitCompare::equal<true>(items, str, count);
 }
 
 bool StrBuffer::endsWith(const char16_t* str, std::int32_t n) const {
     const std::uint32_t count = textLength(str, n);
-    return count <= length_ && UnitCompare::equal<false>(items_ + (length_ - count), str, count);
+    return count <= unitCount && UnitCompare::equal<false>(items + (unitCount - count), str, count);
 }
 
 bool StrBuffer::endsWithIgnoreCase(const char16_t* str, std::int32_t n) const {
     const std::uint32_t count = textLength(str, n);
-    return count <= length_ && UnitCompare::equal<true>(items_ + (length_ - count), str, count);
+    return count <= unitCount && UnitCompare::equal<true>(items + (unitCount - count), str, count);
 }
 
 namespace {
@@ -229,18 +229,18 @@ int compareZeroTerminated(const char16_t* text, std::uint32_t textLength, const 
 
 int StrBuffer::compareAt(std::uint32_t index, const char16_t* str, std::uint32_t strIndex,
                          std::int32_t n) const {
-    if (index > length_ || str == nullptr) {
+    if (index > unitCount || str == nullptr) {
         return -1;
     }
-    return compareZeroTerminated<false>(items_ + index, length_ - index, str + strIndex, n);
+    return compareZeroTerminated<false>(items + index, unitCount - index, str + strIndex, n);
 }
 
 int StrBuffer::compareAtIgnoreCase(std::uint32_t index, const char16_t* str, std::uint32_t strIndex,
                                    std::int32_t n) const {
-    if (index > length_ || str == nullptr) {
+    if (index > unitCount || str == nullptr) {
         return -1;
     }
-    return compareZeroTerminated<true>(items_ + index, length_ - index, str + strIndex, n);
+    return compareZeroTerminated<true>(items + index, unitCount - index, str + strIndex, n);
 }
 
 // ---- trimming ---------------------------------------------------------------------
@@ -250,21 +250,21 @@ bool StrBuffer::isTrimSpace(char16_t ch) {
 }
 
 void StrBuffer::trimEnd(std::uint32_t keep) {
-    while (length_ > keep && isTrimSpace(items_[length_ - 1])) {
-        --length_;
+    while (unitCount > keep && isTrimSpace(items[unitCount - 1])) {
+        --unitCount;
     }
 }
 
 void StrBuffer::trimEndChars(const char16_t* set, std::uint32_t keep, std::int32_t n) {
     const std::uint32_t setLength = textLength(set, n);
-    while (length_ > keep && UnitCompare::inSet<false>(items_[length_ - 1], set, setLength)) {
-        --length_;
+    while (unitCount > keep && UnitCompare::inSet<false>(items[unitCount - 1], set, setLength)) {
+        --unitCount;
     }
 }
 
 void StrBuffer::trimStart() {
     std::uint32_t count = 0;
-    while (count < length_ && isTrimSpace(items_[count])) {
+    while (count < unitCount && isTrimSpace(items[count])) {
         ++count;
     }
     removeRange(0, count);
@@ -273,7 +273,7 @@ void StrBuffer::trimStart() {
 void StrBuffer::trimStartChars(const char16_t* set, std::int32_t n) {
     const std::uint32_t setLength = textLength(set, n);
     std::uint32_t count = 0;
-    while (count < length_ && UnitCompare::inSet<false>(items_[count], set, setLength)) {
+    while (count < unitCount && UnitCompare::inSet<false>(items[count], set, setLength)) {
         ++count;
     }
     removeRange(0, count);
@@ -282,11 +282,11 @@ void StrBuffer::trimStartChars(const char16_t* set, std::int32_t n) {
 s::str::strarray::StrArray* StrBuffer::split(char16_t ch) const {
     s::str::strarray::StrArray* pieces = s::str::strarray::StrArray::newInstance();
     std::uint32_t start = 0;
-    while (start < length_) {
-        std::uint32_t end = length_;
+    while (start < unitCount) {
+        std::uint32_t end = unitCount;
         indexOf(ch, end, start);
         if (end > start) {
-            pieces->appendCopy(items_ + start, end - start);
+            pieces->appendCopy(items + start, end - start);
         }
         start = end + 1;
     }
@@ -339,21 +339,21 @@ bool isStopWord(const char16_t* word, std::uint32_t n) {
 s::str::strarray::StrArray* StrBuffer::words(bool skipStopWords) const {
     s::str::strarray::StrArray* found = s::str::strarray::StrArray::newInstance();
     std::uint32_t i = 0;
-    while (i < length_) {
-        while (i < length_ && isWordSeparator(items_[i])) {
+    while (i < unitCount) {
+        while (i < unitCount && isWordSeparator(items[i])) {
             ++i;
         }
         const std::uint32_t start = i;
-        while (i < length_ && !isWordSeparator(items_[i])) {
+        while (i < unitCount && !isWordSeparator(items[i])) {
             ++i;
         }
         const std::uint32_t n = i - start;
-        if (n == 0 || (skipStopWords && isStopWord(items_ + start, n))) {
+        if (n == 0 || (skipStopWords && isStopWord(items + start, n))) {
             continue;
         }
         std::uint32_t index = 0;
-        if (!found->indexOfIgnoreCase(items_ + start, n, index)) {
-            found->appendCopy(items_ + start, n);
+        if (!found->indexOfIgnoreCase(items + start, n, index)) {
+            found->appendCopy(items + start, n);
         }
     }
     return found;
@@ -364,7 +364,7 @@ s::str::strarray::StrArray* StrBuffer::words(bool skipStopWords) const {
 template <bool IgnoreCase>
 std::uint32_t StrBuffer::replaceAllImpl(const char16_t* find, const char16_t* with) {
     const std::uint32_t findLength = textLength(find, -1);
-    if (findLength == 0 || length_ < findLength) {
+    if (findLength == 0 || unitCount < findLength) {
         return 0;
     }
     // The patterns may point into this buffer, which the passes below change.
@@ -388,7 +388,7 @@ std::uint32_t StrBuffer::replaceAllImpl(const char16_t* find, const char16_t* wi
     if (withLength == findLength) {
         // 1. Same length: overwrite each occurrence in place.
         do {
-            copyUnits(items_ + found, with, withLength);
+            copyUnits(items + found, with, withLength);
             ++replaced;
         } while (findString<IgnoreCase>(find, findLength, found, found + findLength));
     } else if (withLength < findLength) {
@@ -397,27 +397,27 @@ std::uint32_t StrBuffer::replaceAllImpl(const char16_t* find, const char16_t* wi
         std::uint32_t readIndex = 0;
         std::uint32_t writeIndex = 0;
         do {
-            copyUnits(items_ + writeIndex, items_ + readIndex, found - readIndex);
+            copyUnits(items + writeIndex, items + readIndex, found - readIndex);
             writeIndex += found - readIndex;
-            copyUnits(items_ + writeIndex, with, withLength);
+            copyUnits(items + writeIndex, with, withLength);
             writeIndex += withLength;
             readIndex = found + findLength;
             ++replaced;
         } while (findString<IgnoreCase>(find, findLength, found, readIndex));
-        copyUnits(items_ + writeIndex, items_ + readIndex, length_ - readIndex);
-        length_ = writeIndex + (length_ - readIndex);
+        copyUnits(items + writeIndex, items + readIndex, unitCount - readIndex);
+        unitCount = writeIndex + (unitCount - readIndex);
     } else {
         // 3. Longer: build the result in a second buffer, then take over its
         //    storage and give the old storage back with it.
         StrBuffer* built = newInstance();
         std::uint32_t readIndex = 0;
         do {
-            built->append(items_ + readIndex, found - readIndex);
+            built->append(items + readIndex, found - readIndex);
             built->append(with, withLength);
             readIndex = found + findLength;
             ++replaced;
         } while (findString<IgnoreCase>(find, findLength, found, readIndex));
-        built->append(items_ + readIndex, length_ - readIndex);
+        built->append(items + readIndex, unitCount - readIndex);
         swapStorage(*built);
         built->release();
     }
