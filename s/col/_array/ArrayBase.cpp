@@ -27,28 +27,28 @@ std::uint32_t ArrayBase::grownCapacity(std::uint32_t capacity) {
 }
 
 ArrayBase::~ArrayBase() {
-    std::free(items_);
+    std::free(storage);
 }
 
 bool ArrayBase::reallocate(std::uint32_t capacity) {
-    const std::size_t bytes = std::size_t(capacity) << elementShift_;
+    const std::size_t bytes = std::size_t(capacity) << elementShift;
     if (bytes == 0) {
         return true;
     }
-    auto* grown = static_cast<std::uint8_t*>(std::realloc(items_, bytes));
+    auto* grown = static_cast<std::uint8_t*>(std::realloc(storage, bytes));
     if (grown == nullptr) {
         return false;
     }
-    items_ = grown;
-    capacity_ = capacity;
+    storage = grown;
+    elementCapacity = capacity;
     return true;
 }
 
 bool ArrayBase::growFor(std::uint32_t needed) {
-    if (needed <= capacity_) {
+    if (needed <= elementCapacity) {
         return true;
     }
-    std::uint32_t capacity = capacity_;
+    std::uint32_t capacity = elementCapacity;
     while (capacity < needed) {
         const std::uint32_t next = grownCapacity(capacity);
         if (next == capacity) {
@@ -60,27 +60,27 @@ bool ArrayBase::growFor(std::uint32_t needed) {
 }
 
 bool ArrayBase::reserve(std::uint32_t n) {
-    return n <= capacity_ || reallocate(n);
+    return n <= elementCapacity || reallocate(n);
 }
 
 bool ArrayBase::setCount(std::uint32_t n) {
     if (!reserve(n)) {
         return false;
     }
-    count_ = n;
+    elementCount = n;
     return true;
 }
 
 std::uint32_t ArrayBase::byteSize(std::int32_t n) const {
-    const std::uint32_t elements = n < 0 ? count_ : static_cast<std::uint32_t>(n);
-    return elements << elementShift_;
+    const std::uint32_t elements = n < 0 ? elementCount : static_cast<std::uint32_t>(n);
+    return elements << elementShift;
 }
 
 std::uint32_t ArrayBase::clampCount(std::uint32_t index, std::int32_t n) const {
-    if (index >= count_) {
+    if (index >= elementCount) {
         return 0;
     }
-    const std::uint32_t available = count_ - index;
+    const std::uint32_t available = elementCount - index;
     if (n < 0 || static_cast<std::uint32_t>(n) > available) {
         return available;
     }
@@ -91,8 +91,8 @@ std::uint32_t ArrayBase::copyOut(void* buf, std::uint32_t bufIndex, std::uint32_
                                  std::int32_t n) const {
     const std::uint32_t copied = clampCount(srcIndex, n);
     if (copied > 0 && buf != nullptr) {
-        std::memcpy(static_cast<std::uint8_t*>(buf) + (std::size_t(bufIndex) << elementShift_),
-                    elementAddress(srcIndex), std::size_t(copied) << elementShift_);
+        std::memcpy(static_cast<std::uint8_t*>(buf) + (std::size_t(bufIndex) << elementShift),
+                    elementAddress(srcIndex), std::size_t(copied) << elementShift);
     }
     return buf != nullptr ? copied : 0;
 }
@@ -102,7 +102,7 @@ bool ArrayBase::write(const void* src, std::uint32_t n, std::uint32_t srcIndex,
     if (n == 0) {
         return true;
     }
-    if (src == nullptr || destIndex > count_ || destIndex > UINT32_MAX - n) {
+    if (src == nullptr || destIndex > elementCount || destIndex > UINT32_MAX - n) {
         return false;
     }
     const std::uint32_t end = destIndex + n;
@@ -111,16 +111,16 @@ bool ArrayBase::write(const void* src, std::uint32_t n, std::uint32_t srcIndex,
     }
     // memmove: the source may be this array's own storage.
     std::memmove(elementAddress(destIndex),
-                 static_cast<const std::uint8_t*>(src) + (std::size_t(srcIndex) << elementShift_),
-                 std::size_t(n) << elementShift_);
-    if (end > count_) {
-        count_ = end;
+                 static_cast<const std::uint8_t*>(src) + (std::size_t(srcIndex) << elementShift),
+                 std::size_t(n) << elementShift);
+    if (end > elementCount) {
+        elementCount = end;
     }
     return true;
 }
 
 bool ArrayBase::append(const void* src, std::uint32_t n, std::uint32_t srcIndex) {
-    return insert(count_, src, n, srcIndex);
+    return insert(elementCount, src, n, srcIndex);
 }
 
 bool ArrayBase::prepend(const void* src, std::uint32_t n, std::uint32_t srcIndex) {
@@ -132,14 +132,15 @@ bool ArrayBase::insert(std::uint32_t index, const void* src, std::uint32_t n,
     if (n == 0) {
         return true;
     }
-    if (src == nullptr || index > count_ || count_ > UINT32_MAX - n) {
+    if (src == nullptr || index > elementCount || elementCount > UINT32_MAX - n) {
         return false;
     }
     const auto* source =
-        static_cast<const std::uint8_t*>(src) + (std::size_t(srcIndex) << elementShift_);
-    const std::size_t bytes = std::size_t(n) << elementShift_;
+        static_cast<const std::uint8_t*>(src) + (std::size_t(srcIndex) << elementShift);
+    const std::size_t bytes = std::size_t(n) << elementShift;
     // The source may lie inside this array's storage, which growing moves.
-    const bool sourceInside = items_ != nullptr && source >= items_ && source < items_ + byteSize();
+    const bool sourceInside =
+        storage != nullptr && source >= storage && source < storage + byteSize();
     std::uint8_t* copy = nullptr;
     if (sourceInside) {
         copy = static_cast<std::uint8_t*>(std::malloc(bytes));
@@ -149,23 +150,23 @@ bool ArrayBase::insert(std::uint32_t index, const void* src, std::uint32_t n,
         std::memcpy(copy, source, bytes);
         source = copy;
     }
-    if (!growFor(count_ + n)) {
+    if (!growFor(elementCount + n)) {
         std::free(copy);
         return false;
     }
-    if (index < count_) {
+    if (index < elementCount) {
         std::memmove(elementAddress(index + n), elementAddress(index),
-                     std::size_t(count_ - index) << elementShift_);
+                     std::size_t(elementCount - index) << elementShift);
     }
     std::memcpy(elementAddress(index), source, bytes);
-    count_ += n;
+    elementCount += n;
     std::free(copy);
     return true;
 }
 
 bool ArrayBase::copyTo(ArrayBase& dest, std::uint32_t destIndex, std::uint32_t srcIndex,
                        std::int32_t n) const {
-    if (dest.elementShift_ != elementShift_) {
+    if (dest.elementShift != elementShift) {
         return false;
     }
     const std::uint32_t copied = clampCount(srcIndex, n);
@@ -181,7 +182,7 @@ bool ArrayBase::copyFrom(const ArrayBase& src, std::uint32_t srcIndex, std::uint
 }
 
 void ArrayBase::removeLast(std::uint32_t n) {
-    count_ = n >= count_ ? 0 : count_ - n;
+    elementCount = n >= elementCount ? 0 : elementCount - n;
 }
 
 void ArrayBase::removeFirst(std::uint32_t n) {
@@ -193,18 +194,18 @@ void ArrayBase::removeRange(std::uint32_t index, std::int32_t n) {
     if (removed == 0) {
         return;
     }
-    const std::uint32_t tail = count_ - index - removed;
+    const std::uint32_t tail = elementCount - index - removed;
     if (tail > 0) {
         std::memmove(elementAddress(index), elementAddress(index + removed),
-                     std::size_t(tail) << elementShift_);
+                     std::size_t(tail) << elementShift);
     }
-    count_ -= removed;
+    elementCount -= removed;
 }
 
 std::uint32_t ArrayBase::popLast(void* buf, std::uint32_t n, std::uint32_t bufIndex) {
-    const std::uint32_t moved = n > count_ ? count_ : n;
-    copyOut(buf, bufIndex, count_ - moved, static_cast<std::int32_t>(moved));
-    count_ -= moved;
+    const std::uint32_t moved = n > elementCount ? elementCount : n;
+    copyOut(buf, bufIndex, elementCount - moved, static_cast<std::int32_t>(moved));
+    elementCount -= moved;
     return moved;
 }
 
@@ -221,16 +222,16 @@ std::uint32_t ArrayBase::takeRange(std::uint32_t index, void* buf, std::int32_t 
 }
 
 void ArrayBase::clear() {
-    count_ = 0;
-    position_ = 0;
+    elementCount = 0;
+    position = 0;
 }
 
 void ArrayBase::dropStorage() {
-    std::free(items_);
-    items_ = nullptr;
-    count_ = 0;
-    capacity_ = 0;
-    position_ = 0;
+    std::free(storage);
+    storage = nullptr;
+    elementCount = 0;
+    elementCapacity = 0;
+    position = 0;
 }
 
 void ArrayBase::freeStorage() {
@@ -252,8 +253,8 @@ int ArrayBase::compareRange(std::uint32_t index, const void* data, std::uint32_t
     if (common > 0 && data != nullptr) {
         const int order = std::memcmp(elementAddress(index),
                                       static_cast<const std::uint8_t*>(data) +
-                                          (std::size_t(dataIndex) << elementShift_),
-                                      std::size_t(common) << elementShift_);
+                                          (std::size_t(dataIndex) << elementShift),
+                                      std::size_t(common) << elementShift);
         if (order != 0) {
             return order < 0 ? -1 : 1;
         }
@@ -265,7 +266,7 @@ int ArrayBase::compareRange(std::uint32_t index, const void* data, std::uint32_t
 }
 
 void ArrayBase::swap(std::uint32_t i, std::uint32_t j) {
-    if (i >= count_ || j >= count_ || i == j) {
+    if (i >= elementCount || j >= elementCount || i == j) {
         return;
     }
     std::uint8_t scratch[8];
@@ -276,10 +277,10 @@ void ArrayBase::swap(std::uint32_t i, std::uint32_t j) {
 }
 
 void ArrayBase::reverse() {
-    if (count_ < 2) {
+    if (elementCount < 2) {
         return;
     }
-    for (std::uint32_t i = 0, j = count_ - 1; i < j; ++i, --j) {
+    for (std::uint32_t i = 0, j = elementCount - 1; i < j; ++i, --j) {
         swap(i, j);
     }
 }
@@ -290,15 +291,15 @@ int ArrayBase::compareTo(const s::base::IComparable* other,
         return comparator->compare(this, other);
     }
     const auto* that = dynamic_cast<const ArrayBase*>(other);
-    if (that == nullptr || that->elementShift_ != elementShift_) {
+    if (that == nullptr || that->elementShift != elementShift) {
         // Not an array of this kind: fall back to identity order.
         return IComparable::compareTo(other, nullptr);
     }
-    if (count_ != that->count_) {
-        return count_ < that->count_ ? -1 : 1;
+    if (elementCount != that->elementCount) {
+        return elementCount < that->elementCount ? -1 : 1;
     }
     const s::base::IComparator& elements = defaultComparator();
-    for (std::uint32_t i = 0; i < count_; ++i) {
+    for (std::uint32_t i = 0; i < elementCount; ++i) {
         const int order = elements.compare(elementAddress(i), that->elementAddress(i));
         if (order != 0) {
             return order;
@@ -335,7 +336,7 @@ void ArrayBase::toText(s::str::strbuffer::StrBuffer& dest, bool append) const {
     }
     dest.appendWcs(getClassName());
     appendAscii(dest, " [");
-    for (std::uint32_t i = 0; i < count_; ++i) {
+    for (std::uint32_t i = 0; i < elementCount; ++i) {
         if (i > 0) {
             dest.appendChar(u' ');
         }
@@ -348,11 +349,11 @@ void ArrayBase::elementsText(s::str::strbuffer::StrBuffer& dest, bool append) co
     if (!append) {
         dest.clear();
     }
-    const int digits = 2 << elementShift_;
-    for (std::uint32_t i = 0; i < count_; ++i) {
+    const int digits = 2 << elementShift;
+    for (std::uint32_t i = 0; i < elementCount; ++i) {
         std::uint64_t value = 0;
         const void* element = elementAddress(i);
-        switch (elementShift_) {
+        switch (elementShift) {
         case 0:
             value = *static_cast<const std::uint8_t*>(element);
             break;
@@ -377,7 +378,7 @@ void ArrayBase::toXml(s::str::strbuffer::StrBuffer& dest, bool append) const {
     dest.appendChar(u'<');
     dest.appendWcs(getClassName());
     appendAscii(dest, " length=\"");
-    dest.appendUInt32(count_);
+    dest.appendUInt32(elementCount);
     appendAscii(dest, "\">");
     elementsText(dest, true);
     appendAscii(dest, "</");
@@ -392,16 +393,16 @@ Iterator* ArrayBase::iterator() {
 }
 
 Iterator* ArrayBase::iteratorAtEnd() {
-    return Iterator::over(this, static_cast<std::int32_t>(count_), count_);
+    return Iterator::over(this, static_cast<std::int32_t>(elementCount), elementCount);
 }
 
 Iterator* ArrayBase::iteratorFrom(std::uint32_t index) {
-    const std::uint32_t cursor = index < count_ ? index : count_;
+    const std::uint32_t cursor = index < elementCount ? index : elementCount;
     return Iterator::over(this, static_cast<std::int32_t>(cursor) - 1, cursor);
 }
 
 Iterator* ArrayBase::iteratorFromEnd(std::uint32_t n) {
-    const std::uint32_t cursor = count_ - (n < count_ ? n : count_);
+    const std::uint32_t cursor = elementCount - (n < elementCount ? n : elementCount);
     return Iterator::over(this, static_cast<std::int32_t>(cursor), cursor);
 }
 
@@ -414,14 +415,14 @@ s::io::IInputStream* ArrayBase::newInputStream() const {
 bool ArrayBase::read(void* dest, std::uint32_t n, std::uint32_t& got) {
     got = 0;
     const std::uint32_t size = byteSize();
-    if (position_ >= size) {
+    if (position >= size) {
         return false;
     }
-    const std::uint32_t available = size - position_;
+    const std::uint32_t available = size - position;
     const std::uint32_t copied = n < available ? n : available;
     if (copied > 0 && dest != nullptr) {
-        std::memcpy(dest, items_ + position_, copied);
-        position_ += copied;
+        std::memcpy(dest, storage + position, copied);
+        position += copied;
         got = copied;
     }
     return true;
@@ -432,45 +433,45 @@ bool ArrayBase::write(const void* src, std::uint32_t n, std::uint32_t& put) {
     if (n == 0) {
         return true;
     }
-    if (src == nullptr || position_ > UINT32_MAX - n) {
+    if (src == nullptr || position > UINT32_MAX - n) {
         return false;
     }
-    const std::uint32_t endByte = position_ + n;
+    const std::uint32_t endByte = position + n;
     const std::uint32_t mask = elementSize() - 1;
-    const std::uint32_t endElement = (endByte >> elementShift_) + ((endByte & mask) != 0 ? 1 : 0);
+    const std::uint32_t endElement = (endByte >> elementShift) + ((endByte & mask) != 0 ? 1 : 0);
     if (!growFor(endElement)) {
         return false;
     }
     // A position beyond the data leaves a gap; it reads as zeros.
     const std::uint32_t size = byteSize();
-    if (position_ > size) {
-        std::memset(items_ + size, 0, position_ - size);
+    if (position > size) {
+        std::memset(storage + size, 0, position - size);
     }
-    std::memmove(items_ + position_, src, n);
-    if (endElement > count_) {
+    std::memmove(storage + position, src, n);
+    if (endElement > elementCount) {
         // Cover the tail of a partly written last element with zeros.
-        const std::uint32_t coveredBytes = endElement << elementShift_;
+        const std::uint32_t coveredBytes = endElement << elementShift;
         if (coveredBytes > endByte) {
-            std::memset(items_ + endByte, 0, coveredBytes - endByte);
+            std::memset(storage + endByte, 0, coveredBytes - endByte);
         }
-        count_ = endElement;
+        elementCount = endElement;
     }
-    position_ = endByte;
+    position = endByte;
     put = n;
     return true;
 }
 
 void ArrayBase::seekFromEnd(std::uint32_t n) {
     const std::uint32_t size = byteSize();
-    position_ = n >= size ? 0 : size - n;
+    position = n >= size ? 0 : size - n;
 }
 
 void ArrayBase::skip(std::uint32_t n) {
-    position_ = n > UINT32_MAX - position_ ? UINT32_MAX : position_ + n;
+    position = n > UINT32_MAX - position ? UINT32_MAX : position + n;
 }
 
 void ArrayBase::stepBack(std::uint32_t n) {
-    position_ = n >= position_ ? 0 : position_ - n;
+    position = n >= position ? 0 : position - n;
 }
 
 } // namespace s::col::_array

@@ -49,9 +49,9 @@ public:
     const char16_t* getTypeName() const { return getClassName(); }
 
     // --- size and storage --------------------------------------------------------
-    std::uint32_t count() const override { return count_; }
-    std::uint32_t capacity() const { return capacity_; }
-    std::uint32_t elementSize() const { return 1u << elementShift_; }
+    std::uint32_t count() const override { return elementCount; }
+    std::uint32_t capacity() const { return elementCapacity; }
+    std::uint32_t elementSize() const { return 1u << elementShift; }
     // Capacity at least n (exactly n when it grows); count = n. New elements
     // are uninitialised.
     bool setCount(std::uint32_t n);
@@ -60,13 +60,13 @@ public:
     // n elements in bytes (n = -1: count).
     std::uint32_t byteSize(std::int32_t n = -1) const;
     // The storage; null while nothing was ever allocated.
-    void* items() { return items_; }
-    const void* items() const { return items_; }
+    void* items() { return storage; }
+    const void* items() const { return storage; }
     void* elementAddress(std::uint32_t index) {
-        return items_ + (std::size_t(index) << elementShift_);
+        return storage + (std::size_t(index) << elementShift);
     }
     const void* elementAddress(std::uint32_t index) const {
-        return items_ + (std::size_t(index) << elementShift_);
+        return storage + (std::size_t(index) << elementShift);
     }
 
     // --- copying in and out ------------------------------------------------------
@@ -145,10 +145,10 @@ public:
     bool read(void* dest, std::uint32_t n, std::uint32_t& got) override;
     bool write(const void* src, std::uint32_t n, std::uint32_t& put) override;
     void flush() override {}
-    void rewind() override { position_ = 0; }
-    std::uint32_t getPosition() const override { return position_; }
-    void setPosition(std::uint32_t position) override { position_ = position; }
-    void seekToEnd() override { position_ = byteSize(); }
+    void rewind() override { position = 0; }
+    std::uint32_t getPosition() const override { return position; }
+    void setPosition(std::uint32_t newPosition) override { position = newPosition; }
+    void seekToEnd() override { position = byteSize(); }
     void seekFromEnd(std::uint32_t n) override;
     void skip(std::uint32_t n) override;
     void stepBack(std::uint32_t n) override;
@@ -160,7 +160,7 @@ public:
     void reset() override;
 
 protected:
-    explicit ArrayBase(std::uint8_t elementShift) : elementShift_(elementShift) {}
+    explicit ArrayBase(std::uint8_t shift) : elementShift(shift) {}
     ~ArrayBase() override;
     ArrayBase(const ArrayBase&) = delete;
     ArrayBase& operator=(const ArrayBase&) = delete;
@@ -170,11 +170,11 @@ protected:
     // Frees the storage without disposing of anything.
     void dropStorage();
 
-    std::uint8_t elementShift_;
-    std::uint8_t* items_ = nullptr;
-    std::uint32_t count_ = 0;
-    std::uint32_t capacity_ = 0;
-    std::uint32_t position_ = 0;
+    std::uint8_t elementShift;
+    std::uint8_t* storage = nullptr;
+    std::uint32_t elementCount = 0;
+    std::uint32_t elementCapacity = 0;
+    std::uint32_t position = 0;
 
 private:
     bool reallocate(std::uint32_t capacity);

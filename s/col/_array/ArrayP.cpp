@@ -13,16 +13,16 @@ ArrayP::~ArrayP() {
 }
 
 void ArrayP::disposeElements() {
-    if (disposer_ == nullptr) {
+    if (elementDisposer == nullptr) {
         return;
     }
     // The disposer may be the pool of an element class whose reset releases
     // arrays: take the elements out first so that nothing reaches them twice.
-    const std::uint32_t n = count_;
-    count_ = 0;
+    const std::uint32_t n = elementCount;
+    elementCount = 0;
     void** elements = data();
     for (std::uint32_t i = 0; i < n; ++i) {
-        disposer_->dispose(&elements[i]);
+        elementDisposer->dispose(&elements[i]);
     }
 }
 
@@ -33,25 +33,25 @@ void ArrayP::freeStorage() {
 
 void ArrayP::reset() {
     freeStorage();
-    disposer_ = nullptr;
+    elementDisposer = nullptr;
     classNameOf = nullptr;
 }
 
 bool ArrayP::addGrowing(void* element) {
-    if (count_ == UINT32_MAX || !growFor(count_ + 1)) {
+    if (elementCount == UINT32_MAX || !growFor(elementCount + 1)) {
         return false;
     }
-    data()[count_++] = element;
+    data()[elementCount++] = element;
     return true;
 }
 
 void* ArrayP::removeAt(std::uint32_t index) {
-    if (index >= count_) {
+    if (index >= elementCount) {
         return nullptr;
     }
     void* element = get(index);
-    if (index == count_ - 1) {
-        --count_;
+    if (index == elementCount - 1) {
+        --elementCount;
     } else {
         removeRange(index, 1);
     }
@@ -59,7 +59,7 @@ void* ArrayP::removeAt(std::uint32_t index) {
 }
 
 bool ArrayP::indexOf(const void* element, std::int32_t& index, std::uint32_t from) const {
-    for (std::uint32_t i = from; i < count_; ++i) {
+    for (std::uint32_t i = from; i < elementCount; ++i) {
         if (get(i) == element) {
             index = static_cast<std::int32_t>(i);
             return true;
@@ -71,8 +71,8 @@ bool ArrayP::indexOf(const void* element, std::int32_t& index, std::uint32_t fro
 
 void ArrayP::disposeAt(std::uint32_t index) {
     void* element = removeAt(index);
-    if (disposer_ != nullptr) {
-        disposer_->dispose(&element);
+    if (elementDisposer != nullptr) {
+        elementDisposer->dispose(&element);
     }
 }
 

@@ -24,8 +24,8 @@ public:
     void reset() override;
     void freeStorage() override;
 
-    s::base::IDestructor* disposer() const { return disposer_; }
-    void setDisposer(s::base::IDestructor* disposer) { disposer_ = disposer; }
+    s::base::IDestructor* disposer() const { return elementDisposer; }
+    void setDisposer(s::base::IDestructor* disposer) { elementDisposer = disposer; }
     // The elements are library objects stored as C* (C derived from IObject),
     // so that toText() can name their classes. Cleared by reset().
     template <class C> void setElementClass() { classNameOf = &classNameOfElement<C>; }
@@ -35,12 +35,12 @@ public:
     void set(std::uint32_t i, void* element) { data()[i] = element; }
     void* const* data() const { return static_cast<void* const*>(items()); }
     void** data() { return static_cast<void**>(items()); }
-    void* last() const { return count_ > 0 ? get(count_ - 1) : nullptr; }
+    void* last() const { return elementCount > 0 ? get(elementCount - 1) : nullptr; }
 
     // Appends one element; false when out of memory.
     bool add(void* element) {
-        if (count_ < capacity_) {
-            data()[count_++] = element;
+        if (elementCount < elementCapacity) {
+            data()[elementCount++] = element;
             return true;
         }
         return addGrowing(element);
@@ -74,7 +74,7 @@ private:
         return static_cast<const C*>(element)->getClassName();
     }
 
-    s::base::IDestructor* disposer_ = nullptr;
+    s::base::IDestructor* elementDisposer = nullptr;
     // The class name of an element, when their class was given.
     const char16_t* (*classNameOf)(const void* element) = nullptr;
 };

@@ -6,7 +6,7 @@
 namespace s::col::_array {
 
 bool ArrayS32::indexOf(std::int32_t value, std::int32_t& index, std::uint32_t from) const {
-    for (std::uint32_t i = from; i < count_; ++i) {
+    for (std::uint32_t i = from; i < elementCount; ++i) {
         if (get(i) == value) {
             index = static_cast<std::int32_t>(i);
             return true;

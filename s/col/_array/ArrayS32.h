@@ -18,8 +18,8 @@ public:
 
     // Appends one element; false when out of memory.
     bool add(std::int32_t value) {
-        if (count_ < capacity_) {
-            data()[count_++] = value;
+        if (elementCount < elementCapacity) {
+            data()[elementCount++] = value;
             return true;
         }
         return append(&value, 1);

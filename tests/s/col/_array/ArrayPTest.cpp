@@ -31,9 +31,9 @@ private:
 };
 
 struct Owned : s::base::IComparable {
-    explicit Owned(int* deletions) : deletions_(deletions) {}
-    ~Owned() override { ++*deletions_; }
-    int* deletions_;
+    explicit Owned(int* counter) : deletions(counter) {}
+    ~Owned() override { ++*deletions; }
+    int* deletions;
 };
 
 } // namespace
