@@ -46,7 +46,7 @@ HashChains::~HashChains() {
 }
 
 std::uint32_t HashChains::bucketCount() const {
-    return buckets_ != nullptr ? buckets_->count() : 0;
+    return buckets != nullptr ? buckets->count() : 0;
 }
 
 bool HashChains::keysMatch(const MapEntry* entry, std::uint32_t hash,
@@ -58,28 +58,28 @@ bool HashChains::keysMatch(const MapEntry* entry, std::uint32_t hash,
     return ignoreCase ? key->equalsIgnoreCase(stored) : key->equals(stored);
 }
 
-ArrayP* HashChains::newBuckets(std::uint32_t level) const {
-    ArrayP* buckets = ArrayP::newInstance();
-    if (buckets == nullptr) {
+ArrayP* HashChains::newBuckets(std::uint32_t sizeLevel) const {
+    ArrayP* fresh = ArrayP::newInstance();
+    if (fresh == nullptr) {
         return nullptr;
     }
-    const std::uint32_t n = bucketCountOfLevel(level);
-    if (!buckets->setCount(n)) {
-        buckets->release();
+    const std::uint32_t n = bucketCountOfLevel(sizeLevel);
+    if (!fresh->setCount(n)) {
+        fresh->release();
         return nullptr;
     }
-    std::memset(buckets->data(), 0, std::size_t(n) * sizeof(void*));
-    return buckets;
+    std::memset(fresh->data(), 0, std::size_t(n) * sizeof(void*));
+    return fresh;
 }
 
 bool HashChains::grow() {
-    ArrayP* grown = newBuckets(level_ + 1);
+    ArrayP* grown = newBuckets(level + 1);
     if (grown == nullptr) {
         return false;
     }
-    MapEntry** oldHeads = chainHeads(buckets_);
+    MapEntry** oldHeads = chainHeads(buckets);
     MapEntry** newHeads = chainHeads(grown);
-    const std::uint32_t oldCount = buckets_->count();
+    const std::uint32_t oldCount = buckets->count();
     const std::uint32_t newCount = grown->count();
     // Entries are moved bucket by bucket in chain order and appended at the
     // end of their new chain, so entries that share a chain keep their order.
@@ -96,9 +96,9 @@ bool HashChains::grow() {
             entry = next;
         }
     }
-    buckets_->release();
-    buckets_ = grown;
-    ++level_;
+    buckets->release();
+    buckets = grown;
+    ++level;
     return true;
 }
 
@@ -106,16 +106,16 @@ bool HashChains::put(std::uint32_t hash, s::base::IComparable* key, void* value)
     if (key == nullptr) {
         return false;
     }
-    if (buckets_ == nullptr) {
-        buckets_ = newBuckets(level_);
-        if (buckets_ == nullptr) {
+    if (buckets == nullptr) {
+        buckets = newBuckets(level);
+        if (buckets == nullptr) {
             return false;
         }
     }
     if (findEntry(hash, key) != nullptr) {
         return false;
     }
-    if (count_ >= buckets_->count() / 2 && level_ + 1 < kLevels) {
+    if (entryCount >= buckets->count() / 2 && level + 1 < kLevels) {
         // A failed growth only makes chains longer; the entry still goes in.
         grow();
     }
@@ -127,20 +127,20 @@ bool HashChains::put(std::uint32_t hash, s::base::IComparable* key, void* value)
     entry->key = key;
     entry->value = value;
     entry->next = nullptr;
-    MapEntry** link = &chainHeads(buckets_)[hash % buckets_->count()];
+    MapEntry** link = &chainHeads(buckets)[hash % buckets->count()];
     while (*link != nullptr) {
         link = &(*link)->next;
     }
     *link = entry;
-    ++count_;
+    ++entryCount;
     return true;
 }
 
 MapEntry* HashChains::findEntry(std::uint32_t hash, const s::base::IComparable* key) const {
-    if (buckets_ == nullptr || key == nullptr) {
+    if (buckets == nullptr || key == nullptr) {
         return nullptr;
     }
-    for (MapEntry* entry = chainHeads(buckets_)[hash % buckets_->count()]; entry != nullptr;
+    for (MapEntry* entry = chainHeads(buckets)[hash % buckets->count()]; entry != nullptr;
          entry = entry->next) {
         if (keysMatch(entry, hash, key)) {
             return entry;
@@ -160,15 +160,15 @@ void HashChains::disposeEntry(MapEntry* entry) {
 }
 
 bool HashChains::remove(std::uint32_t hash, const s::base::IComparable* key) {
-    if (buckets_ == nullptr || key == nullptr) {
+    if (buckets == nullptr || key == nullptr) {
         return false;
     }
-    for (MapEntry** link = &chainHeads(buckets_)[hash % buckets_->count()]; *link != nullptr;
+    for (MapEntry** link = &chainHeads(buckets)[hash % buckets->count()]; *link != nullptr;
          link = &(*link)->next) {
         MapEntry* entry = *link;
         if (keysMatch(entry, hash, key)) {
             *link = entry->next;
-            --count_;
+            --entryCount;
             disposeEntry(entry);
             return true;
         }
@@ -177,11 +177,11 @@ bool HashChains::remove(std::uint32_t hash, const s::base::IComparable* key) {
 }
 
 void HashChains::clear() {
-    if (buckets_ == nullptr) {
+    if (buckets == nullptr) {
         return;
     }
-    MapEntry** heads = chainHeads(buckets_);
-    const std::uint32_t n = buckets_->count();
+    MapEntry** heads = chainHeads(buckets);
+    const std::uint32_t n = buckets->count();
     for (std::uint32_t b = 0; b < n; ++b) {
         MapEntry* entry = heads[b];
         heads[b] = nullptr;
@@ -191,16 +191,16 @@ void HashChains::clear() {
             entry = next;
         }
     }
-    count_ = 0;
+    entryCount = 0;
 }
 
 void HashChains::reset() {
     clear();
-    if (buckets_ != nullptr) {
-        buckets_->release();
-        buckets_ = nullptr;
+    if (buckets != nullptr) {
+        buckets->release();
+        buckets = nullptr;
     }
-    level_ = 0;
+    level = 0;
     keyDisposer = nullptr;
     valueDisposer = nullptr;
     ignoreCase = false;
@@ -208,15 +208,15 @@ void HashChains::reset() {
 
 ArrayP* HashChains::entries() const {
     ArrayP* list = ArrayP::newInstance();
-    if (list == nullptr || buckets_ == nullptr) {
+    if (list == nullptr || buckets == nullptr) {
         return list;
     }
-    if (!list->reserve(count_)) {
+    if (!list->reserve(entryCount)) {
         list->release();
         return nullptr;
     }
-    MapEntry* const* heads = chainHeads(buckets_);
-    const std::uint32_t n = buckets_->count();
+    MapEntry* const* heads = chainHeads(buckets);
+    const std::uint32_t n = buckets->count();
     for (std::uint32_t b = 0; b < n; ++b) {
         for (MapEntry* entry = heads[b]; entry != nullptr; entry = entry->next) {
             list->add(entry);

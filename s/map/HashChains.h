@@ -52,8 +52,8 @@ public:
     // by bucket in chain order; null when out of memory.
     s::col::_array::ArrayP* entries() const;
 
-    std::uint32_t count() const { return count_; }
-    std::uint32_t sizeLevel() const { return level_; }
+    std::uint32_t count() const { return entryCount; }
+    std::uint32_t sizeLevel() const { return level; }
     // 0 until the first put.
     std::uint32_t bucketCount() const;
 
@@ -64,15 +64,15 @@ public:
 private:
     bool keysMatch(const MapEntry* entry, std::uint32_t hash,
                    const s::base::IComparable* key) const;
-    s::col::_array::ArrayP* newBuckets(std::uint32_t level) const;
+    s::col::_array::ArrayP* newBuckets(std::uint32_t sizeLevel) const;
     // Moves every entry into a bucket array of the next level; false (table
     // unchanged) when that cannot be allocated.
     bool grow();
     void disposeEntry(MapEntry* entry);
 
-    s::col::_array::ArrayP* buckets_ = nullptr;
-    std::uint32_t level_ = 0;
-    std::uint32_t count_ = 0;
+    s::col::_array::ArrayP* buckets = nullptr;
+    std::uint32_t level = 0;
+    std::uint32_t entryCount = 0;
 };
 
 } // namespace s::map

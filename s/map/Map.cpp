@@ -3,7 +3,7 @@
 namespace s::map {
 
 void Map::reset() {
-    chains_.reset();
+    chains.reset();
 }
 
 } // namespace s::map

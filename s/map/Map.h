@@ -18,42 +18,42 @@ class Map : public s::base::IObject, public s::thread::IPoolable {
 public:
     void reset() override;
 
-    s::thread::ObjLocker& lock() { return lock_; }
+    s::thread::ObjLocker& lock() { return accessLock; }
 
     // False, nothing stored, when an equal key with the same hash exists.
     bool put(std::uint32_t hash, s::base::IComparable* key) {
-        return chains_.put(hash, key, nullptr);
+        return chains.put(hash, key, nullptr);
     }
     // The stored key equal to `key`, or null.
     s::base::IComparable* find(std::uint32_t hash, const s::base::IComparable* key) const {
-        const MapEntry* entry = chains_.findEntry(hash, key);
+        const MapEntry* entry = chains.findEntry(hash, key);
         return entry != nullptr ? static_cast<s::base::IComparable*>(entry->key) : nullptr;
     }
     bool contains(std::uint32_t hash, const s::base::IComparable* key) const {
-        return chains_.findEntry(hash, key) != nullptr;
+        return chains.findEntry(hash, key) != nullptr;
     }
     // Removes the key, disposing of the stored one; false when absent.
     bool remove(std::uint32_t hash, const s::base::IComparable* key) {
-        return chains_.remove(hash, key);
+        return chains.remove(hash, key);
     }
-    void clear() { chains_.clear(); }
+    void clear() { chains.clear(); }
     // A new ArrayP of the MapEntry records (value null), bucket by bucket in
     // chain order; the caller releases the list.
-    s::col::_array::ArrayP* entries() const { return chains_.entries(); }
+    s::col::_array::ArrayP* entries() const { return chains.entries(); }
 
-    std::uint32_t count() const { return chains_.count(); }
-    std::uint32_t bucketCount() const { return chains_.bucketCount(); }
-    std::uint32_t sizeLevel() const { return chains_.sizeLevel(); }
+    std::uint32_t count() const { return chains.count(); }
+    std::uint32_t bucketCount() const { return chains.bucketCount(); }
+    std::uint32_t sizeLevel() const { return chains.sizeLevel(); }
 
-    void setKeyDisposer(s::base::IDestructor* disposer) { chains_.keyDisposer = disposer; }
-    void setIgnoreCase(bool ignoreCase) { chains_.ignoreCase = ignoreCase; }
-    bool ignoreCase() const { return chains_.ignoreCase; }
+    void setKeyDisposer(s::base::IDestructor* disposer) { chains.keyDisposer = disposer; }
+    void setIgnoreCase(bool ignoreCase) { chains.ignoreCase = ignoreCase; }
+    bool ignoreCase() const { return chains.ignoreCase; }
 
 private:
     Map() { reset(); }
 
-    s::thread::ObjLocker lock_;
-    HashChains chains_;
+    s::thread::ObjLocker accessLock;
+    HashChains chains;
 };
 
 } // namespace s::map

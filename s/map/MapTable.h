@@ -26,48 +26,48 @@ class MapTable : public s::base::IObject, public s::thread::IPoolable {
 public:
     void reset() override;
 
-    s::thread::ObjLocker& lock() { return lock_; }
+    s::thread::ObjLocker& lock() { return accessLock; }
 
     // Adds the entry; false, nothing stored, when an equal key with the same
     // hash exists (or the key is null, or memory ran out).
     bool put(std::uint32_t hash, s::base::IComparable* key, void* value) {
-        return chains_.put(hash, key, value);
+        return chains.put(hash, key, value);
     }
     // The value stored for the key, or null.
     void* find(std::uint32_t hash, const s::base::IComparable* key) const {
-        const MapEntry* entry = chains_.findEntry(hash, key);
+        const MapEntry* entry = chains.findEntry(hash, key);
         return entry != nullptr ? entry->value : nullptr;
     }
     bool contains(std::uint32_t hash, const s::base::IComparable* key) const {
-        return chains_.findEntry(hash, key) != nullptr;
+        return chains.findEntry(hash, key) != nullptr;
     }
     MapEntry* findEntry(std::uint32_t hash, const s::base::IComparable* key) const {
-        return chains_.findEntry(hash, key);
+        return chains.findEntry(hash, key);
     }
     // Removes the entry, disposing of its key and value; false when absent.
     bool remove(std::uint32_t hash, const s::base::IComparable* key) {
-        return chains_.remove(hash, key);
+        return chains.remove(hash, key);
     }
     // Disposes of all keys and values and empties the table.
-    void clear() { chains_.clear(); }
+    void clear() { chains.clear(); }
     // A new ArrayP of the MapEntry records, bucket by bucket in chain order;
     // the caller releases the list (not the entries).
-    s::col::_array::ArrayP* entries() const { return chains_.entries(); }
+    s::col::_array::ArrayP* entries() const { return chains.entries(); }
 
-    std::uint32_t count() const { return chains_.count(); }
-    std::uint32_t bucketCount() const { return chains_.bucketCount(); }
-    std::uint32_t sizeLevel() const { return chains_.sizeLevel(); }
+    std::uint32_t count() const { return chains.count(); }
+    std::uint32_t bucketCount() const { return chains.bucketCount(); }
+    std::uint32_t sizeLevel() const { return chains.sizeLevel(); }
 
-    void setKeyDisposer(s::base::IDestructor* disposer) { chains_.keyDisposer = disposer; }
-    void setValueDisposer(s::base::IDestructor* disposer) { chains_.valueDisposer = disposer; }
-    void setIgnoreCase(bool ignoreCase) { chains_.ignoreCase = ignoreCase; }
-    bool ignoreCase() const { return chains_.ignoreCase; }
+    void setKeyDisposer(s::base::IDestructor* disposer) { chains.keyDisposer = disposer; }
+    void setValueDisposer(s::base::IDestructor* disposer) { chains.valueDisposer = disposer; }
+    void setIgnoreCase(bool ignoreCase) { chains.ignoreCase = ignoreCase; }
+    bool ignoreCase() const { return chains.ignoreCase; }
 
 private:
     MapTable() { reset(); }
 
-    s::thread::ObjLocker lock_;
-    HashChains chains_;
+    s::thread::ObjLocker accessLock;
+    HashChains chains;
 };
 
 } // namespace s::map

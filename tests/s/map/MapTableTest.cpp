@@ -21,19 +21,19 @@ namespace {
 // A text key comparing exactly or ignoring ASCII case; counts its deletions.
 class Key : public s::base::IComparable {
 public:
-    explicit Key(std::u16string text, int* deletions = nullptr)
-        : text_(std::move(text)), deletions_(deletions) {}
+    explicit Key(std::u16string keyText, int* counter = nullptr)
+        : text(std::move(keyText)), deletions(counter) {}
     ~Key() override {
-        if (deletions_ != nullptr) {
-            ++*deletions_;
+        if (deletions != nullptr) {
+            ++*deletions;
         }
     }
     int compareTo(const IComparable* other, const s::base::IComparator* = nullptr) const override {
-        return text_.compare(static_cast<const Key*>(other)->text_);
+        return text.compare(static_cast<const Key*>(other)->text);
     }
     int compareToIgnoreCase(const IComparable* other,
                             const s::base::IComparator* = nullptr) const override {
-        return folded(text_).compare(folded(static_cast<const Key*>(other)->text_));
+        return folded(text).compare(folded(static_cast<const Key*>(other)->text));
     }
 
 private:
@@ -45,8 +45,8 @@ private:
         }
         return text;
     }
-    std::u16string text_;
-    int* deletions_;
+    std::u16string text;
+    int* deletions;
 };
 
 } // namespace
