@@ -22,8 +22,8 @@ bool Attributes::find(const char16_t* name, std::uint32_t& index) const {
         name = u"";
     }
     std::uint32_t nameLength = lengthOf(name);
-    for (std::uint32_t i = 0; i < count_; ++i) {
-        const Record* record = items_[i];
+    for (std::uint32_t i = 0; i < recordCount; ++i) {
+        const Record* record = items[i];
         if (record->nameLength != nameLength) {
             continue;
         }
@@ -41,14 +41,14 @@ bool Attributes::find(const char16_t* name, std::uint32_t& index) const {
 }
 
 bool Attributes::removeAt(std::uint32_t index) {
-    if (index >= count_) {
+    if (index >= recordCount) {
         return false;
     }
-    Record* record = items_[index];
-    for (std::uint32_t i = index + 1; i < count_; ++i) {
-        items_[i - 1] = items_[i];
+    Record* record = items[index];
+    for (std::uint32_t i = index + 1; i < recordCount; ++i) {
+        items[i - 1] = items[i];
     }
-    --count_;
+    --recordCount;
     AttrFactory::instance().giveBack(record);
     return true;
 }
@@ -66,27 +66,27 @@ bool Attributes::add(const char16_t* name, std::int32_t nameLength, const char16
     std::uint32_t names = nameLength < 0 ? lengthOf(name) : static_cast<std::uint32_t>(nameLength);
     std::uint32_t values =
         valueLength < 0 ? lengthOf(value) : static_cast<std::uint32_t>(valueLength);
-    if (count_ == capacity_ && !grow()) {
+    if (recordCount == capacity && !grow()) {
         return false;
     }
     Record* record = AttrFactory::instance().newRecord(name, names, value, values);
     if (record == nullptr) {
         return false;
     }
-    items_[count_++] = record;
+    items[recordCount++] = record;
     return true;
 }
 
 void Attributes::clear() {
     AttrFactory& factory = AttrFactory::instance();
-    for (std::uint32_t i = 0; i < count_; ++i) {
-        factory.giveBack(items_[i]);
+    for (std::uint32_t i = 0; i < recordCount; ++i) {
+        factory.giveBack(items[i]);
     }
-    count_ = 0;
-    if (items_ != inline_) {
-        delete[] items_;
-        items_ = inline_;
-        capacity_ = kInlineCount;
+    recordCount = 0;
+    if (items != inlineSlots) {
+        delete[] items;
+        items = inlineSlots;
+        capacity = kInlineCount;
     }
 }
 
@@ -95,22 +95,22 @@ Attributes::~Attributes() {
 }
 
 bool Attributes::grow() {
-    if (capacity_ > 0x3FFFFFFF) {
+    if (capacity > 0x3FFFFFFF) {
         return false;
     }
-    std::uint32_t capacity = capacity_ * 2;
-    auto* items = new (std::nothrow) Record*[capacity];
-    if (items == nullptr) {
+    std::uint32_t grownCapacity = capacity * 2;
+    auto* grownItems = new (std::nothrow) Record*[grownCapacity];
+    if (grownItems == nullptr) {
         return false;
     }
-    for (std::uint32_t i = 0; i < count_; ++i) {
-        items[i] = items_[i];
+    for (std::uint32_t i = 0; i < recordCount; ++i) {
+        grownItems[i] = items[i];
     }
-    if (items_ != inline_) {
-        delete[] items_;
+    if (items != inlineSlots) {
+        delete[] items;
     }
-    items_ = items;
-    capacity_ = capacity;
+    items = grownItems;
+    capacity = grownCapacity;
     return true;
 }
 

@@ -21,9 +21,11 @@ public:
     Attributes(const Attributes&) = delete;
     Attributes& operator=(const Attributes&) = delete;
 
-    std::uint32_t count() const { return count_; }
+    std::uint32_t count() const { return recordCount; }
     // Record i (i < count()), null otherwise.
-    const Record* at(std::uint32_t index) const { return index < count_ ? items_[index] : nullptr; }
+    const Record* at(std::uint32_t index) const {
+        return index < recordCount ? items[index] : nullptr;
+    }
 
     // Index of the first record whose name equals `name` ignoring case (ASCII
     // letters only); an empty name finds the content record. False when none.
@@ -53,10 +55,10 @@ private:
     static constexpr std::uint32_t kInlineCount = 6;
     bool grow();
 
-    Record* inline_[kInlineCount] = {};
-    Record** items_ = inline_;
-    std::uint32_t count_ = 0;
-    std::uint32_t capacity_ = kInlineCount;
+    Record* inlineSlots[kInlineCount] = {};
+    Record** items = inlineSlots;
+    std::uint32_t recordCount = 0;
+    std::uint32_t capacity = kInlineCount;
 };
 
 } // namespace s::xml

@@ -65,41 +65,41 @@ bool isWellFormed(const char16_t* text) {
 } // namespace
 
 MappedData::MappedData() {
-    scratch_ = StrBuffer::newInstance();
-    lastPath_ = StrBuffer::newInstance();
+    scratch = StrBuffer::newInstance();
+    lastPath = StrBuffer::newInstance();
     reset();
 }
 
 MappedData::~MappedData() {
     reset();
-    if (scratch_ != nullptr) {
-        scratch_->release();
+    if (scratch != nullptr) {
+        scratch->release();
     }
-    if (lastPath_ != nullptr) {
-        lastPath_->release();
+    if (lastPath != nullptr) {
+        lastPath->release();
     }
 }
 
 void MappedData::reset() {
-    readOnly_ = false;
-    if (file_ != nullptr) {
-        file_->release();
-        file_ = nullptr;
+    readOnly = false;
+    if (file != nullptr) {
+        file->release();
+        file = nullptr;
     }
-    if (scratch_ != nullptr) {
-        scratch_->freeStorage();
+    if (scratch != nullptr) {
+        scratch->freeStorage();
     }
-    if (lastPath_ != nullptr) {
-        lastPath_->freeStorage();
+    if (lastPath != nullptr) {
+        lastPath->freeStorage();
     }
-    if (root_ != nullptr) {
-        root_->release();
-        root_ = nullptr;
+    if (root != nullptr) {
+        root->release();
+        root = nullptr;
     }
-    current_ = nullptr;
-    cached_ = false;
-    autoSave_ = false;
-    sectionWalks_ = 0;
+    current = nullptr;
+    cached = false;
+    autoSave = false;
+    sectionWalkCount = 0;
 }
 
 MappedData* MappedData::open(const char16_t* filePath) {
@@ -107,14 +107,14 @@ MappedData* MappedData::open(const char16_t* filePath) {
     if (store == nullptr) {
         return nullptr;
     }
-    if (store->scratch_ == nullptr || store->lastPath_ == nullptr ||
-        (store->root_ = Node::newInstance()) == nullptr) {
+    if (store->scratch == nullptr || store->lastPath == nullptr ||
+        (store->root = Node::newInstance()) == nullptr) {
         store->release();
         return nullptr;
     }
     if (filePath != nullptr) {
-        store->file_ = s::io::File::newFile(filePath);
-        if (store->file_ == nullptr) {
+        store->file = s::io::File::newFile(filePath);
+        if (store->file == nullptr) {
             store->release();
             return nullptr;
         }
@@ -122,9 +122,9 @@ MappedData* MappedData::open(const char16_t* filePath) {
     }
     // A damaged file may hold no element at all; the store then starts from
     // an empty document, which its first save writes over the damage.
-    if (store->root_->nameLength() == 0) {
-        store->root_->clear();
-        store->root_->setName(kRootName);
+    if (store->root->nameLength() == 0) {
+        store->root->clear();
+        store->root->setName(kRootName);
     }
     return store;
 }
@@ -132,9 +132,9 @@ MappedData* MappedData::open(const char16_t* filePath) {
 void MappedData::loadFile() {
     using s::io::File;
     std::vector<std::uint8_t> bytes;
-    switch (file_->read(bytes, kMaxFileSize)) {
+    switch (file->read(bytes, kMaxFileSize)) {
     case File::ReadStatus::Read:
-        root_->parseUtf8(bytes.data(), bytes.size());
+        root->parseUtf8(bytes.data(), bytes.size());
         break;
     case File::ReadStatus::Missing:
         break;
@@ -142,24 +142,24 @@ void MappedData::loadFile() {
     case File::ReadStatus::TooLarge:
         // Whatever is there may hold settings this run cannot see; writing
         // the empty document over it would lose them for good.
-        readOnly_ = true;
+        readOnly = true;
         break;
     }
 }
 
 bool MappedData::save() {
-    if (file_ == nullptr || root_ == nullptr || readOnly_) {
+    if (file == nullptr || root == nullptr || readOnly) {
         return false;
     }
-    return root_->save(*file_);
+    return root->save(*file);
 }
 
 bool MappedData::changed() {
-    return !autoSave_ || save();
+    return !autoSave || save();
 }
 
 Node* MappedData::section(const char16_t* path, bool create) {
-    if (root_ == nullptr) {
+    if (root == nullptr) {
         return nullptr;
     }
     path = orEmpty(path);
@@ -168,18 +168,18 @@ Node* MappedData::section(const char16_t* path, bool create) {
     if (create && !isValidPath(path)) {
         return nullptr;
     }
-    if (cached_ && lastPath_->equalsWcsIgnoreCase(path)) {
-        if (current_ != nullptr || !create) {
-            return current_;
+    if (cached && lastPath->equalsWcsIgnoreCase(path)) {
+        if (current != nullptr || !create) {
+            return current;
         }
     } else {
-        lastPath_->assignWcs(path);
-        cached_ = true;
+        lastPath->assignWcs(path);
+        cached = true;
     }
     // Walk the levels; empty levels (a separator at either end, or doubled)
     // add nothing.
-    ++sectionWalks_;
-    Node* node = root_;
+    ++sectionWalkCount;
+    Node* node = root;
     std::u16string level;
     for (const char16_t* p = path;; ++p) {
         if (*p != 0 && !isSeparator(*p)) {
@@ -192,7 +192,7 @@ Node* MappedData::section(const char16_t* path, bool create) {
                 child = node->addChild(level.c_str());
             }
             if (child == nullptr) {
-                current_ = nullptr;
+                current = nullptr;
                 return nullptr;
             }
             node = child;
@@ -202,7 +202,7 @@ Node* MappedData::section(const char16_t* path, bool create) {
             break;
         }
     }
-    current_ = node;
+    current = node;
     return node;
 }
 
@@ -221,7 +221,7 @@ bool MappedData::hasValue(const char16_t* path, const char16_t* key) {
 }
 
 bool MappedData::removeSection(const char16_t* path) {
-    if (root_ == nullptr || !isValidPath(orEmpty(path))) {
+    if (root == nullptr || !isValidPath(orEmpty(path))) {
         return false;
     }
     std::u16string whole(orEmpty(path));
@@ -229,13 +229,13 @@ bool MappedData::removeSection(const char16_t* path) {
         whole.pop_back();
     }
     // The cached element may be the removed one or lie below it.
-    cached_ = false;
-    current_ = nullptr;
+    cached = false;
+    current = nullptr;
     if (whole.empty()) {
         // The root itself: the document is emptied but keeps its element.
-        std::u16string name(root_->getName() != nullptr ? root_->getName() : kRootName);
-        root_->clear();
-        root_->setName(name.c_str());
+        std::u16string name(root->getName() != nullptr ? root->getName() : kRootName);
+        root->clear();
+        root->setName(name.c_str());
         return changed();
     }
     std::size_t separator = whole.find_last_of(u"\\/");
@@ -243,8 +243,8 @@ bool MappedData::removeSection(const char16_t* path) {
         separator == std::u16string::npos ? std::u16string() : whole.substr(0, separator);
     std::u16string name = separator == std::u16string::npos ? whole : whole.substr(separator + 1);
     Node* parent = section(parentPath.c_str(), false);
-    cached_ = false;
-    current_ = nullptr;
+    cached = false;
+    current = nullptr;
     std::uint32_t index = 0;
     if (parent == nullptr || !parent->findChild(name.c_str(), index)) {
         return false;
@@ -331,8 +331,8 @@ const char16_t* MappedData::getString(const char16_t* path, const char16_t* key,
     if (fallback == nullptr && !node->attributes().find(orEmpty(key), index)) {
         return nullptr;
     }
-    node->getString(scratch_, orEmpty(key), fallback);
-    return scratch_->c_str();
+    node->getString(scratch, orEmpty(key), fallback);
+    return scratch->c_str();
 }
 
 MappedData::ArrayU08* MappedData::getBytes(const char16_t* path, const char16_t* key,

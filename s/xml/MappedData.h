@@ -66,10 +66,10 @@ public:
     void reset() override;
 
     // The document (for inspection); never null for a store from open().
-    const Node* document() const { return root_; }
+    const Node* document() const { return root; }
     // True when the file was there but could not be read: save() never
     // writes it.
-    bool isReadOnly() const { return readOnly_; }
+    bool isReadOnly() const { return readOnly; }
 
     bool save() override;
     bool openSection(const char16_t* path) override;
@@ -117,12 +117,12 @@ public:
     bool setStringList(const char16_t* path, const char16_t* key, const StrArray* list) override;
     bool setBytes(const char16_t* path, const char16_t* key, const ArrayU08* bytes) override;
 
-    bool getAutoSave() const override { return autoSave_; }
-    void setAutoSave(bool on) override { autoSave_ = on; }
+    bool getAutoSave() const override { return autoSave; }
+    void setAutoSave(bool on) override { autoSave = on; }
 
     // How many times a section was looked up by walking the tree (not taken
     // from the cache); lets tests see the cache at work.
-    std::uint32_t sectionWalks() const { return sectionWalks_; }
+    std::uint32_t sectionWalks() const { return sectionWalkCount; }
 
 private:
     MappedData();
@@ -143,15 +143,15 @@ private:
     // After a change: saves when automatic saving is on.
     bool changed();
 
-    s::io::File* file_ = nullptr;   // the document file, or null
-    StrBuffer* scratch_ = nullptr;  // the text returned by the last getString
-    StrBuffer* lastPath_ = nullptr; // the section path looked up last
-    Node* root_ = nullptr;          // the document, owned
-    Node* current_ = nullptr;       // the element of lastPath_, or null
-    bool autoSave_ = false;
-    bool readOnly_ = false; // the file exists but could not be read
-    bool cached_ = false;   // whether lastPath_ / current_ describe a lookup
-    std::uint32_t sectionWalks_ = 0;
+    s::io::File* file = nullptr;   // the document file, or null
+    StrBuffer* scratch = nullptr;  // the text returned by the last getString
+    StrBuffer* lastPath = nullptr; // the section path looked up last
+    Node* root = nullptr;          // the document, owned
+    Node* current = nullptr;       // the element of lastPath, or null
+    bool autoSave = false;
+    bool readOnly = false; // the file exists but could not be read
+    bool cached = false;   // whether lastPath / current describe a lookup
+    std::uint32_t sectionWalkCount = 0;
 };
 
 } // namespace s::xml

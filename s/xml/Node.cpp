@@ -159,58 +159,58 @@ void Node::reset() {
     // Flatten the subtree first, emptying every child list, so that giving the
     // nodes back never recurses however deep the tree is.
     std::vector<Node*> pending;
-    pending.swap(children_);
+    pending.swap(children);
     for (std::size_t i = 0; i < pending.size(); ++i) {
         Node* node = pending[i];
-        pending.insert(pending.end(), node->children_.begin(), node->children_.end());
-        node->children_.clear();
+        pending.insert(pending.end(), node->children.begin(), node->children.end());
+        node->children.clear();
     }
     for (Node* node : pending) {
         node->release();
     }
-    attributes_.clear();
+    attributeList.clear();
     freeName();
 }
 
 void Node::freeName() {
-    if (name_ != shortName_) {
-        delete[] name_;
+    if (name != shortName) {
+        delete[] name;
     }
-    name_ = nullptr;
-    nameLength_ = 0;
+    name = nullptr;
+    nameUnits = 0;
 }
 
 // ---- tree --------------------------------------------------------------------
 
-Node* Node::addChild(const char16_t* name, std::int32_t n) {
+Node* Node::addChild(const char16_t* childName, std::int32_t n) {
     Node* child = newInstance();
     if (child == nullptr) {
         return nullptr;
     }
-    child->setName(name, n);
-    children_.push_back(child);
+    child->setName(childName, n);
+    children.push_back(child);
     return child;
 }
 
 void Node::appendChild(Node* node) {
     if (node != nullptr && node != this) {
-        children_.push_back(node);
+        children.push_back(node);
     }
 }
 
 bool Node::removeChild(std::uint32_t index) {
-    if (index >= children_.size()) {
+    if (index >= children.size()) {
         return false;
     }
-    Node* child = children_[index];
-    children_.erase(children_.begin() + index);
+    Node* child = children[index];
+    children.erase(children.begin() + index);
     child->release();
     return true;
 }
 
-bool Node::findChild(const char16_t* name, std::uint32_t& index, std::int32_t n) const {
-    for (std::size_t i = 0; i < children_.size(); ++i) {
-        if (children_[i]->nameEquals(name, n)) {
+bool Node::findChild(const char16_t* childName, std::uint32_t& index, std::int32_t n) const {
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        if (children[i]->nameEquals(childName, n)) {
             index = static_cast<std::uint32_t>(i);
             return true;
         }
@@ -218,9 +218,9 @@ bool Node::findChild(const char16_t* name, std::uint32_t& index, std::int32_t n)
     return false;
 }
 
-Node* Node::getChild(const char16_t* name, std::int32_t n) const {
+Node* Node::getChild(const char16_t* childName, std::int32_t n) const {
     std::uint32_t index = 0;
-    return findChild(name, index, n) ? children_[index] : nullptr;
+    return findChild(childName, index, n) ? children[index] : nullptr;
 }
 
 void Node::walk(const char16_t* prefix, Visitor visitor, void* context) const {
@@ -240,11 +240,11 @@ void Node::walk(const char16_t* prefix, Visitor visitor, void* context) const {
     indent.pop_back();
     while (!stack.empty()) {
         auto& top = stack.back();
-        if (top.second == top.first->children_.size()) {
+        if (top.second == top.first->children.size()) {
             stack.pop_back();
             continue;
         }
-        const Node* child = top.first->children_[top.second++];
+        const Node* child = top.first->children[top.second++];
         // The prefix and one tab per level; only the end changes from one
         // element to the next.
         indent.resize(base + stack.size(), u'\t');
@@ -263,37 +263,37 @@ void Node::setName(const char16_t* text, std::int32_t n) {
         return;
     }
     std::size_t length = n < 0 ? lengthOf(text) : static_cast<std::size_t>(n);
-    name_ = length < kShortName ? shortName_ : new (std::nothrow) char16_t[length + 1];
-    if (name_ == nullptr) {
+    name = length < kShortName ? shortName : new (std::nothrow) char16_t[length + 1];
+    if (name == nullptr) {
         return;
     }
     if (length > 0) {
-        std::memcpy(name_, text, length * sizeof(char16_t));
+        std::memcpy(name, text, length * sizeof(char16_t));
     }
-    name_[length] = 0;
-    nameLength_ = static_cast<std::uint32_t>(length);
+    name[length] = 0;
+    nameUnits = static_cast<std::uint32_t>(length);
 }
 
 bool Node::nameEquals(const char16_t* text, std::int32_t n) const {
     if (text == nullptr) {
         return false;
     }
-    const char16_t* name = name_ != nullptr ? name_ : u"";
+    const char16_t* ownName = name != nullptr ? name : u"";
     if (n < 0) {
         std::uint32_t i = 0;
-        for (; i < nameLength_; ++i) {
+        for (; i < nameUnits; ++i) {
             if (text[i] == 0 ||
-                s::str::Ascii::toLower(text[i]) != s::str::Ascii::toLower(name[i])) {
+                s::str::Ascii::toLower(text[i]) != s::str::Ascii::toLower(ownName[i])) {
                 return false;
             }
         }
         return text[i] == 0;
     }
-    if (static_cast<std::uint32_t>(n) != nameLength_) {
+    if (static_cast<std::uint32_t>(n) != nameUnits) {
         return false;
     }
     for (std::int32_t i = 0; i < n; ++i) {
-        if (text[i] == 0 || text[i] != name[i]) {
+        if (text[i] == 0 || text[i] != ownName[i]) {
             return false;
         }
     }
@@ -349,8 +349,8 @@ const char16_t* Node::parse(const char16_t* text) {
                 ++p;
             }
             // Only the first content record is ever read or written.
-            if (node != nullptr && p > content && !hasContent(node->attributes_)) {
-                node->attributes_.add(u"", 0, content, static_cast<std::int32_t>(p - content));
+            if (node != nullptr && p > content && !hasContent(node->attributeList)) {
+                node->attributeList.add(u"", 0, content, static_cast<std::int32_t>(p - content));
             }
             if (*p == 0) {
                 return p;
@@ -393,7 +393,7 @@ const char16_t* Node::parse(const char16_t* text) {
             child->release();
             continue;
         }
-        node->children_.push_back(child);
+        node->children.push_back(child);
         if (open) {
             stack.push_back(child);
         }
@@ -437,10 +437,10 @@ std::size_t Node::textLength() const {
     while (!pending.empty()) {
         const Node* node = pending.back();
         pending.pop_back();
-        length += 2 * node->nameLength_ + 5; // "<" name ">" ... "</" name ">"
+        length += 2 * node->nameUnits + 5; // "<" name ">" ... "</" name ">"
         bool content = false;
-        for (std::uint32_t i = 0; i < node->attributes_.count(); ++i) {
-            const Attributes::Record* record = node->attributes_.at(i);
+        for (std::uint32_t i = 0; i < node->attributeList.count(); ++i) {
+            const Attributes::Record* record = node->attributeList.at(i);
             if (record->nameLength > 0) {
                 length += record->nameLength + record->valueLength + 4; // ' ' n '="' v '"'
             } else if (!content) {
@@ -448,7 +448,7 @@ std::size_t Node::textLength() const {
                 content = true;
             }
         }
-        pending.insert(pending.end(), node->children_.begin(), node->children_.end());
+        pending.insert(pending.end(), node->children.begin(), node->children.end());
     }
     return length;
 }
@@ -471,10 +471,10 @@ char16_t* Node::writeText(char16_t* out) const {
         if (entering != nullptr) {
             const Node& node = *entering;
             *out++ = u'<';
-            out = put(out, node.name_, node.nameLength_);
+            out = put(out, node.name, node.nameUnits);
             const Attributes::Record* content = nullptr;
-            for (std::uint32_t i = 0; i < node.attributes_.count(); ++i) {
-                const Attributes::Record* record = node.attributes_.at(i);
+            for (std::uint32_t i = 0; i < node.attributeList.count(); ++i) {
+                const Attributes::Record* record = node.attributeList.at(i);
                 if (record->nameLength == 0) {
                     if (content == nullptr) {
                         content = record;
@@ -499,13 +499,13 @@ char16_t* Node::writeText(char16_t* out) const {
             break;
         }
         auto& top = stack.back();
-        if (top.second < top.first->children_.size()) {
-            entering = top.first->children_[top.second++];
+        if (top.second < top.first->children.size()) {
+            entering = top.first->children[top.second++];
             continue;
         }
         *out++ = u'<';
         *out++ = u'/';
-        out = put(out, top.first->name_, top.first->nameLength_);
+        out = put(out, top.first->name, top.first->nameUnits);
         *out++ = u'>';
         stack.pop_back();
         if (stack.empty()) {
