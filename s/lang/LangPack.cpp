@@ -37,14 +37,14 @@ void assignText(StrBuffer* dest, const char16_t* text) {
 } // namespace
 
 LangPack::LangPack()
-    : tagName_(StrBuffer::newInstance()), engName_(StrBuffer::newInstance()),
-      trueName_(StrBuffer::newInstance()) {
+    : tagName(StrBuffer::newInstance()), engName(StrBuffer::newInstance()),
+      trueName(StrBuffer::newInstance()) {
     reset();
 }
 
 LangPack::~LangPack() {
     reset();
-    for (StrBuffer* name : {tagName_, engName_, trueName_}) {
+    for (StrBuffer* name : {tagName, engName, trueName}) {
         if (name != nullptr) {
             name->release();
         }
@@ -52,17 +52,17 @@ LangPack::~LangPack() {
 }
 
 void LangPack::reset() {
-    for (StrBuffer* name : {tagName_, engName_, trueName_}) {
+    for (StrBuffer* name : {tagName, engName, trueName}) {
         if (name != nullptr) {
             name->clear();
         }
     }
-    ids_.clear();
-    releaseAll(texts_);
-    releaseAll(names_);
-    releaseAll(namedKeys_);
-    releaseAll(namedTexts_);
-    replaceBarredL_ = false;
+    ids.clear();
+    releaseAll(texts);
+    releaseAll(names);
+    releaseAll(namedKeys);
+    releaseAll(namedTexts);
+    replaceBarredL = false;
 }
 
 void LangPack::releaseAll(std::vector<StrBuffer*>& strings) {
@@ -77,19 +77,19 @@ const char16_t* LangPack::textOf(const StrBuffer* buffer) {
 }
 
 const char16_t* LangPack::getTagName() const {
-    return textOf(tagName_);
+    return textOf(tagName);
 }
 const char16_t* LangPack::getEngName() const {
-    return textOf(engName_);
+    return textOf(engName);
 }
 const char16_t* LangPack::getTrueName() const {
-    return textOf(trueName_);
+    return textOf(trueName);
 }
 
 void LangPack::setNames(const char16_t* tag, const char16_t* englishName, const char16_t* ownName) {
-    assignText(tagName_, tag);
-    assignText(engName_, englishName);
-    assignText(trueName_, ownName);
+    assignText(tagName, tag);
+    assignText(engName, englishName);
+    assignText(trueName, ownName);
 }
 
 StrBuffer* LangPack::copyText(const char16_t* text, std::int32_t n, bool isText) const {
@@ -103,7 +103,7 @@ StrBuffer* LangPack::copyText(const char16_t* text, std::int32_t n, bool isText)
         copy->release();
         return nullptr;
     }
-    if (isText && replaceBarredL_) {
+    if (isText && replaceBarredL) {
         char16_t* units = copy->data();
         for (std::uint32_t i = 0; i < copy->length(); ++i) {
             if (units[i] == kBarredL) {
@@ -123,15 +123,15 @@ bool LangPack::addText(std::int32_t id, const char16_t* text, std::int32_t n) {
         return false;
     }
     try {
-        texts_.push_back(copy);
+        texts.push_back(copy);
     } catch (...) {
         copy->release();
         return false;
     }
     try {
-        ids_.push_back(id);
+        ids.push_back(id);
     } catch (...) {
-        texts_.pop_back();
+        texts.pop_back();
         copy->release();
         return false;
     }
@@ -144,7 +144,7 @@ bool LangPack::addNamedText(const char16_t* name, const char16_t* text, std::int
         return false;
     }
     try {
-        names_.push_back(nameCopy);
+        names.push_back(nameCopy);
     } catch (...) {
         nameCopy->release();
         return false;
@@ -164,11 +164,11 @@ bool LangPack::addNamedText(const char16_t* name, const char16_t* text, std::int
         return false;
     }
     try {
-        namedKeys_.push_back(key);
-        namedTexts_.push_back(value);
+        namedKeys.push_back(key);
+        namedTexts.push_back(value);
     } catch (...) {
-        if (namedKeys_.size() > namedTexts_.size()) {
-            namedKeys_.pop_back();
+        if (namedKeys.size() > namedTexts.size()) {
+            namedKeys.pop_back();
         }
         key->release();
         value->release();
@@ -179,16 +179,16 @@ bool LangPack::addNamedText(const char16_t* name, const char16_t* text, std::int
 
 void LangPack::reserveTexts(std::uint32_t n) {
     try {
-        ids_.reserve(ids_.size() + n);
-        texts_.reserve(texts_.size() + n);
+        ids.reserve(ids.size() + n);
+        texts.reserve(texts.size() + n);
     } catch (...) {
     }
 }
 
 const StrBuffer* LangPack::findText(std::int32_t id) const {
-    for (std::size_t i = 0; i < ids_.size(); ++i) {
-        if (ids_[i] == id) {
-            return texts_[i];
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (ids[i] == id) {
+            return texts[i];
         }
     }
     return nullptr;
@@ -198,9 +198,9 @@ const StrBuffer* LangPack::findNamedText(const char16_t* name) const {
     if (name == nullptr) {
         return nullptr;
     }
-    for (std::size_t i = 0; i < namedKeys_.size(); ++i) {
-        if (namedKeys_[i]->equalsWcs(name)) {
-            return namedTexts_[i];
+    for (std::size_t i = 0; i < namedKeys.size(); ++i) {
+        if (namedKeys[i]->equalsWcs(name)) {
+            return namedTexts[i];
         }
     }
     return nullptr;

@@ -57,22 +57,22 @@ public:
     bool hasNamedText(const char16_t* name) const { return findNamedText(name) != nullptr; }
 
     // The numeric ids and their texts, in the order added.
-    std::uint32_t textCount() const { return static_cast<std::uint32_t>(ids_.size()); }
-    std::int32_t idAt(std::uint32_t index) const { return index < ids_.size() ? ids_[index] : 0; }
+    std::uint32_t textCount() const { return static_cast<std::uint32_t>(ids.size()); }
+    std::int32_t idAt(std::uint32_t index) const { return index < ids.size() ? ids[index] : 0; }
     const StrBuffer* textAt(std::uint32_t index) const {
-        return index < texts_.size() ? texts_[index] : nullptr;
+        return index < texts.size() ? texts[index] : nullptr;
     }
     // The names of named entries, in the order added (repeats included).
-    std::uint32_t nameCount() const { return static_cast<std::uint32_t>(names_.size()); }
+    std::uint32_t nameCount() const { return static_cast<std::uint32_t>(names.size()); }
     const StrBuffer* nameAt(std::uint32_t index) const {
-        return index < names_.size() ? names_[index] : nullptr;
+        return index < names.size() ? names[index] : nullptr;
     }
 
     // Venetian is written with U+019A (l with bar), which the fonts of systems
     // before Windows Vista lack; with this rule on, every text added has it
     // replaced by U+0142 (l with stroke). The Localizer decides per pack.
-    void setReplaceBarredL(bool on) { replaceBarredL_ = on; }
-    bool replacesBarredL() const { return replaceBarredL_; }
+    void setReplaceBarredL(bool on) { replaceBarredL = on; }
+    bool replacesBarredL() const { return replaceBarredL; }
 
 private:
     // The three name buffers live as long as the pack; reset() only empties
@@ -86,16 +86,16 @@ private:
     static void releaseAll(std::vector<StrBuffer*>& strings);
     static const char16_t* textOf(const StrBuffer* buffer);
 
-    StrBuffer* tagName_ = nullptr;
-    StrBuffer* engName_ = nullptr;
-    StrBuffer* trueName_ = nullptr;
-    std::vector<std::int32_t> ids_;
-    std::vector<StrBuffer*> texts_;
-    std::vector<StrBuffer*> names_;
+    StrBuffer* tagName = nullptr;
+    StrBuffer* engName = nullptr;
+    StrBuffer* trueName = nullptr;
+    std::vector<std::int32_t> ids;
+    std::vector<StrBuffer*> texts;
+    std::vector<StrBuffer*> names;
     // Named texts: one record per distinct name, the first text given.
-    std::vector<StrBuffer*> namedKeys_;
-    std::vector<StrBuffer*> namedTexts_;
-    bool replaceBarredL_ = false;
+    std::vector<StrBuffer*> namedKeys;
+    std::vector<StrBuffer*> namedTexts;
+    bool replaceBarredL = false;
 };
 
 } // namespace s::lang

@@ -56,16 +56,16 @@ Localizer::~Localizer() {
 
 void Localizer::reset() {
     releasePacks();
-    listeners_.reset();
-    systemMajorVersion_ = system::majorVersion();
+    listeners.reset();
+    systemMajorVersion = system::majorVersion();
 }
 
 void Localizer::releasePacks() {
-    current_.store(nullptr);
-    for (LangPack* pack : packs_) {
+    current.store(nullptr);
+    for (LangPack* pack : packs) {
         pack->release();
     }
-    packs_.clear();
+    packs.clear();
 }
 
 // ---- loading ------------------------------------------------------------------------
@@ -110,7 +110,7 @@ void Localizer::parseLanguages(const Node& languages) {
     if (!tag || !englishName || !ownName) {
         return;
     }
-    const bool oldSystem = systemMajorVersion_ > 0 && systemMajorVersion_ < kFirstMajorWithBarredL;
+    const bool oldSystem = systemMajorVersion > 0 && systemMajorVersion < kFirstMajorWithBarredL;
     for (std::uint32_t i = 0; i < languages.childCount(); ++i) {
         const Node* entry = languages.childAt(i);
         if (!entry->nameEquals(u"entry")) {
@@ -126,7 +126,7 @@ void Localizer::parseLanguages(const Node& languages) {
         pack->setNames(tag->c_str(), englishName->c_str(), ownName->c_str());
         pack->setReplaceBarredL(oldSystem && equalsExactly(tag->c_str(), kVenetianTag));
         try {
-            packs_.push_back(pack.get());
+            packs.push_back(pack.get());
         } catch (...) {
             return;
         }
@@ -141,8 +141,8 @@ void Localizer::parseEntries(const Node& entries) {
     std::vector<std::uint32_t> countsBefore;
     std::unordered_set<std::int32_t> seenNumbers;
     try {
-        countsBefore.resize(packs_.size());
-        for (LangPack* pack : packs_) {
+        countsBefore.resize(packs.size());
+        for (LangPack* pack : packs) {
             pack->reserveTexts(entries.childCount());
             for (std::uint32_t i = 0; i < pack->textCount(); ++i) {
                 seenNumbers.insert(pack->idAt(i));
@@ -169,8 +169,8 @@ void Localizer::parseEntries(const Node& entries) {
         const std::int32_t number = numeric ? s::str::Numbers::parseInt32(id->c_str()) : 0;
         const char16_t* name = id->c_str();
         fallback->clear();
-        for (std::size_t p = 0; p < packs_.size(); ++p) {
-            countsBefore[p] = packs_[p]->textCount();
+        for (std::size_t p = 0; p < packs.size(); ++p) {
+            countsBefore[p] = packs[p]->textCount();
         }
 
         // 2. Every child named by a declared language adds its text to that
@@ -179,9 +179,9 @@ void Localizer::parseEntries(const Node& entries) {
         for (std::uint32_t k = 0; k < entry->childCount(); ++k) {
             const Node* child = entry->childAt(k);
             LangPack* pack = nullptr;
-            if (tagsUnique && k < packs_.size() &&
-                s::str::Ascii::equalsIgnoreCase(packs_[k]->getTagName(), child->getName())) {
-                pack = packs_[k];
+            if (tagsUnique && k < packs.size() &&
+                s::str::Ascii::equalsIgnoreCase(packs[k]->getTagName(), child->getName())) {
+                pack = packs[k];
             } else {
                 pack = findByTag(child->getName());
             }
@@ -204,8 +204,8 @@ void Localizer::parseEntries(const Node& entries) {
         //    entry had it; otherwise a text added just now is the only one.
         const bool repeated = numeric && seenNumbers.count(number) > 0;
         const auto fallbackLength = static_cast<std::int32_t>(fallback->length());
-        for (std::size_t p = 0; p < packs_.size(); ++p) {
-            LangPack* pack = packs_[p];
+        for (std::size_t p = 0; p < packs.size(); ++p) {
+            LangPack* pack = packs[p];
             if (numeric) {
                 const bool added = pack->textCount() > countsBefore[p];
                 if (!added && !(repeated && pack->hasText(number))) {
@@ -226,9 +226,9 @@ void Localizer::parseEntries(const Node& entries) {
 }
 
 bool Localizer::hasUniqueTags() const {
-    for (std::size_t i = 0; i < packs_.size(); ++i) {
-        for (std::size_t j = i + 1; j < packs_.size(); ++j) {
-            if (s::str::Ascii::equalsIgnoreCase(packs_[i]->getTagName(), packs_[j]->getTagName())) {
+    for (std::size_t i = 0; i < packs.size(); ++i) {
+        for (std::size_t j = i + 1; j < packs.size(); ++j) {
+            if (s::str::Ascii::equalsIgnoreCase(packs[i]->getTagName(), packs[j]->getTagName())) {
                 return false;
             }
         }
@@ -242,7 +242,7 @@ LangPack* Localizer::findByTag(const char16_t* tag) const {
     if (tag == nullptr) {
         return nullptr;
     }
-    for (LangPack* pack : packs_) {
+    for (LangPack* pack : packs) {
         if (s::str::Ascii::equalsIgnoreCase(pack->getTagName(), tag)) {
             return pack;
         }
@@ -251,7 +251,7 @@ LangPack* Localizer::findByTag(const char16_t* tag) const {
 }
 
 LangPack* Localizer::findByEngName(const char16_t* name) const {
-    for (LangPack* pack : packs_) {
+    for (LangPack* pack : packs) {
         if (s::str::Ascii::equalsIgnoreCase(pack->getEngName(), name)) {
             return pack;
         }
@@ -299,18 +299,18 @@ LangPack* Localizer::findByName(const char16_t* name) const {
 // ---- the current language -----------------------------------------------------------
 
 LangPack* Localizer::ensureCurrent() {
-    LangPack* current = current_.load();
-    if (current != nullptr || packs_.empty()) {
-        return current;
+    LangPack* activePack = current.load();
+    if (activePack != nullptr || packs.empty()) {
+        return activePack;
     }
     LangPack* chosen = findByName(userLanguageName());
     if (chosen == nullptr) {
-        chosen = packs_.front();
+        chosen = packs.front();
     }
     // Another thread may have chosen first; both choose the same pack.
     LangPack* expected = nullptr;
-    current_.compare_exchange_strong(expected, chosen);
-    return current_.load();
+    current.compare_exchange_strong(expected, chosen);
+    return current.load();
 }
 
 LangPack* Localizer::getCurrent() {
@@ -318,9 +318,9 @@ LangPack* Localizer::getCurrent() {
 }
 
 std::int32_t Localizer::getCurrentIndex() {
-    LangPack* current = ensureCurrent();
-    for (std::size_t i = 0; i < packs_.size(); ++i) {
-        if (packs_[i] == current) {
+    LangPack* activePack = ensureCurrent();
+    for (std::size_t i = 0; i < packs.size(); ++i) {
+        if (packs[i] == activePack) {
             return static_cast<std::int32_t>(i);
         }
     }
@@ -328,14 +328,14 @@ std::int32_t Localizer::getCurrentIndex() {
 }
 
 void Localizer::setLanguage(const char16_t* name) {
-    LangPack* current = ensureCurrent();
-    if (current == nullptr) {
+    LangPack* activePack = ensureCurrent();
+    if (activePack == nullptr) {
         return;
     }
     if (name == nullptr) {
         name = u"";
     }
-    if (s::str::Ascii::equalsIgnoreCase(current->getEngName(), name)) {
+    if (s::str::Ascii::equalsIgnoreCase(activePack->getEngName(), name)) {
         return;
     }
     LangPack* pack = findByName(name);
@@ -343,76 +343,76 @@ void Localizer::setLanguage(const char16_t* name) {
         pack = findByName(u"English");
     }
     if (pack == nullptr) {
-        pack = packs_.front();
+        pack = packs.front();
     }
     changeCurrent(pack);
 }
 
 void Localizer::selectIndex(std::int32_t index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= packs_.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) >= packs.size()) {
         return;
     }
     ensureCurrent();
-    changeCurrent(packs_[static_cast<std::size_t>(index)]);
+    changeCurrent(packs[static_cast<std::size_t>(index)]);
 }
 
 void Localizer::changeCurrent(LangPack* pack) {
-    if (pack == current_.load()) {
+    if (pack == current.load()) {
         return;
     }
-    current_.store(pack);
-    listeners_.raise(this, 0);
+    current.store(pack);
+    listeners.raise(this, 0);
 }
 
 // ---- lookups ------------------------------------------------------------------------
 
 const char16_t* Localizer::getText(std::int32_t id) {
-    LangPack* current = ensureCurrent();
-    if (current == nullptr) {
+    LangPack* activePack = ensureCurrent();
+    if (activePack == nullptr) {
         return u"";
     }
-    const StrBuffer* text = current->findText(id);
+    const StrBuffer* text = activePack->findText(id);
     return text != nullptr ? text->c_str() : u"";
 }
 
 const char16_t* Localizer::getEnglishText(std::int32_t id) const {
     LangPack* english = findByEngName(u"English");
     if (english == nullptr) {
-        if (packs_.empty()) {
+        if (packs.empty()) {
             return u"";
         }
-        english = packs_.front();
+        english = packs.front();
     }
     const StrBuffer* text = english->findText(id);
     return text != nullptr ? text->c_str() : u"";
 }
 
 const char16_t* Localizer::getNamedText(const char16_t* name) {
-    LangPack* current = ensureCurrent();
-    if (current == nullptr) {
+    LangPack* activePack = ensureCurrent();
+    if (activePack == nullptr) {
         return u"";
     }
-    const StrBuffer* text = current->findNamedText(name);
+    const StrBuffer* text = activePack->findNamedText(name);
     return text != nullptr ? text->c_str() : u"";
 }
 
 bool Localizer::isUpdateCheckEnabled() {
-    LangPack* current = ensureCurrent();
-    if (current == nullptr) {
+    LangPack* activePack = ensureCurrent();
+    if (activePack == nullptr) {
         return false;
     }
-    const StrBuffer* text = current->findText(kUpdateCheckTextId);
+    const StrBuffer* text = activePack->findText(kUpdateCheckTextId);
     return text != nullptr && !text->isEmpty();
 }
 
 // ---- listeners ----------------------------------------------------------------------
 
 void Localizer::addListener(s::gui::events::IEventListener* listener) {
-    listeners_.addOnce(listener);
+    listeners.addOnce(listener);
 }
 
 void Localizer::removeListener(s::gui::events::IEventListener* listener) {
-    listeners_.withdraw(listener);
+    listeners.withdraw(listener);
 }
 
 } // namespace s::lang

@@ -99,9 +99,9 @@ public:
     void removeListener(s::gui::events::IEventListener* listener);
 
     // The packs in the order of the document's language list.
-    std::uint32_t packCount() const { return static_cast<std::uint32_t>(packs_.size()); }
+    std::uint32_t packCount() const { return static_cast<std::uint32_t>(packs.size()); }
     LangPack* packAt(std::uint32_t index) const {
-        return index < packs_.size() ? packs_[index] : nullptr;
+        return index < packs.size() ? packs[index] : nullptr;
     }
     // The current pack, chosen from the user-interface language first when
     // none is current yet; null only without packs.
@@ -113,7 +113,7 @@ public:
     // The system major version that decides the Venetian letter rule for
     // packs parsed from now on (see LangPack::setReplaceBarredL); the running
     // system's unless set.
-    void setSystemMajorVersion(std::uint32_t major) { systemMajorVersion_ = major; }
+    void setSystemMajorVersion(std::uint32_t major) { systemMajorVersion = major; }
 
 private:
     Localizer() { reset(); }
@@ -129,10 +129,10 @@ private:
     void changeCurrent(LangPack* pack);
     LangPack* findByEngName(const char16_t* name) const;
 
-    std::vector<LangPack*> packs_;
-    std::atomic<LangPack*> current_{nullptr};
-    s::gui::events::EventSource listeners_;
-    std::uint32_t systemMajorVersion_ = 0;
+    std::vector<LangPack*> packs;
+    std::atomic<LangPack*> current{nullptr};
+    s::gui::events::EventSource listeners;
+    std::uint32_t systemMajorVersion = 0;
 };
 
 } // namespace s::lang
