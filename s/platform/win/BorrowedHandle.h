@@ -12,7 +12,7 @@ public:
     using Handle = typename Traits::Handle;
 
     BorrowedHandle() noexcept = default;
-    explicit BorrowedHandle(Handle handle) noexcept : handle(handle) {}
+    explicit BorrowedHandle(Handle borrowed) noexcept : handle(borrowed) {}
 
     Handle get() const noexcept { return handle; }
     explicit operator bool() const noexcept { return Traits::isValid(handle); }

@@ -8,7 +8,8 @@ namespace s::platform::win {
 // bitmap selected into a context cannot be deleted or selected elsewhere).
 class ObjectSelection {
 public:
-    ObjectSelection(HDC dc, HGDIOBJ object) : dc(dc), previous(SelectObject(dc, object)) {}
+    ObjectSelection(HDC target, HGDIOBJ object)
+        : dc(target), previous(SelectObject(target, object)) {}
     ~ObjectSelection() {
         if (previous != nullptr && previous != HGDI_ERROR) {
             SelectObject(dc, previous);

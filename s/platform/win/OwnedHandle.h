@@ -18,7 +18,7 @@ public:
     using Handle = typename Traits::Handle;
 
     OwnedHandle() noexcept = default;
-    explicit OwnedHandle(Handle handle) noexcept : handle(handle) {}
+    explicit OwnedHandle(Handle owned) noexcept : handle(owned) {}
     OwnedHandle(OwnedHandle&& other) noexcept : handle(other.detach()) {}
     OwnedHandle& operator=(OwnedHandle&& other) noexcept {
         if (this != &other) {

@@ -7,11 +7,11 @@ namespace s::platform::win {
 // scope exit, since the context may belong to a paint cycle of someone else.
 class StretchModeScope {
 public:
-    StretchModeScope(HDC dc, int mode) : dc(dc), previous(GetStretchBltMode(dc)) {
-        SetStretchBltMode(dc, mode);
+    StretchModeScope(HDC target, int mode) : dc(target), previous(GetStretchBltMode(target)) {
+        SetStretchBltMode(target, mode);
         if (mode == HALFTONE) {
             // HALFTONE needs the brush origin reset after the mode is set.
-            SetBrushOrgEx(dc, 0, 0, nullptr);
+            SetBrushOrgEx(target, 0, 0, nullptr);
         }
     }
     ~StretchModeScope() {

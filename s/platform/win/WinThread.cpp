@@ -28,36 +28,37 @@ WinThread::WinThread() = default;
 
 WinThread::~WinThread() {
     stop();
-    if (handle_ != nullptr) {
-        CloseHandle(handle_);
-        handle_ = nullptr;
+    if (handle != nullptr) {
+        CloseHandle(handle);
+        handle = nullptr;
     }
-    if (started_ != nullptr) {
-        CloseHandle(started_);
-        started_ = nullptr;
+    if (started != nullptr) {
+        CloseHandle(started);
+        started = nullptr;
     }
 }
 
 bool WinThread::start() {
-    if (handle_ != nullptr) {
+    if (handle != nullptr) {
         return false;
     }
-    started_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (started_ == nullptr) {
+    started = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (started == nullptr) {
         return false;
     }
-    unsigned threadId = 0;
-    const std::uintptr_t handle = _beginthreadex(nullptr, 0, &entry, this, 0, &threadId);
-    if (handle == 0) {
+    unsigned startedThreadId = 0;
+    const std::uintptr_t startedHandle =
+        _beginthreadex(nullptr, 0, &entry, this, 0, &startedThreadId);
+    if (startedHandle == 0) {
         return false;
     }
-    handle_ = reinterpret_cast<HANDLE>(handle);
-    threadId_ = threadId;
+    handle = reinterpret_cast<HANDLE>(startedHandle);
+    threadId = startedThreadId;
     // The thread answers through the event; should it die without answering,
     // its handle ends the wait instead.
-    const HANDLE waitFor[2] = {started_, handle_};
+    const HANDLE waitFor[2] = {started, handle};
     WaitForMultipleObjects(2, waitFor, FALSE, INFINITE);
-    return initResult_.load();
+    return initResult.load();
 }
 
 unsigned __stdcall WinThread::entry(void* argument) {
@@ -77,16 +78,16 @@ unsigned WinThread::routine() {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kCallWindowClass;
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        SetEvent(started_);
+        SetEvent(started);
         return 1;
     }
-    HWND callWindow = CreateWindowExW(0, kCallWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                      nullptr, instance, nullptr);
-    if (callWindow == nullptr) {
-        SetEvent(started_);
+    HWND window = CreateWindowExW(0, kCallWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  instance, nullptr);
+    if (window == nullptr) {
+        SetEvent(started);
         return 1;
     }
-    callWindow_.store(callWindow);
+    callWindow.store(window);
 
     // 3. The derived class's start-up; the starter waits for its answer.
     bool initialised = false;
@@ -96,14 +97,14 @@ unsigned WinThread::routine() {
         initialised = false;
     }
     if (!initialised) {
-        callWindow_.store(nullptr);
-        DestroyWindow(callWindow);
-        SetEvent(started_);
+        callWindow.store(nullptr);
+        DestroyWindow(window);
+        SetEvent(started);
         return 1;
     }
-    running_.store(true);
-    initResult_.store(true);
-    SetEvent(started_);
+    running.store(true);
+    initResult.store(true);
+    SetEvent(started);
 
     // 4. The loop, then the end: no calls are served once it is over.
     int loopCode = -1;
@@ -112,9 +113,9 @@ unsigned WinThread::routine() {
     } catch (...) {
         loopCode = -1;
     }
-    running_.store(false);
-    callWindow_.store(nullptr);
-    DestroyWindow(callWindow);
+    running.store(false);
+    callWindow.store(nullptr);
+    DestroyWindow(window);
     int exitCode = loopCode;
     try {
         exitCode = exitInstance(loopCode);
@@ -166,13 +167,13 @@ bool WinThread::call(CallFunction function, void* context, std::intptr_t* result
         record.result = function(context);
         record.done = true;
     } else {
-        const HWND callWindow = callWindow_.load();
-        if (callWindow == nullptr) {
+        const HWND window = callWindow.load();
+        if (window == nullptr) {
             return false;
         }
         // Returns once the thread has handled it, or at once (unhandled) when
         // the window or its thread is gone.
-        SendMessageW(callWindow, kCallMessage, reinterpret_cast<WPARAM>(&record), 0);
+        SendMessageW(window, kCallMessage, reinterpret_cast<WPARAM>(&record), 0);
     }
     if (record.done && result != nullptr) {
         *result = record.result;
@@ -181,32 +182,32 @@ bool WinThread::call(CallFunction function, void* context, std::intptr_t* result
 }
 
 bool WinThread::postQuit() {
-    if (threadId_ == 0) {
+    if (threadId == 0) {
         return false;
     }
-    return PostThreadMessageW(threadId_, WM_QUIT, 0, 0) != FALSE;
+    return PostThreadMessageW(threadId, WM_QUIT, 0, 0) != FALSE;
 }
 
 bool WinThread::join(std::uint32_t timeoutMs) {
-    if (handle_ == nullptr) {
+    if (handle == nullptr) {
         return true;
     }
-    return WaitForSingleObject(handle_, timeoutMs) == WAIT_OBJECT_0;
+    return WaitForSingleObject(handle, timeoutMs) == WAIT_OBJECT_0;
 }
 
 bool WinThread::isCurrent() const {
-    return threadId_ != 0 && GetCurrentThreadId() == threadId_;
+    return threadId != 0 && GetCurrentThreadId() == threadId;
 }
 
 bool WinThread::stop(std::uint32_t timeoutMs) {
-    if (handle_ == nullptr) {
+    if (handle == nullptr) {
         return true;
     }
     if (isCurrent()) {
         PostQuitMessage(0);
         return false;
     }
-    if (abandoned_) {
+    if (abandoned) {
         return false; // suspended by an earlier stop(): waiting again is pointless
     }
     const std::uint64_t startMs = TickCount::nowMs();
@@ -219,13 +220,13 @@ bool WinThread::stop(std::uint32_t timeoutMs) {
     }
     const ULONGLONG spentMs = elapsedMs();
     const DWORD leftMs = spentMs < timeoutMs ? static_cast<DWORD>(timeoutMs - spentMs) : 0;
-    if (WaitForSingleObject(handle_, leftMs) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(handle, leftMs) == WAIT_OBJECT_0) {
         return true;
     }
     // It would not end: keep it from ever running on (and touching this
     // object) again.
-    SuspendThread(handle_);
-    abandoned_ = true;
+    SuspendThread(handle);
+    abandoned = true;
     return false;
 }
 

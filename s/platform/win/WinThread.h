@@ -67,11 +67,11 @@ public:
     bool stop(std::uint32_t timeoutMs = kStopTimeoutMs);
 
     // True from the successful end of initInstance() until the loop ends.
-    bool isRunning() const { return running_.load(); }
+    bool isRunning() const { return running.load(); }
     // True when the calling thread is this thread.
     bool isCurrent() const;
-    std::uint32_t getThreadId() const { return threadId_; }
-    HANDLE getHandle() const { return handle_; }
+    std::uint32_t getThreadId() const { return threadId; }
+    HANDLE getHandle() const { return handle; }
 
 protected:
     // On the new thread, before the loop; false ends the thread at once.
@@ -95,13 +95,13 @@ private:
         return 0;
     }
 
-    HANDLE handle_ = nullptr;
-    std::uint32_t threadId_ = 0;
-    HANDLE started_ = nullptr; // set when initInstance() has answered
-    std::atomic<bool> initResult_{false};
-    std::atomic<bool> running_{false};
-    std::atomic<HWND> callWindow_{nullptr};
-    bool abandoned_ = false; // stop() gave up and suspended the thread
+    HANDLE handle = nullptr;
+    std::uint32_t threadId = 0;
+    HANDLE started = nullptr; // set when initInstance() has answered
+    std::atomic<bool> initResult{false};
+    std::atomic<bool> running{false};
+    std::atomic<HWND> callWindow{nullptr};
+    bool abandoned = false; // stop() gave up and suspended the thread
 };
 
 } // namespace s::platform::win
