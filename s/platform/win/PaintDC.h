@@ -8,7 +8,7 @@ namespace s::platform::win {
 // window's own thread inside its paint handler.
 class PaintDC {
 public:
-    explicit PaintDC(HWND window) : window(window), dc(BeginPaint(window, &paint)) {}
+    explicit PaintDC(HWND target) : window(target), dc(BeginPaint(target, &paint)) {}
     ~PaintDC() {
         if (dc != nullptr) {
             EndPaint(window, &paint);

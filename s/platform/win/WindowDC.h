@@ -7,7 +7,7 @@ namespace s::platform::win {
 // A null window means the whole screen.
 class WindowDC {
 public:
-    explicit WindowDC(HWND window) : window(window), dc(GetDC(window)) {}
+    explicit WindowDC(HWND target) : window(target), dc(GetDC(target)) {}
     ~WindowDC() {
         if (dc != nullptr) {
             ReleaseDC(window, dc);
