@@ -19,9 +19,9 @@ thread_local DeliveryFrame* innermostDelivery = nullptr;
 // Marks one delivery as running, on this thread and in the source's count.
 class DeliveryScope {
 public:
-    DeliveryScope(const EventSource* source, std::atomic<uint32_t>& delivering)
-        : frame{source, innermostDelivery}, delivering(delivering) {
-        delivering.fetch_add(1, std::memory_order_seq_cst);
+    DeliveryScope(const EventSource* source, std::atomic<uint32_t>& deliveryCount)
+        : frame{source, innermostDelivery}, delivering(deliveryCount) {
+        deliveryCount.fetch_add(1, std::memory_order_seq_cst);
         innermostDelivery = &frame;
     }
     ~DeliveryScope() {

@@ -18,7 +18,7 @@ namespace {
 // optional action inside the call.
 class Journaling : public IEventListener {
 public:
-    Journaling(int tag, std::vector<int>* journal) : tag(tag), journal(journal) {}
+    Journaling(int ownTag, std::vector<int>* sharedJournal) : tag(ownTag), journal(sharedJournal) {}
     void onEvent(s::base::IObject* source, int32_t code) override {
         journal->push_back(tag);
         lastCode = code;
