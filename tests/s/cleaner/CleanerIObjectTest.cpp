@@ -6,9 +6,9 @@
 
 namespace {
 struct Counted : s::base::IComparable {
-    explicit Counted(int* deletions) : deletions_(deletions) {}
-    ~Counted() override { ++*deletions_; }
-    int* deletions_;
+    explicit Counted(int* counter) : deletions(counter) {}
+    ~Counted() override { ++*deletions; }
+    int* deletions;
 };
 } // namespace
 
