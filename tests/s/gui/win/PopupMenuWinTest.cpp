@@ -69,24 +69,24 @@ PoolRef<Localizer> shippedPack() {
     return localizer;
 }
 
+// Collects the visible popup menu windows of this process. A named callback
+// because a lambda has the wrong calling convention on 32-bit Windows.
+BOOL CALLBACK collectMenu(HWND window, LPARAM context) {
+    wchar_t name[16] = {};
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+        GetClassNameW(window, name, 16) > 0 && std::wstring(name) == L"#32768") {
+        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    }
+    return TRUE;
+}
+
 // The open popup menu windows of this process.
 std::vector<HWND> openMenus() {
-    struct Search {
-        std::vector<HWND> found;
-    } search;
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            wchar_t name[16] = {};
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-                GetClassNameW(window, name, 16) > 0 && std::wstring(name) == L"#32768") {
-                reinterpret_cast<Search*>(context)->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    EnumWindows(collectMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 std::vector<HWND> waitForMenus(size_t count) {
