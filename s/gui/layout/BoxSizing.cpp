@@ -8,7 +8,7 @@ namespace s::gui::layout {
 namespace {
 
 bool isSet(int32_t value) {
-    return value >= 0;
+    return SizeRequest::isSet(value);
 }
 
 int32_t notBelowZero(int32_t value) {
@@ -29,34 +29,6 @@ void BoxSizing::setMargins(Margins value) {
                notBelowZero(value.bottom)};
 }
 
-void BoxSizing::setWidthPercent(int32_t value) {
-    percent.width = isSet(value) ? value : kNone;
-    if (isSet(value)) {
-        fixed.width = kNone;
-    }
-}
-
-void BoxSizing::setHeightPercent(int32_t value) {
-    percent.height = isSet(value) ? value : kNone;
-    if (isSet(value)) {
-        fixed.height = kNone;
-    }
-}
-
-void BoxSizing::setFixedWidth(int32_t pixels) {
-    fixed.width = isSet(pixels) ? pixels : kNone;
-    if (isSet(pixels)) {
-        percent.width = kNone;
-    }
-}
-
-void BoxSizing::setFixedHeight(int32_t pixels) {
-    fixed.height = isSet(pixels) ? pixels : kNone;
-    if (isSet(pixels)) {
-        percent.height = kNone;
-    }
-}
-
 void BoxSizing::setExplicitMinimumWidth(int32_t pixels) {
     explicitMinimumWidth = isSet(pixels) ? pixels : kNone;
 }
@@ -75,7 +47,7 @@ int32_t BoxSizing::minimumAlong(Axis axis, Size layoutMinimum) const {
     if (collapsed) {
         return 0;
     }
-    int32_t fixedSize = along(fixed, axis);
+    int32_t fixedSize = request.fixedAlong(axis);
     if (isSet(fixedSize)) {
         return fixedSize;
     }
@@ -88,11 +60,11 @@ int32_t BoxSizing::minimumAlong(Axis axis, Size layoutMinimum) const {
 
 int32_t BoxSizing::maximumAlong(Axis axis, int32_t parentClient, Size layoutMinimum,
                                 Size layoutMaximum) const {
-    int32_t fixedSize = along(fixed, axis);
+    int32_t fixedSize = request.fixedAlong(axis);
     if (isSet(fixedSize)) {
         return fixedSize;
     }
-    int32_t percentSize = along(percent, axis);
+    int32_t percentSize = request.percentAlong(axis);
     if (isSet(percentSize)) {
         return percentOfRounded(parentClient, percentSize);
     }

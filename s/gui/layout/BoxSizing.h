@@ -5,6 +5,7 @@
 #include "s/gui/layout/Margins.h"
 #include "s/gui/layout/Size.h"
 #include "s/gui/layout/SizeRange.h"
+#include "s/gui/layout/SizeRequest.h"
 
 namespace s::gui::layout {
 
@@ -21,18 +22,18 @@ namespace s::gui::layout {
 // (maximum width, total maximum height), as the layouts report them.
 class BoxSizing {
 public:
-    static constexpr int32_t kNone = -1;
+    static constexpr int32_t kNone = SizeRequest::kNone;
 
     void setMargins(Margins value);
     Margins getMargins() const { return margins; }
-    void setWidthPercent(int32_t percent);
-    void setHeightPercent(int32_t percent);
-    void setFixedWidth(int32_t pixels);
-    void setFixedHeight(int32_t pixels);
+    void setWidthPercent(int32_t percent) { request.setWidthPercent(percent); }
+    void setHeightPercent(int32_t percent) { request.setHeightPercent(percent); }
+    void setFixedWidth(int32_t pixels) { request.setFixedWidth(pixels); }
+    void setFixedHeight(int32_t pixels) { request.setFixedHeight(pixels); }
     void setExplicitMinimumWidth(int32_t pixels);
     void setCollapse(bool width, bool height);
-    Size getPercent() const { return percent; }
-    Size getFixed() const { return fixed; }
+    Size getPercent() const { return request.getPercent(); }
+    Size getFixed() const { return request.getFixed(); }
     int32_t getExplicitMinimumWidth() const { return explicitMinimumWidth; }
 
     // The content size of a box whose outer size is `outer`.
@@ -51,8 +52,7 @@ private:
     int32_t marginsAlong(Axis axis) const;
 
     Margins margins;
-    Size percent{kNone, kNone};
-    Size fixed{kNone, kNone};
+    SizeRequest request;
     int32_t explicitMinimumWidth = kNone;
     bool collapseWidth = false;
     bool collapseHeight = false;

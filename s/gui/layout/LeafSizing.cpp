@@ -8,7 +8,7 @@ namespace s::gui::layout {
 namespace {
 
 bool isSet(int32_t value) {
-    return value >= 0;
+    return SizeRequest::isSet(value);
 }
 
 int32_t notBelowZero(int32_t value) {
@@ -21,52 +21,23 @@ void LeafSizing::setNatural(Size size) {
     natural = {notBelowZero(size.width), notBelowZero(size.height)};
 }
 
-void LeafSizing::setWidthPercent(int32_t value) {
-    percent.width = isSet(value) ? value : kNone;
-    if (isSet(value)) {
-        fixed.width = kNone;
-    }
-}
-
-void LeafSizing::setHeightPercent(int32_t value) {
-    percent.height = isSet(value) ? value : kNone;
-    if (isSet(value)) {
-        fixed.height = kNone;
-    }
-}
-
-void LeafSizing::setFixedWidth(int32_t pixels) {
-    fixed.width = isSet(pixels) ? pixels : kNone;
-    if (isSet(pixels)) {
-        percent.width = kNone;
-    }
-}
-
-void LeafSizing::setFixedHeight(int32_t pixels) {
-    fixed.height = isSet(pixels) ? pixels : kNone;
-    if (isSet(pixels)) {
-        percent.height = kNone;
-    }
-}
-
 void LeafSizing::exchangeAxes() {
     std::swap(natural.width, natural.height);
     std::swap(requested.width, requested.height);
-    std::swap(percent.width, percent.height);
-    std::swap(fixed.width, fixed.height);
+    request.exchangeAxes();
 }
 
 int32_t LeafSizing::minimumAlong(Axis axis) const {
-    int32_t fixedSize = along(fixed, axis);
+    int32_t fixedSize = request.fixedAlong(axis);
     return isSet(fixedSize) ? fixedSize : along(natural, axis);
 }
 
 int32_t LeafSizing::maximumAlong(Axis axis, int32_t parentClient) const {
-    int32_t fixedSize = along(fixed, axis);
+    int32_t fixedSize = request.fixedAlong(axis);
     if (isSet(fixedSize)) {
         return fixedSize;
     }
-    int32_t percentSize = along(percent, axis);
+    int32_t percentSize = request.percentAlong(axis);
     if (isSet(percentSize)) {
         return percentOf(parentClient, percentSize);
     }

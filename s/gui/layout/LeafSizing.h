@@ -4,6 +4,7 @@
 #include "s/gui/layout/Axis.h"
 #include "s/gui/layout/Size.h"
 #include "s/gui/layout/SizeRange.h"
+#include "s/gui/layout/SizeRequest.h"
 
 namespace s::gui::layout {
 
@@ -20,24 +21,24 @@ namespace s::gui::layout {
 //             else the larger of natural and requested
 class LeafSizing {
 public:
-    static constexpr int32_t kNone = -1;
+    static constexpr int32_t kNone = SizeRequest::kNone;
 
     // The size measured from the content (text extent, picture size); a
     // negative measurement counts as 0.
     void setNatural(Size size);
     void setRequested(Size size) { requested = size; }
-    void setWidthPercent(int32_t percent);
-    void setHeightPercent(int32_t percent);
-    void setFixedWidth(int32_t pixels);
-    void setFixedHeight(int32_t pixels);
+    void setWidthPercent(int32_t percent) { request.setWidthPercent(percent); }
+    void setHeightPercent(int32_t percent) { request.setHeightPercent(percent); }
+    void setFixedWidth(int32_t pixels) { request.setFixedWidth(pixels); }
+    void setFixedHeight(int32_t pixels) { request.setFixedHeight(pixels); }
     // Swaps every width setting with its height setting (a spacer turned from
     // a row filler into a column filler).
     void exchangeAxes();
 
     Size getNatural() const { return natural; }
     Size getRequested() const { return requested; }
-    Size getPercent() const { return percent; }
-    Size getFixed() const { return fixed; }
+    Size getPercent() const { return request.getPercent(); }
+    Size getFixed() const { return request.getFixed(); }
 
     int32_t minimumAlong(Axis axis) const;
     // `parentClient` is the parent's client extent along the same axis.
@@ -54,8 +55,7 @@ public:
 private:
     Size natural{0, 0};
     Size requested{kNone, kNone};
-    Size percent{kNone, kNone};
-    Size fixed{kNone, kNone};
+    SizeRequest request;
 };
 
 } // namespace s::gui::layout
