@@ -47,15 +47,15 @@ std::u16string normalized(const char16_t* path) {
 } // namespace
 
 MappedData::MappedData() {
-    keyPath_ = StrBuffer::newInstance();
-    lastPath_ = StrBuffer::newInstance();
-    scratch_ = StrBuffer::newInstance();
+    composedPath = StrBuffer::newInstance();
+    lastPath = StrBuffer::newInstance();
+    scratch = StrBuffer::newInstance();
     reset();
 }
 
 MappedData::~MappedData() {
     reset();
-    for (StrBuffer* buffer : {keyPath_, lastPath_, scratch_}) {
+    for (StrBuffer* buffer : {composedPath, lastPath, scratch}) {
         if (buffer != nullptr) {
             buffer->release();
         }
@@ -63,21 +63,21 @@ MappedData::~MappedData() {
 }
 
 void MappedData::dropCurrent() {
-    delete currentKey_;
-    currentKey_ = nullptr;
+    delete currentKey;
+    currentKey = nullptr;
 }
 
 void MappedData::reset() {
     dropCurrent();
-    delete rootKey_;
-    rootKey_ = nullptr;
-    for (StrBuffer* buffer : {keyPath_, lastPath_, scratch_}) {
+    delete rootKey;
+    rootKey = nullptr;
+    for (StrBuffer* buffer : {composedPath, lastPath, scratch}) {
         if (buffer != nullptr) {
             buffer->freeStorage();
         }
     }
-    autoSave_ = false;
-    sectionOpenings_ = 0;
+    autoSave = false;
+    sectionKeysMade = 0;
 }
 
 MappedData* MappedData::open(const char16_t* keyPath) {
@@ -85,13 +85,13 @@ MappedData* MappedData::open(const char16_t* keyPath) {
     if (store == nullptr) {
         return nullptr;
     }
-    if (store->keyPath_ == nullptr || store->lastPath_ == nullptr || store->scratch_ == nullptr) {
+    if (store->composedPath == nullptr || store->lastPath == nullptr || store->scratch == nullptr) {
         store->release();
         return nullptr;
     }
-    if (store->rootKey_ == nullptr) {
-        store->rootKey_ = new (std::nothrow) RegKey(HKEY_CURRENT_USER, normalized(keyPath).c_str());
-        if (store->rootKey_ == nullptr) {
+    if (store->rootKey == nullptr) {
+        store->rootKey = new (std::nothrow) RegKey(HKEY_CURRENT_USER, normalized(keyPath).c_str());
+        if (store->rootKey == nullptr) {
             store->release();
             return nullptr;
         }
@@ -100,35 +100,35 @@ MappedData* MappedData::open(const char16_t* keyPath) {
 }
 
 const char16_t* MappedData::rootPath() const {
-    return rootKey_ != nullptr ? rootKey_->path() : u"";
+    return rootKey != nullptr ? rootKey->path() : u"";
 }
 
 RegKey* MappedData::section(const char16_t* path, bool create) {
-    if (rootKey_ == nullptr) {
+    if (rootKey == nullptr) {
         return nullptr;
     }
     path = orEmpty(path);
-    if (currentKey_ == nullptr || !lastPath_->equalsWcsIgnoreCase(path)) {
+    if (currentKey == nullptr || !lastPath->equalsWcsIgnoreCase(path)) {
         dropCurrent();
-        lastPath_->assignWcs(path);
+        lastPath->assignWcs(path);
         std::u16string relative = normalized(path);
-        keyPath_->assignWcs(rootKey_->path());
+        composedPath->assignWcs(rootKey->path());
         if (!relative.empty()) {
-            if (keyPath_->length() > 0) {
-                keyPath_->appendChar(u'\\');
+            if (composedPath->length() > 0) {
+                composedPath->appendChar(u'\\');
             }
-            keyPath_->append(relative.data(), static_cast<std::uint32_t>(relative.size()));
+            composedPath->append(relative.data(), static_cast<std::uint32_t>(relative.size()));
         }
-        currentKey_ = new (std::nothrow) RegKey(HKEY_CURRENT_USER, keyPath_->c_str());
-        if (currentKey_ == nullptr) {
+        currentKey = new (std::nothrow) RegKey(HKEY_CURRENT_USER, composedPath->c_str());
+        if (currentKey == nullptr) {
             return nullptr;
         }
-        ++sectionOpenings_;
+        ++sectionKeysMade;
     }
     // A key object of a section that did not exist is kept too, but only an
     // open key counts as an existing section.
-    bool ready = create ? currentKey_->create() : currentKey_->open();
-    return ready ? currentKey_ : nullptr;
+    bool ready = create ? currentKey->create() : currentKey->open();
+    return ready ? currentKey : nullptr;
 }
 
 bool MappedData::openSection(const char16_t* path) {
@@ -148,14 +148,14 @@ bool MappedData::hasValue(const char16_t* path, const char16_t* key) {
 }
 
 bool MappedData::removeSection(const char16_t* path) {
-    if (rootKey_ == nullptr) {
+    if (rootKey == nullptr) {
         return false;
     }
     // The open key may be the removed one or lie below it.
     dropCurrent();
-    lastPath_->clear();
-    rootKey_->close();
-    std::u16string full(rootKey_->path());
+    lastPath->clear();
+    rootKey->close();
+    std::u16string full(rootKey->path());
     std::u16string relative = normalized(path);
     if (!relative.empty()) {
         full += u"\\";
@@ -277,13 +277,13 @@ const char16_t* MappedData::getString(const char16_t* path, const char16_t* key,
                                                    static_cast<DWORD>(room.size()));
             }
             if (needed > 0 && needed <= room.size()) {
-                scratch_->assignWcs(s::platform::win::utf16(room.data()));
-                return scratch_->c_str();
+                scratch->assignWcs(s::platform::win::utf16(room.data()));
+                return scratch->c_str();
             }
         }
     }
-    scratch_->assign(text.data(), static_cast<std::uint32_t>(text.size()));
-    return scratch_->c_str();
+    scratch->assign(text.data(), static_cast<std::uint32_t>(text.size()));
+    return scratch->c_str();
 }
 
 MappedData::ArrayU08* MappedData::getBytes(const char16_t* path, const char16_t* key,

@@ -102,12 +102,12 @@ public:
     bool setStringList(const char16_t* path, const char16_t* key, const StrArray* list) override;
     bool setBytes(const char16_t* path, const char16_t* key, const ArrayU08* bytes) override;
 
-    bool getAutoSave() const override { return autoSave_; }
-    void setAutoSave(bool on) override { autoSave_ = on; }
+    bool getAutoSave() const override { return autoSave; }
+    void setAutoSave(bool on) override { autoSave = on; }
 
     // How many times a section's key object was made (not reused from the
     // cache); lets tests see the cache at work.
-    std::uint32_t sectionOpenings() const { return sectionOpenings_; }
+    std::uint32_t sectionOpenings() const { return sectionKeysMade; }
 
 private:
     MappedData();
@@ -124,13 +124,13 @@ private:
                std::size_t count);
     void dropCurrent();
 
-    StrBuffer* keyPath_ = nullptr;  // full key paths are composed here
-    StrBuffer* lastPath_ = nullptr; // the section path looked up last
-    RegKey* rootKey_ = nullptr;     // HKEY_CURRENT_USER and the root path, owned
-    RegKey* currentKey_ = nullptr;  // the key of lastPath_, owned, or null
-    bool autoSave_ = false;
-    StrBuffer* scratch_ = nullptr; // the text returned by the last getString
-    std::uint32_t sectionOpenings_ = 0;
+    StrBuffer* composedPath = nullptr; // full key paths are composed here
+    StrBuffer* lastPath = nullptr;     // the section path looked up last
+    RegKey* rootKey = nullptr;         // HKEY_CURRENT_USER and the root path, owned
+    RegKey* currentKey = nullptr;      // the key of lastPath, owned, or null
+    bool autoSave = false;
+    StrBuffer* scratch = nullptr; // the text returned by the last getString
+    std::uint32_t sectionKeysMade = 0;
 };
 
 } // namespace s::reg

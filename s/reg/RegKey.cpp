@@ -10,18 +10,18 @@ namespace {
 constexpr REGSAM kAccess = KEY_READ | KEY_WRITE;
 }
 
-RegKey::RegKey(HKEY hive, const char16_t* path)
-    : hive_(hive), path_(path != nullptr ? path : u"") {}
+RegKey::RegKey(HKEY hiveKey, const char16_t* path)
+    : hive(hiveKey), subkeyPath(path != nullptr ? path : u"") {}
 
 bool RegKey::open() {
-    if (handle_ != nullptr) {
+    if (handle != nullptr) {
         return true;
     }
     HKEY key = nullptr;
-    if (RegOpenKeyExW(hive_, wide(path_.c_str()), 0, kAccess, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(hive, wide(subkeyPath.c_str()), 0, kAccess, &key) != ERROR_SUCCESS) {
         return false;
     }
-    handle_ = key;
+    handle = key;
     return true;
 }
 
@@ -30,18 +30,18 @@ bool RegKey::create() {
         return true;
     }
     HKEY key = nullptr;
-    if (RegCreateKeyExW(hive_, wide(path_.c_str()), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(hive, wide(subkeyPath.c_str()), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        kAccess, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return false;
     }
-    handle_ = key;
+    handle = key;
     return true;
 }
 
 void RegKey::close() {
-    if (handle_ != nullptr) {
-        RegCloseKey(handle_);
-        handle_ = nullptr;
+    if (handle != nullptr) {
+        RegCloseKey(handle);
+        handle = nullptr;
     }
 }
 
@@ -53,12 +53,12 @@ bool RegKey::read(const char16_t* name, DWORD& type, std::vector<std::uint8_t>& 
     // The value may grow between asking for its size and reading it.
     for (int attempt = 0; attempt < 4; ++attempt) {
         DWORD size = 0;
-        LONG result = RegQueryValueExW(handle_, wide(name), nullptr, &type, nullptr, &size);
+        LONG result = RegQueryValueExW(handle, wide(name), nullptr, &type, nullptr, &size);
         if (result != ERROR_SUCCESS) {
             return false;
         }
         bytes.resize(size);
-        result = RegQueryValueExW(handle_, wide(name), nullptr, &type,
+        result = RegQueryValueExW(handle, wide(name), nullptr, &type,
                                   size > 0 ? bytes.data() : nullptr, &size);
         if (result == ERROR_SUCCESS) {
             bytes.resize(size);
@@ -74,7 +74,7 @@ bool RegKey::read(const char16_t* name, DWORD& type, std::vector<std::uint8_t>& 
 }
 
 bool RegKey::hasValue(const char16_t* name) {
-    return open() && RegQueryValueExW(handle_, wide(name), nullptr, nullptr, nullptr, nullptr) ==
+    return open() && RegQueryValueExW(handle, wide(name), nullptr, nullptr, nullptr, nullptr) ==
                          ERROR_SUCCESS;
 }
 
@@ -82,19 +82,19 @@ bool RegKey::write(const char16_t* name, DWORD type, const void* bytes, std::siz
     if (!create() || count > 0x7FFFFFFF) {
         return false;
     }
-    return RegSetValueExW(handle_, wide(name), 0, type, static_cast<const BYTE*>(bytes),
+    return RegSetValueExW(handle, wide(name), 0, type, static_cast<const BYTE*>(bytes),
                           static_cast<DWORD>(count)) == ERROR_SUCCESS;
 }
 
 bool RegKey::removeValue(const char16_t* name) {
-    return open() && RegDeleteValueW(handle_, wide(name)) == ERROR_SUCCESS;
+    return open() && RegDeleteValueW(handle, wide(name)) == ERROR_SUCCESS;
 }
 
-bool RegKey::removeTree(HKEY hive, const char16_t* path) {
+bool RegKey::removeTree(HKEY hiveKey, const char16_t* path) {
     // Subkeys first, depth first: RegDeleteKeyW only deletes empty keys, and
     // RegDeleteTreeW is missing on the oldest supported systems.
     HKEY key = nullptr;
-    LONG result = RegOpenKeyExW(hive, wide(path), 0, KEY_READ | KEY_WRITE, &key);
+    LONG result = RegOpenKeyExW(hiveKey, wide(path), 0, KEY_READ | KEY_WRITE, &key);
     if (result == ERROR_FILE_NOT_FOUND) {
         return true;
     }
@@ -114,9 +114,9 @@ bool RegKey::removeTree(HKEY hive, const char16_t* path) {
     RegCloseKey(key);
     std::u16string base(path);
     for (const std::u16string& child : children) {
-        removeTree(hive, (base + u"\\" + child).c_str());
+        removeTree(hiveKey, (base + u"\\" + child).c_str());
     }
-    result = RegDeleteKeyW(hive, wide(path));
+    result = RegDeleteKeyW(hiveKey, wide(path));
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 

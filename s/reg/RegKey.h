@@ -13,14 +13,14 @@ namespace s::reg {
 // thread at a time.
 class RegKey {
 public:
-    RegKey(HKEY hive, const char16_t* path);
+    RegKey(HKEY hiveKey, const char16_t* path);
     ~RegKey() { close(); }
     RegKey(const RegKey&) = delete;
     RegKey& operator=(const RegKey&) = delete;
 
-    const char16_t* path() const { return path_.c_str(); }
+    const char16_t* path() const { return subkeyPath.c_str(); }
     // True when the key has been opened (it exists).
-    bool isOpen() const { return handle_ != nullptr; }
+    bool isOpen() const { return handle != nullptr; }
     // Opens the key when it exists; true when it is open afterwards.
     bool open();
     // Opens the key, creating it and its missing parents; true when open.
@@ -37,12 +37,12 @@ public:
     bool removeValue(const char16_t* name);
 
     // Deletes the key at hive\path with all its subkeys; true when it is gone.
-    static bool removeTree(HKEY hive, const char16_t* path);
+    static bool removeTree(HKEY hiveKey, const char16_t* path);
 
 private:
-    HKEY hive_;
-    std::u16string path_;
-    HKEY handle_ = nullptr;
+    HKEY hive;
+    std::u16string subkeyPath;
+    HKEY handle = nullptr;
 };
 
 } // namespace s::reg
