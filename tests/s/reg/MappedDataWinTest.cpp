@@ -22,17 +22,17 @@ namespace {
 class RegistryStore : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = u"Software\\LibraryTests\\StoreTest" + std::u16string(1, u'A' + counter_++ % 26) +
-                std::u16string(u"-") + toText(GetCurrentProcessId()) + u"\\SaveData";
-        store_.assign(MappedData::open(root_.c_str()));
-        ASSERT_TRUE(store_);
+        root = u"Software\\LibraryTests\\StoreTest" + std::u16string(1, u'A' + counter++ % 26) +
+               std::u16string(u"-") + toText(GetCurrentProcessId()) + u"\\SaveData";
+        heldStore.assign(MappedData::open(root.c_str()));
+        ASSERT_TRUE(heldStore);
     }
     void TearDown() override {
-        if (store_) {
-            store_->removeSection(u"");
+        if (heldStore) {
+            heldStore->removeSection(u"");
         }
         // The test's own key, then the shared one when no other test uses it.
-        std::u16string parent = root_.substr(0, root_.rfind(u'\\'));
+        std::u16string parent = root.substr(0, root.rfind(u'\\'));
         RegDeleteKeyW(HKEY_CURRENT_USER, wide(parent.c_str()));
         parent = parent.substr(0, parent.rfind(u'\\'));
         RegDeleteKeyW(HKEY_CURRENT_USER, wide(parent.c_str()));
@@ -46,7 +46,7 @@ protected:
     // The raw type and bytes of a value, read past the store.
     bool rawValue(const char16_t* section, const char16_t* name, DWORD& type,
                   std::vector<BYTE>& bytes) {
-        std::u16string path = root_ + u"\\" + section;
+        std::u16string path = root + u"\\" + section;
         HKEY key = nullptr;
         if (RegOpenKeyExW(HKEY_CURRENT_USER, wide(path.c_str()), 0, KEY_READ, &key) !=
             ERROR_SUCCESS) {
@@ -70,17 +70,17 @@ protected:
         EXPECT_EQ(stored, bytes);
     }
 
-    static int counter_;
-    std::u16string root_;
-    PoolRef<MappedData> store_;
+    static int counter;
+    std::u16string root;
+    PoolRef<MappedData> heldStore;
 };
 
-int RegistryStore::counter_ = 0;
+int RegistryStore::counter = 0;
 
 } // namespace
 
 TEST_F(RegistryStore, RoundTripsEveryValueKindWithTheRegistryTypesAndSizes) {
-    MappedData& store = *store_;
+    MappedData& store = *heldStore;
     const char16_t* section = u"All\\Kinds";
     EXPECT_TRUE(store.setUInt8(section, u"u8", 200));
     EXPECT_TRUE(store.setUInt16(section, u"u16", 65535));
@@ -112,7 +112,7 @@ TEST_F(RegistryStore, RoundTripsEveryValueKindWithTheRegistryTypesAndSizes) {
     expectRaw(u"bytes", REG_BINARY, {0, 50, 100, 150, 200});
 
     // Read back through a second store on the same key: nothing is cached.
-    PoolRef<MappedData> again(MappedData::open(root_.c_str()));
+    PoolRef<MappedData> again(MappedData::open(root.c_str()));
     section = u"ALL\\kinds";
     EXPECT_EQ(again->getUInt8(section, u"u8", 0), 200);
     EXPECT_EQ(again->getUInt16(section, u"u16", 0), 65535);
@@ -138,7 +138,7 @@ TEST_F(RegistryStore, RoundTripsEveryValueKindWithTheRegistryTypesAndSizes) {
 }
 
 TEST_F(RegistryStore, GettersCheckOnlyTheStoredSizeAndFallBackOtherwise) {
-    MappedData& store = *store_;
+    MappedData& store = *heldStore;
     EXPECT_EQ(store.getInt32(u"MainWindow\\View", u"Width", 800), 800);
     EXPECT_FALSE(store.hasSection(u"MainWindow"));
     EXPECT_FALSE(store.hasSection(u"MainWindow")); // a missing key is not cached as present
@@ -160,7 +160,7 @@ TEST_F(RegistryStore, GettersCheckOnlyTheStoredSizeAndFallBackOtherwise) {
 }
 
 TEST_F(RegistryStore, ExpandsExpandableStringsOnRequest) {
-    MappedData& store = *store_;
+    MappedData& store = *heldStore;
     ASSERT_TRUE(store.setExpandString(u"Paths", u"p", u"%SystemRoot%\\x"));
     bool expanded = false;
     std::u16string stored(store.getString(u"Paths", u"p", nullptr, &expanded, false));
@@ -182,7 +182,7 @@ TEST_F(RegistryStore, ExpandsExpandableStringsOnRequest) {
 }
 
 TEST_F(RegistryStore, CachesTheLastSectionIgnoringCaseAndRemovesWholeSubtrees) {
-    MappedData& store = *store_;
+    MappedData& store = *heldStore;
     store.setInt32(u"MainWindow\\View", u"X", 1);
     std::uint32_t openings = store.sectionOpenings();
     store.setInt32(u"mainwindow\\VIEW", u"Y", 2);
@@ -202,13 +202,13 @@ TEST_F(RegistryStore, CachesTheLastSectionIgnoringCaseAndRemovesWholeSubtrees) {
 }
 
 TEST_F(RegistryStore, WritesWhatRegQuerySees) {
-    MappedData& store = *store_;
+    MappedData& store = *heldStore;
     store.setBool(u"View", u"IsOn", true);
     store.setBool(u"View", u"AutoLock", false);
     store.setInt32(u"View", u"KeyType", 3);
     store.setInt32(u"View", u"MagnificationLevel", 250);
     store.setString(u"Language", u"", u"English");
-    std::u16string command = u"reg query \"HKCU\\" + root_ + u"\" /s 2>&1";
+    std::u16string command = u"reg query \"HKCU\\" + root + u"\" /s 2>&1";
     FILE* pipe = _wpopen(wide(command.c_str()), L"r");
     ASSERT_NE(pipe, nullptr);
     std::string output;
