@@ -14,6 +14,12 @@ vexa_wine_prepare() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         HOME="$VEXA_WINE_HOME" wineboot -i </dev/null >/dev/null 2>&1 || true
     fi
-    HOME="$VEXA_WINE_HOME" wineserver -p
+    # Right after wineboot created the prefix its server may still be going
+    # away, and the persistent one cannot start until it has: try again.
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        HOME="$VEXA_WINE_HOME" wineserver -p && break
+        sleep 1
+    done
     HOME="$VEXA_WINE_HOME" wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
