@@ -13,9 +13,14 @@ namespace s::str::strbuffer {
 
 // ---- searching --------------------------------------------------------------------
 
-bool StrBuffer::indexOf(char16_t ch, std::uint32_t& pos, std::uint32_t from) const {
-    for (std::uint32_t i = from; i < unitCount; ++i) {
-        if (items[i] == ch) {
+namespace {
+
+// The first unit at or after `from` that `matches`, in `pos`.
+template <typename Match>
+bool scanForward(const char16_t* units, std::uint32_t count, std::uint32_t from, std::uint32_t& pos,
+                 Match matches) {
+    for (std::uint32_t i = from; i < count; ++i) {
+        if (matches(units[i])) {
             pos = i;
             return true;
         }
@@ -23,84 +28,70 @@ bool StrBuffer::indexOf(char16_t ch, std::uint32_t& pos, std::uint32_t from) con
     return false;
 }
 
-bool StrBuffer::indexOfIgnoreCase(char16_t ch, std::uint32_t& pos, std::uint32_t from) const {
-    const char16_t wanted = s::str::Ascii::toLower(ch);
-    for (std::uint32_t i = from; i < unitCount; ++i) {
-        if (s::str::Ascii::toLower(items[i]) == wanted) {
-            pos = i;
+// The last unit before `end` that `matches`, in `pos`.
+template <typename Match>
+bool scanBackward(const char16_t* units, std::uint32_t end, std::uint32_t& pos, Match matches) {
+    for (std::uint32_t i = end; i > 0; --i) {
+        if (matches(units[i - 1])) {
+            pos = i - 1;
             return true;
         }
     }
     return false;
+}
+
+} // namespace
+
+bool StrBuffer::indexOf(char16_t ch, std::uint32_t& pos, std::uint32_t from) const {
+    return scanForward(items, unitCount, from, pos, [ch](char16_t unit) { return unit == ch; });
+}
+
+bool StrBuffer::indexOfIgnoreCase(char16_t ch, std::uint32_t& pos, std::uint32_t from) const {
+    const char16_t wanted = s::str::Ascii::toLower(ch);
+    return scanForward(items, unitCount, from, pos,
+                       [wanted](char16_t unit) { return s::str::Ascii::toLower(unit) == wanted; });
 }
 
 bool StrBuffer::indexOfAny(const char16_t* set, std::int32_t n, std::uint32_t& pos,
                            std::uint32_t from) const {
     const std::uint32_t setLength = textLength(set, n);
-    for (std::uint32_t i = from; i < unitCount; ++i) {
-        if (UnitCompare::inSet<false>(items[i], set, setLength)) {
-            pos = i;
-            return true;
-        }
-    }
-    return false;
+    return scanForward(items, unitCount, from, pos, [set, setLength](char16_t unit) {
+        return UnitCompare::inSet<false>(unit, set, setLength);
+    });
 }
 
 bool StrBuffer::indexOfAnyIgnoreCase(const char16_t* set, std::int32_t n, std::uint32_t& pos,
                                      std::uint32_t from) const {
     const std::uint32_t setLength = textLength(set, n);
-    for (std::uint32_t i = from; i < unitCount; ++i) {
-        if (UnitCompare::inSet<true>(items[i], set, setLength)) {
-            pos = i;
-            return true;
-        }
-    }
-    return false;
+    return scanForward(items, unitCount, from, pos, [set, setLength](char16_t unit) {
+        return UnitCompare::inSet<true>(unit, set, setLength);
+    });
 }
 
 bool StrBuffer::lastIndexOf(char16_t ch, std::uint32_t& pos, std::uint32_t before) const {
-    for (std::uint32_t i = searchEnd(before); i > 0; --i) {
-        if (items[i - 1] == ch) {
-            pos = i - 1;
-            return true;
-        }
-    }
-    return false;
+    return scanBackward(items, searchEnd(before), pos, [ch](char16_t unit) { return unit == ch; });
 }
 
 bool StrBuffer::lastIndexOfIgnoreCase(char16_t ch, std::uint32_t& pos, std::uint32_t before) const {
     const char16_t wanted = s::str::Ascii::toLower(ch);
-    for (std::uint32_t i = searchEnd(before); i > 0; --i) {
-        if (s::str::Ascii::toLower(items[i - 1]) == wanted) {
-            pos = i - 1;
-            return true;
-        }
-    }
-    return false;
+    return scanBackward(items, searchEnd(before), pos,
+                        [wanted](char16_t unit) { return s::str::Ascii::toLower(unit) == wanted; });
 }
 
 bool StrBuffer::lastIndexOfAny(const char16_t* set, std::int32_t n, std::uint32_t& pos,
                                std::uint32_t before) const {
     const std::uint32_t setLength = textLength(set, n);
-    for (std::uint32_t i = searchEnd(before); i > 0; --i) {
-        if (UnitCompare::inSet<false>(items[i - 1], set, setLength)) {
-            pos = i - 1;
-            return true;
-        }
-    }
-    return false;
+    return scanBackward(items, searchEnd(before), pos, [set, setLength](char16_t unit) {
+        return UnitCompare::inSet<false>(unit, set, setLength);
+    });
 }
 
 bool StrBuffer::lastIndexOfAnyIgnoreCase(const char16_t* set, std::int32_t n, std::uint32_t& pos,
                                          std::uint32_t before) const {
     const std::uint32_t setLength = textLength(set, n);
-    for (std::uint32_t i = searchEnd(before); i > 0; --i) {
-        if (UnitCompare::inSet<true>(items[i - 1], set, setLength)) {
-            pos = i - 1;
-            return true;
-        }
-    }
-    return false;
+    return scanBackward(items, searchEnd(before), pos, [set, setLength](char16_t unit) {
+        return UnitCompare::inSet<true>(unit, set, setLength);
+    });
 }
 
 template <bool IgnoreCase>
