@@ -10,7 +10,7 @@ set(VEXA_WINDOWS_AREAS gui app reg system process image platform)
 # raiser shares (the localizer's included), the component and menu models
 # and the layouts of the window toolkit, which hold no window handle, and the
 # pixel code of the image scaler, tested natively.
-set(VEXA_PORTABLE_FOLDERS gui/events gui/layout gui/model gui/menuitem image/scale)
+set(VEXA_PORTABLE_FOLDERS gui/events gui/layout gui/model gui/menuitem gui/scale image/scale)
 
 function(vexa_is_windows_only path out)
     set(result OFF)
