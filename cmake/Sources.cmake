@@ -9,8 +9,10 @@ set(VEXA_WINDOWS_AREAS gui app reg system process image platform)
 # Portable folders inside a Windows-only area: the event plumbing every
 # raiser shares (the localizer's included), the component and menu models
 # and the layouts of the window toolkit, which hold no window handle, and the
-# pixel code of the image scaler, tested natively.
-set(VEXA_PORTABLE_FOLDERS gui/events gui/layout gui/model gui/menuitem gui/scale image/scale)
+# pixel code of the image scaler, the rules of the update check and the
+# address splitting of the downloader, tested natively.
+set(VEXA_PORTABLE_FOLDERS gui/events gui/layout gui/model gui/menuitem gui/scale image/scale app/update
+    system/network)
 
 function(vexa_is_windows_only path out)
     set(result OFF)
