@@ -34,12 +34,12 @@ inline std::string utf8(const std::u16string& text) {
 
 // English with every text of the check; German with 400200 left empty (the
 // check switched off).
-inline std::string updatePack(const std::u16string& versionPage,
-                              const std::u16string& versionText = u"1.19",
-                              const std::u16string& productPage = u"https://vexasoft.example/software/Magnifier/") {
+inline std::string
+updatePack(const std::u16string& versionPage, const std::u16string& versionText = u"1.19",
+           const std::u16string& productPage = u"https://vexasoft.example/software/Magnifier/") {
     auto entry = [](std::int32_t id, const std::string& english, const std::string& german) {
-        return "<entry id=\"" + std::to_string(id) + "\"><eng>" + english + "</eng><deu>" +
-               german + "</deu></entry>\r\n";
+        return "<entry id=\"" + std::to_string(id) + "\"><eng>" + english + "</eng><deu>" + german +
+               "</deu></entry>\r\n";
     };
     return "<lang><languages>"
            "<entry tagName=\"eng\" engName=\"English\" trueName=\"English\"/>"
@@ -56,8 +56,8 @@ inline std::string updatePack(const std::u16string& versionPage,
 }
 
 inline s::thread::PoolRef<s::lang::Localizer> englishLocalizer(const std::string& pack) {
-    s::thread::PoolRef<s::lang::Localizer> localizer(s::lang::Localizer::load(
-        reinterpret_cast<const std::uint8_t*>(pack.data()), pack.size()));
+    s::thread::PoolRef<s::lang::Localizer> localizer(
+        s::lang::Localizer::load(reinterpret_cast<const std::uint8_t*>(pack.data()), pack.size()));
     localizer->setLanguage(u"English");
     return localizer;
 }

@@ -11,8 +11,8 @@ public:
     virtual ~IUpdateAsker() = default;
     // True when the user chose the first button (`yesText`); closing the
     // dialog any other way answers false.
-    virtual bool askYesNo(const char16_t* title, const char16_t* message,
-                          const char16_t* yesText, const char16_t* noText) = 0;
+    virtual bool askYesNo(const char16_t* title, const char16_t* message, const char16_t* yesText,
+                          const char16_t* noText) = 0;
 };
 
 } // namespace s::app::update

@@ -37,14 +37,14 @@ class IUpdateNetwork;
 class UpdateCheck {
 public:
     // Text ids of the check.
-    static constexpr std::int32_t kEnabledTextId = 400200;   // empty: no check
-    static constexpr std::int32_t kOfferTextId = 400210;     // title and first line
-    static constexpr std::int32_t kQuestionTextId = 400230;  // second line
-    static constexpr std::int32_t kYesTextId = 400330;       // first button
-    static constexpr std::int32_t kNoTextId = 400340;        // second button
-    static constexpr std::int32_t kProductPageOffset = 3;    // from textBase
-    static constexpr std::int32_t kVersionPageOffset = 6;    // from textBase
-    static constexpr std::int32_t kVersionTextOffset = 10;   // from textBase
+    static constexpr std::int32_t kEnabledTextId = 400200;  // empty: no check
+    static constexpr std::int32_t kOfferTextId = 400210;    // title and first line
+    static constexpr std::int32_t kQuestionTextId = 400230; // second line
+    static constexpr std::int32_t kYesTextId = 400330;      // first button
+    static constexpr std::int32_t kNoTextId = 400340;       // second button
+    static constexpr std::int32_t kProductPageOffset = 3;   // from textBase
+    static constexpr std::int32_t kVersionPageOffset = 6;   // from textBase
+    static constexpr std::int32_t kVersionTextOffset = 10;  // from textBase
 
     struct Context {
         s::lang::Localizer* localizer = nullptr;

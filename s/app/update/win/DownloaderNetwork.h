@@ -17,8 +17,7 @@ class DownloaderNetwork final : public s::app::update::IUpdateNetwork {
 public:
     static constexpr std::uint32_t kTimeoutMs = 8000;
 
-    explicit DownloaderNetwork(
-        s::system::network::win::Downloader::ConnectedProbe probe = nullptr)
+    explicit DownloaderNetwork(s::system::network::win::Downloader::ConnectedProbe probe = nullptr)
         : connectedProbe(probe) {}
 
     bool isConnected() override;

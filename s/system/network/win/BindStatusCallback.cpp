@@ -60,8 +60,8 @@ HRESULT STDMETHODCALLTYPE BindStatusCallback::OnLowResource(DWORD) {
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE BindStatusCallback::OnProgress(ULONG progress, ULONG progressMax,
-                                                         ULONG, LPCWSTR) {
+HRESULT STDMETHODCALLTYPE BindStatusCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG,
+                                                         LPCWSTR) {
     ITransferObserver* watcher = observer.load();
     if (watcher != nullptr && !watcher->onProgress(progress, progressMax)) {
         return E_ABORT;

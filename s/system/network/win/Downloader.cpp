@@ -177,8 +177,8 @@ void Downloader::stop(bool wait) {
     stopRequested.store(false);
 }
 
-bool Downloader::download(std::uint32_t timeoutMs, ProgressFunction progressFunction,
-                          void* user1, void* user2) {
+bool Downloader::download(std::uint32_t timeoutMs, ProgressFunction progressFunction, void* user1,
+                          void* user2) {
     if (!probeConnection()) {
         return false;
     }

@@ -121,8 +121,8 @@ private:
     s::thread::ObjLocker lock;
     std::atomic<bool> running{false};
     std::atomic<bool> stopRequested{false};
-    bool done = false;                 // under lock
-    std::atomic<bool> cutOff{false};   // set under lock
+    bool done = false;               // under lock
+    std::atomic<bool> cutOff{false}; // set under lock
     s::str::strbuffer::StrBuffer* url = nullptr;
     s::str::strbuffer::StrBuffer* userAgent = nullptr;
     s::str::strbuffer::StrBuffer* referrer = nullptr;

@@ -47,8 +47,8 @@ void boundWaits(const InternetApi& api, HINTERNET session) {
 DWORD announcedLength(const InternetApi& api, HINTERNET request) {
     DWORD length = 0;
     DWORD size = sizeof(length);
-    if (!api.queryInfo(request, HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &length,
-                       &size, nullptr)) {
+    if (!api.queryInfo(request, HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &length, &size,
+                       nullptr)) {
         return 0;
     }
     return length;
@@ -67,8 +67,7 @@ bool writeAll(HANDLE file, const unsigned char* bytes, DWORD count) {
 }
 
 // Reads the answer to its end, piece by piece, into the file.
-bool receive(const InternetApi& api, HINTERNET request, HANDLE file,
-             ITransferObserver& observer) {
+bool receive(const InternetApi& api, HINTERNET request, HANDLE file, ITransferObserver& observer) {
     const DWORD total = announcedLength(api, request);
     std::vector<unsigned char> chunk(HttpTransfer::kChunkBytes);
     std::uint64_t received = 0;
@@ -92,8 +91,8 @@ bool receive(const InternetApi& api, HINTERNET request, HANDLE file,
 
 } // namespace
 
-bool HttpTransfer::run(const char16_t* address, const char16_t* userAgent,
-                       const char16_t* referrer, HANDLE file, ITransferObserver& observer) {
+bool HttpTransfer::run(const char16_t* address, const char16_t* userAgent, const char16_t* referrer,
+                       HANDLE file, ITransferObserver& observer) {
     const InternetApi& api = InternetApi::get();
     HttpAddress parts;
     if (!api.hasHttp() || !parts.parse(address)) {
@@ -106,19 +105,19 @@ bool HttpTransfer::run(const char16_t* address, const char16_t* userAgent,
         return false;
     }
     boundWaits(api, session.get());
-    InternetHandle connection(api.connect(session.get(), wide(parts.getHost()),
-                                          parts.getPort(), nullptr, nullptr,
-                                          INTERNET_SERVICE_HTTP, 0, 0));
+    InternetHandle connection(api.connect(session.get(), wide(parts.getHost()), parts.getPort(),
+                                          nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) {
         return false;
     }
-    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
+    DWORD flags =
+        INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
     if (parts.isSecure()) {
         flags |= INTERNET_FLAG_SECURE;
     }
     const wchar_t* referrerText = referrer != nullptr && *referrer != 0 ? wide(referrer) : nullptr;
-    InternetHandle request(api.openRequest(connection.get(), L"GET", wide(parts.getPath()),
-                                           nullptr, referrerText, nullptr, flags, 0));
+    InternetHandle request(api.openRequest(connection.get(), L"GET", wide(parts.getPath()), nullptr,
+                                           referrerText, nullptr, flags, 0));
     if (!request || !api.sendRequest(request.get(), nullptr, 0, nullptr, 0)) {
         return false;
     }

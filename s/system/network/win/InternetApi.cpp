@@ -9,8 +9,8 @@ using s::system::win::SystemLibrary;
 InternetApi::InternetApi() {
     // Loaded for the life of the process; never freed.
     const HMODULE wininet = SystemLibrary::load(u"wininet.dll");
-    getConnectedState = SystemLibrary::function<GetConnectedState>(wininet,
-                                                                   "InternetGetConnectedState");
+    getConnectedState =
+        SystemLibrary::function<GetConnectedState>(wininet, "InternetGetConnectedState");
     open = SystemLibrary::function<Open>(wininet, "InternetOpenW");
     connect = SystemLibrary::function<Connect>(wininet, "InternetConnectW");
     openRequest = SystemLibrary::function<OpenRequest>(wininet, "HttpOpenRequestW");

@@ -38,9 +38,7 @@ protected:
     void storeLastCheck(std::int32_t hour) {
         store->setInt32(vexa::test::kVersionSection, u"Update", hour);
     }
-    std::int32_t lastCheck() {
-        return store->getInt32(vexa::test::kVersionSection, u"Update", 0);
-    }
+    std::int32_t lastCheck() { return store->getInt32(vexa::test::kVersionSection, u"Update", 0); }
     // Stores a check exactly 30 days old and runs one with `answer`.
     Outcome dueCheckAnswering(const std::u16string& answer) {
         network.answer = answer;
@@ -94,7 +92,9 @@ TEST_F(UpdateCheckTest, OffersOnlyForAMarkedAnswerWithoutTheRunningVersion) {
     EXPECT_EQ(Outcome::NoOffer, dueCheckAnswering(u"1.20"));
     EXPECT_EQ(Outcome::NoOffer, dueCheckAnswering(u"*1.2"));
     EXPECT_EQ(Outcome::NoOffer, dueCheckAnswering(u""));
-    EXPECT_EQ(Outcome::NoOffer, dueCheckAnswering(std::u16string(u"*\0\0" u"1.19", 7)));
+    EXPECT_EQ(Outcome::NoOffer, dueCheckAnswering(std::u16string(u"*\0\0"
+                                                                 u"1.19",
+                                                                 7)));
     EXPECT_EQ(1, asker.asked);
     // Every one of them stored the hour.
     EXPECT_EQ(kNow, lastCheck());

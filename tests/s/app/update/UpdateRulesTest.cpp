@@ -91,7 +91,9 @@ TEST(UpdateRulesTest, NewerVersionIsOfferedWhenTheVersionTextOccursNowhere) {
     EXPECT_FALSE(UpdateRules::offersNewerVersion(*text(u"1.20"), u"1.19"));
     EXPECT_FALSE(UpdateRules::offersNewerVersion(*text(u"*1.2"), u"1.19"));
     // The version text past NUL characters still counts as found.
-    const std::u16string binary(u"*\0\xFF\0" u"1.19", 8);
+    const std::u16string binary(u"*\0\xFF\0"
+                                u"1.19",
+                                8);
     EXPECT_FALSE(UpdateRules::offersNewerVersion(*text(binary), u"1.19"));
     EXPECT_TRUE(UpdateRules::offersNewerVersion(*text(std::u16string(u"*\0\xFF\0\0", 5)), u"1.19"));
     // A version text that cannot be compared never offers.

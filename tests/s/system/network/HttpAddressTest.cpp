@@ -27,11 +27,11 @@ TEST(HttpAddressTest, SplitsSchemeHostPortAndPath) {
 
 TEST(HttpAddressTest, RefusesWhatIsNoHttpAddressAndLeavesThePartsEmpty) {
     HttpAddress address;
-    for (const char16_t* bad :
-         {u"https://host", u"http:///path", u"ftp://host/x", u"host/x", u"", u"http://h:/x",
-          u"http://h:0/x", u"http://h:65536/x", u"http://h:12a/x", u"http://:80/x",
-          u"xhttp://host/x"}) {
-        EXPECT_FALSE(address.parse(bad)) << std::string(bad, bad + std::char_traits<char16_t>::length(bad));
+    for (const char16_t* bad : {u"https://host", u"http:///path", u"ftp://host/x", u"host/x", u"",
+                                u"http://h:/x", u"http://h:0/x", u"http://h:65536/x",
+                                u"http://h:12a/x", u"http://:80/x", u"xhttp://host/x"}) {
+        EXPECT_FALSE(address.parse(bad))
+            << std::string(bad, bad + std::char_traits<char16_t>::length(bad));
         EXPECT_EQ(std::u16string(), address.getHost());
         EXPECT_EQ(std::u16string(), address.getPath());
         EXPECT_EQ(0, address.getPort());

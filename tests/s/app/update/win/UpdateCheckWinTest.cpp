@@ -38,8 +38,8 @@ protected:
         usePage(server.address("/software/Magnifier/version/"));
     }
     void usePage(const std::u16string& versionPage) {
-        localizer =
-            vexa::test::englishLocalizer(vexa::test::updatePack(versionPage, u"1.19", kProductPage));
+        localizer = vexa::test::englishLocalizer(
+            vexa::test::updatePack(versionPage, u"1.19", kProductPage));
     }
     Outcome check(s::app::update::IUpdateNetwork& network) {
         UpdateCheck::Context context;
@@ -59,9 +59,7 @@ protected:
     void storeLastCheck(std::int64_t hour) {
         store->setInt32(vexa::test::kVersionSection, u"Update", static_cast<std::int32_t>(hour));
     }
-    std::int64_t lastCheck() {
-        return store->getInt32(vexa::test::kVersionSection, u"Update", 0);
-    }
+    std::int64_t lastCheck() { return store->getInt32(vexa::test::kVersionSection, u"Update", 0); }
     // A check 30 days after the last one, the server answering `body`.
     Outcome dueCheckAnswering(const std::string& body) {
         server.answer(kCheckPath, body);
@@ -159,9 +157,9 @@ TEST_F(UpdateCheckWinTest, HangingServerIsCutOffAtTheBoundAndTheNextCheckWorks) 
 }
 
 TEST_F(UpdateCheckWinTest, RefusedConnectionMakesNoOfferAndStoresTheHour) {
-    const std::string page = "http://127.0.0.1:" +
-                             std::to_string(vexa::test::LoopbackHttpServer::refusedPort()) +
-                             "/software/Magnifier/version/";
+    const std::string page =
+        "http://127.0.0.1:" + std::to_string(vexa::test::LoopbackHttpServer::refusedPort()) +
+        "/software/Magnifier/version/";
     usePage(std::u16string(page.begin(), page.end()));
     storeLastCheck(now - 720);
     EXPECT_EQ(Outcome::NoOffer, check());

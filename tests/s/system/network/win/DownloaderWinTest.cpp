@@ -119,8 +119,8 @@ TEST_P(DownloaderWinTest, TransferToFileLeavesTheFileToTheCaller) {
     ASSERT_TRUE(downloader->download(8000, &recordProgress, &progress, nullptr));
     const std::wstring file(reinterpret_cast<const wchar_t*>(downloader->getLocalFile()));
     EXPECT_EQ(0u, file.rfind(temp.path() + L"NEW", 0)) << "in the temporary folder, prefix NEW";
-    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, handle);
     char bytes[64] = {};
     DWORD count = 0;
