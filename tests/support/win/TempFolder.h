@@ -19,6 +19,9 @@ public:
         savedTemp = variable(L"TEMP");
         folder = std::wstring(base) + name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
         CreateDirectoryW(folder.c_str(), nullptr);
+        // Process ids repeat (under Wine at once): a folder of an earlier run
+        // that failed may still hold its files.
+        removeFiles();
         SetEnvironmentVariableW(L"TMP", folder.c_str());
         SetEnvironmentVariableW(L"TEMP", folder.c_str());
     }
@@ -50,6 +53,20 @@ public:
     }
 
 private:
+    void removeFiles() const {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) {
+            return;
+        }
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                DeleteFileW((folder + found.cFileName).c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+
     static std::wstring variable(const wchar_t* name) {
         wchar_t value[MAX_PATH + 1];
         const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH + 1);
