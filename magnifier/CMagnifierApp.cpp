@@ -2,27 +2,31 @@
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 #include "magnifier/Dialog.h"
-#include "magnifier/logic/MagnifierSettings.h"
 #include "magnifier/logic/ProductIdentity.h"
 #include "magnifier/logic/StartupRules.h"
+#include "s/app/WindowRules.h"
+#include "s/app/win/AppBase.h"
+#include "s/app/win/AppWindow.h"
 #include "s/gui/win/Window.h"
-#include "s/lang/Localizer.h"
 #include "s/process/commandline/win/CommandLine.h"
-#include "s/process/win/SingleInstance.h"
-#include "s/reg/MappedData.h"
 #include "s/system/win/CommonControls.h"
 #include "s/system/win/OsVersion.h"
 #include "s/thread/PoolRef.h"
 
+using s::app::win::AppBase;
+using s::app::win::AppWindow;
 using s::image::gui::dialogs::magnifier::Dialog;
-using s::image::gui::dialogs::magnifier::MagnifierSettings;
 using s::image::gui::dialogs::magnifier::ProductIdentity;
 
 namespace {
+
+// The main window's settings: its name and defaults.
+constexpr const char16_t* kMainWindow = u"MainWindow";
+constexpr int32_t kMainWidth = 800;
+constexpr int32_t kMainHeight = 600;
 
 // Initialises every common control class.
 void initCommonControls() {
@@ -37,9 +41,7 @@ bool isSupportedSystem() {
 
 // True when started from the start-on-boot shortcut ("-startup", any case,
 // "/" or "-").
-bool readBootStart() {
-    s::process::commandline::win::CommandLine commandLine;
-    commandLine.parse();
+bool isBootStart(const s::process::commandline::win::CommandLine& commandLine) {
     std::vector<const char16_t*> arguments;
     for (int32_t i = 0; i < commandLine.getCount(); ++i) {
         arguments.push_back(commandLine.getArgument(i));
@@ -50,25 +52,43 @@ bool readBootStart() {
 
 } // namespace
 
+s::app::AppIdentity CMagnifierApp::identity() {
+    s::app::AppIdentity product;
+    product.vendorKey = ProductIdentity::kVendorKeyName;
+    product.registryIdText = ProductIdentity::kRegistryIdText;
+    product.fallbackRegistryId = ProductIdentity::kRegistryId;
+    product.settingsKey = ProductIdentity::kSettingsKeyName;
+    product.packResourceType = ProductIdentity::kPackResourceType;
+    product.packResourceId = ProductIdentity::kPackResourceId;
+    product.iconResourceId = ProductIdentity::kIconResourceId;
+    product.logoResourceType = ProductIdentity::kLogoResourceType;
+    product.wideLogoId = ProductIdentity::kWideLogoId;
+    product.tallLogoId = ProductIdentity::kTallLogoId;
+    product.instanceName = ProductIdentity::kInstanceName;
+    return product;
+}
+
 bool CMagnifierApp::initInstance() {
     initCommonControls();
-    if (!isSupportedSystem() ||
-        s::process::win::SingleInstance::findOtherInstance(ProductIdentity::kInstanceName)) {
+    // The skins come with their own selector; until then the program draws
+    // without one.
+    s::thread::PoolRef<AppBase> appBase(AppBase::newInstance());
+    appBase->init(identity(), nullptr);
+    s::thread::PoolRef<AppWindow> mainWindow(AppWindow::newInstance());
+    mainWindow->init(appBase.get(), kMainWindow, appBase->getSoftwareType(), kMainWidth,
+                     kMainHeight, false, true, s::app::WindowRules::kDoNothing,
+                     appBase->getSkinner(), nullptr);
+    if (!isSupportedSystem() || appBase->findOtherInstance()) {
         return false;
     }
-    const bool bootStart = readBootStart();
-    // The texts and the settings store of the whole run; the dialog borrows
-    // them and is given back first. The pack names the settings key.
-    s::thread::PoolRef<s::lang::Localizer> localizer(s::lang::Localizer::loadFromModule(
-        nullptr, ProductIdentity::kPackResourceType, ProductIdentity::kPackResourceId));
-    const std::u16string settingsKey = ProductIdentity::settingsKeyPath(
-        localizer ? localizer->getEnglishText(ProductIdentity::kRegistryIdText) : nullptr);
-    s::thread::PoolRef<s::reg::MappedData> settings(s::reg::MappedData::open(settingsKey.c_str()));
-    // The language chosen in an earlier run.
-    if (settings && localizer) {
-        MagnifierSettings::restoreLanguage(*settings, *localizer);
+    const auto& commandLine = *appBase->getCommandLine();
+    const bool bootStart = isBootStart(commandLine);
+    if (commandLine.getCount() == 0) {
+        appBase->openFirstRunPage();
     }
-    s::thread::PoolRef<Dialog> dialog(Dialog::createDialog(settings.get(), localizer.get()));
+    // Given back before the settings and the application base it borrows.
+    s::thread::PoolRef<Dialog> dialog(
+        Dialog::createDialog(appBase->getSettings(), mainWindow->getLocalizer()));
     dialog->start(bootStart);
     dialog->getLensWindow()->waitClosed();
     return false;

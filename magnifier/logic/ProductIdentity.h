@@ -14,6 +14,10 @@ public:
     // Settings: HKEY_CURRENT_USER\Software\Vexa\<registry id>\SaveData.
     static constexpr const char16_t* kVendorKey = u"Software\\Vexa\\";
     static constexpr const char16_t* kSettingsKey = u"\\SaveData";
+    // The same parts without their separators, as the application framework
+    // composes them.
+    static constexpr const char16_t* kVendorKeyName = u"Software\\Vexa";
+    static constexpr const char16_t* kSettingsKeyName = u"SaveData";
     // The language pack's text that holds the registry id (the same in every
     // language).
     static constexpr std::int32_t kRegistryIdText = 300000;
@@ -26,6 +30,10 @@ public:
     static constexpr std::int32_t kPackResourceId = 130;
     // The application icon group.
     static constexpr std::int32_t kIconResourceId = 128;
+    // The logo pictures: a wide and a tall banner.
+    static constexpr const char16_t* kLogoResourceType = u"IDR_JPG";
+    static constexpr std::int32_t kWideLogoId = 131;
+    static constexpr std::int32_t kTallLogoId = 132;
 
     // Names the mutex that tells running copies apart.
     static constexpr const char16_t* kInstanceName = u"VexaMagnifier";
