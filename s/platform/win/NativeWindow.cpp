@@ -53,12 +53,37 @@ bool NativeWindow::create(DWORD exStyle, const wchar_t* title, DWORD style, int3
     return true;
 }
 
+bool NativeWindow::createControl(const wchar_t* controlClass, DWORD exStyle, const wchar_t* title,
+                                 DWORD style, int32_t x, int32_t y, int32_t width, int32_t height,
+                                 HWND parent, int32_t controlId) {
+    const HWND created =
+        CreateWindowExW(exStyle, controlClass, title, style, x, y, width, height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                        GetModuleHandleW(nullptr), nullptr);
+    if (created == nullptr) {
+        MessageBoxW(nullptr, L"Window Creation Failed!", L"Error!", MB_ICONWARNING | MB_OK);
+        return false;
+    }
+    // The wrapper is known before the procedure is swapped, so the first
+    // message through the new procedure already finds it.
+    nativeHandle = created;
+    SetWindowLongPtrW(created, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    controlDefault = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeWindow::controlProcedure)));
+    return true;
+}
+
 void NativeWindow::destroy() {
     if (nativeHandle == nullptr) {
         return;
     }
     const HWND window = nativeHandle;
     // The wrapper lets go first: no message of the dying window reaches it.
+    // A subclassed control keeps its own procedure for what is left.
+    if (controlDefault != nullptr) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlDefault));
+        controlDefault = nullptr;
+    }
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     nativeHandle = nullptr;
     if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
@@ -77,6 +102,30 @@ LRESULT NativeWindow::defaultProcessing(HWND window, UINT message, WPARAM wParam
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+LRESULT NativeWindow::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (controlDefault != nullptr) {
+        return CallWindowProcW(controlDefault, nativeHandle, message, wParam, lParam);
+    }
+    return defaultProcessing(nativeHandle, message, wParam, lParam);
+}
+
+bool NativeWindow::dispatch(NativeWindow* wrapper, LRESULT* result, UINT message, WPARAM wParam,
+                            LPARAM lParam) {
+    // No exception may cross into the system's dispatcher.
+    try {
+        return wrapper->handleNativeMessage(result, message, wParam, lParam);
+    } catch (...) {
+        *result = 0;
+        return true;
+    }
+}
+
+void NativeWindow::forget(HWND window, NativeWindow* wrapper) {
+    // The window is gone: the wrapper must not hand out its handle.
+    wrapper->nativeHandle = nullptr;
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+}
+
 LRESULT CALLBACK NativeWindow::classProcedure(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -90,21 +139,33 @@ LRESULT CALLBACK NativeWindow::classProcedure(HWND window, UINT message, WPARAM 
     auto* wrapper = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (wrapper != nullptr) {
         LRESULT result = 0;
-        // No exception may cross into the system's dispatcher.
-        try {
-            if (wrapper->handleNativeMessage(&result, message, wParam, lParam)) {
-                return result;
-            }
-        } catch (...) {
-            return 0;
+        if (dispatch(wrapper, &result, message, wParam, lParam)) {
+            return result;
         }
         if (message == WM_NCDESTROY) {
-            // The window is gone: the wrapper must not hand out its handle.
-            wrapper->nativeHandle = nullptr;
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            forget(window, wrapper);
         }
     }
     return defaultProcessing(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK NativeWindow::controlProcedure(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam) {
+    auto* wrapper = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (wrapper == nullptr || wrapper->controlDefault == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    const WNDPROC original = wrapper->controlDefault;
+    LRESULT result = 0;
+    if (dispatch(wrapper, &result, message, wParam, lParam)) {
+        return result;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        wrapper->controlDefault = nullptr;
+        forget(window, wrapper);
+    }
+    return CallWindowProcW(original, window, message, wParam, lParam);
 }
 
 } // namespace s::platform::win

@@ -26,6 +26,12 @@ public:
     // the next creation) and creates the native window bound to this wrapper.
     bool create(DWORD exStyle, const wchar_t* title, DWORD style, int32_t x, int32_t y,
                 int32_t width, int32_t height, HWND parent);
+    // Creates a window of a system control class (a push button, a check box)
+    // and subclasses it, so that its messages reach handleNativeMessage first
+    // and the rest goes to the control's own procedure.
+    bool createControl(const wchar_t* controlClass, DWORD exStyle, const wchar_t* title,
+                       DWORD style, int32_t x, int32_t y, int32_t width, int32_t height,
+                       HWND parent, int32_t controlId);
     // Destroys the native window and forgets the handle. From another thread
     // it sends the work to the window's own thread and waits: a window can
     // only be destroyed by the thread that created it.
@@ -40,12 +46,23 @@ protected:
     }
     // The default processing of the window class.
     static LRESULT defaultProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The default processing of this window: the class's, or for a
+    // subclassed control the control's own procedure.
+    LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static bool registerClass();
     static LRESULT CALLBACK classProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
+    // Lets the wrapper handle the message; false when it left it.
+    static bool dispatch(NativeWindow* wrapper, LRESULT* result, UINT message, WPARAM wParam,
+                         LPARAM lParam);
+    static void forget(HWND window, NativeWindow* wrapper);
 
     HWND nativeHandle = nullptr;
+    // The control's own procedure, for a subclassed system control.
+    WNDPROC controlDefault = nullptr;
 };
 
 } // namespace s::platform::win
