@@ -2,6 +2,8 @@
 
 #include <mutex>
 
+#include "s/platform/win/NotificationReflector.h"
+
 namespace s::platform::win {
 
 namespace {
@@ -96,10 +98,55 @@ void NativeWindow::destroy() {
 }
 
 LRESULT NativeWindow::defaultProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kDestroyMessage) {
+    LRESULT reflected = 0;
+    if (NotificationReflector::reflect(window, message, wParam, lParam, &reflected)) {
+        return reflected;
+    }
+    switch (message) {
+    case WM_SETCURSOR:
+        // Without a class cursor nothing else would set one over the window.
+        if (DefWindowProcW(window, message, wParam, lParam) != 0) {
+            return 1;
+        }
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        return 0;
+    case WM_INITMENU:
+    case WM_LBUTTONDOWN:
+        // A click or a menu counts as activating the window, also when the
+        // system does not activate it (an owned or child window).
+        SendMessageW(window, WM_ACTIVATE, WA_CLICKACTIVE, 0);
+        break;
+    case WM_INITMENUPOPUP: {
+        LRESULT forwarded = 0;
+        if (forwardMenuPopup(window, wParam, lParam, &forwarded)) {
+            return forwarded;
+        }
+        break;
+    }
+    case kDestroyMessage:
         message = WM_CLOSE;
+        break;
+    default:
+        break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool NativeWindow::forwardMenuPopup(HWND window, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    MENUINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    if (!GetMenuInfo(reinterpret_cast<HMENU>(wParam), &info)) {
+        return false;
+    }
+    const HWND target = reinterpret_cast<HWND>(info.dwMenuData);
+    // A menu naming this window itself would send the message round in a
+    // circle.
+    if (target == nullptr || target == window || !IsWindow(target)) {
+        return false;
+    }
+    *result = SendMessageW(target, WM_INITMENUPOPUP, wParam, lParam);
+    return true;
 }
 
 LRESULT NativeWindow::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -44,7 +44,12 @@ protected:
     virtual bool handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
         return false;
     }
-    // The default processing of the window class.
+    // The default processing of the window class: child notifications are
+    // reflected to their controls (NotificationReflector); WM_SETCURSOR sets
+    // the arrow when the system sets nothing; a left click or a menu first
+    // tells the window it was click-activated; a popup menu whose menu data
+    // names a live window is announced to that window; WM_APP+1 becomes a
+    // close, which destroys the window. Everything else: DefWindowProc.
     static LRESULT defaultProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // The default processing of this window: the class's, or for a
     // subclassed control the control's own procedure.
@@ -59,6 +64,8 @@ private:
     static bool dispatch(NativeWindow* wrapper, LRESULT* result, UINT message, WPARAM wParam,
                          LPARAM lParam);
     static void forget(HWND window, NativeWindow* wrapper);
+    // Sends a popup's initialisation on to the window its menu data names.
+    static bool forwardMenuPopup(HWND window, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     HWND nativeHandle = nullptr;
     // The control's own procedure, for a subclassed system control.
