@@ -8,6 +8,7 @@
 #include "s/gui/layout/LayoutPass.h"
 #include "s/gui/layout/Pile.h"
 #include "s/gui/layout/Vertical.h"
+#include "s/gui/model/ChildLayout.h"
 #include "s/thread/PoolRef.h"
 
 namespace s::gui::model {
@@ -86,34 +87,11 @@ void Box::gather(layout::LayoutRequest& request) const {
     request.verticalAlignment = verticalAlignment;
     request.horizontalGap = horizontalGap;
     request.verticalGap = verticalGap;
-    request.items.resize(children.size());
-    for (size_t i = 0; i < children.size(); ++i) {
-        request.items[i] = {children[i]->getSizeRange(), children[i]->isVisible()};
-    }
+    ChildLayout::gather(children, request);
 }
 
 void Box::apply(const layout::LayoutResult& result) {
-    // Inside the box's own batch (its parent placing it) the children are
-    // placed at once: the box's native area is not shown until the batch ends.
-    bool batch = !isUpdating();
-    if (batch) {
-        for (s::gui::IComponent* child : children) {
-            child->beginUpdate();
-        }
-    }
-    // A custom manager may answer fewer rectangles than children; the rest
-    // keep their place.
-    size_t placedCount = std::min(children.size(), result.bounds.size());
-    for (size_t i = 0; i < placedCount; ++i) {
-        const layout::Rect& rect = result.bounds[i];
-        children[i]->setBounds(rect.x, rect.y, rect.width, rect.height);
-    }
-    if (batch) {
-        for (s::gui::IComponent* child : children) {
-            child->endUpdate();
-            child->repaint();
-        }
-    }
+    ChildLayout::apply(children, result, isUpdating());
 }
 
 void Box::resizeWithin(int32_t width, int32_t height) {
