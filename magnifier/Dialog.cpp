@@ -25,7 +25,7 @@
 namespace s::image::gui::dialogs::magnifier {
 
 using s::gui::win::Box;
-using s::gui::win::BoxEvent;
+using s::gui::BoxEvent;
 using s::gui::win::PopupMenu;
 using s::gui::win::Window;
 using s::gui::win::WindowEvent;

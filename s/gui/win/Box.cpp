@@ -1,45 +1,76 @@
 #include "s/gui/win/Box.h"
 
+#include <shellapi.h>
 #include <windowsx.h>
 
+#include "s/gui/IBox.h"
+#include "s/gui/drawer/IBoxDrawer.h"
+#include "s/platform/win/GdiObject.h"
+#include "s/platform/win/MemoryDC.h"
+#include "s/platform/win/ObjectSelection.h"
 #include "s/platform/win/PaintDC.h"
 
 namespace s::gui::win {
 
-Box::Box() {
-    reset();
+namespace {
+
+void raiseTo(s::gui::events::EventSource& listeners, s::base::IObject* source,
+             s::gui::BoxEvent code) {
+    listeners.raise(source, static_cast<int32_t>(code));
 }
 
+// Screen coordinates are signed: a monitor left of or above the primary one
+// has negative ones.
+POINT screenPointOf(LPARAM lParam) {
+    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+// Inside the window's rectangle, right and bottom edges included, as
+// components count containment.
+bool windowContains(HWND window, POINT point) {
+    RECT bounds;
+    if (window == nullptr || !GetWindowRect(window, &bounds)) {
+        return false;
+    }
+    return point.x >= bounds.left && point.x <= bounds.right && point.y >= bounds.top &&
+           point.y <= bounds.bottom;
+}
+
+} // namespace
+
 Box::~Box() {
-    destroy();
+    detach();
+    releaseDrawer();
 }
 
 void Box::reset() {
-    // A recycled box starts bare. Its window gives it back on the thread
-    // that made the native part; anywhere else destroy() sends the work there.
-    destroy();
-    layout = BoxLayout::Vertical;
-    horizontalAlignment = 0;
-    verticalAlignment = 0;
-    widthPercent = -1;
-    heightPercent = -1;
+    // The native part goes first (on its own thread), taking its children's
+    // windows along; then the portable part gives the children back.
+    detach();
+    s::gui::model::Box::reset();
+    releaseDrawer();
+    buffer.reset();
+    background = GetSysColor(COLOR_BTNFACE);
+    transparent = true;
     mouseTransparent = false;
-    wheelPassRunning = false;
+    acceptDrops = false;
     paintListeners.reset();
     wheelListeners.reset();
+    mouseDownListeners.reset();
     paintContext = nullptr;
     painted = false;
+    hover = -1;
     wheelValue = 0;
-    width = 0;
-    height = 0;
+    wheelPassRunning = false;
 }
 
-void Box::setWidthPercent(int32_t percent, bool relayout) {
-    widthPercent = percent;
-}
+// --- settings -------------------------------------------------------------------
 
-void Box::setHeightPercent(int32_t percent, bool relayout) {
-    heightPercent = percent;
+void Box::setAcceptDrops(bool on) {
+    acceptDrops = on;
+    if (getHandle() != nullptr) {
+        DragAcceptFiles(getHandle(), on ? TRUE : FALSE);
+    }
 }
 
 void Box::addPaintListener(s::gui::events::IEventListener* listener) {
@@ -50,79 +81,113 @@ void Box::addWheelListener(s::gui::events::IEventListener* listener) {
     wheelListeners.add(listener);
 }
 
-bool Box::attach(HWND parent) {
-    if (getNativeHandle() != nullptr) {
-        return true;
-    }
-    return create(0, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                  width.load(), height.load(), parent);
+void Box::addMouseDownListener(s::gui::events::IEventListener* listener) {
+    mouseDownListeners.add(listener);
+    mouseTransparent = false;
 }
 
-void Box::setBounds(int32_t x, int32_t y, int32_t newWidth, int32_t newHeight) {
-    width = newWidth;
-    height = newHeight;
-    if (getNativeHandle() != nullptr) {
-        SetWindowPos(getNativeHandle(), nullptr, x, y, newWidth, newHeight,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+void Box::setTransparent(bool repaintNow) {
+    transparent = true;
+    if (repaintNow) {
+        repaint();
     }
+}
+
+void Box::setBackground(uint8_t red, uint8_t green, uint8_t blue, bool repaintNow) {
+    background = RGB(red, green, blue);
+    transparent = false;
+    if (repaintNow) {
+        repaint();
+    }
+}
+
+void Box::setDrawer(s::gui::drawer::IBoxDrawer* boxDrawer, bool owned) {
+    if (boxDrawer != drawer) {
+        releaseDrawer();
+    }
+    drawer = boxDrawer;
+    drawerOwned = boxDrawer != nullptr && owned;
+    repaint();
+}
+
+void Box::releaseDrawer() {
+    if (drawer != nullptr && drawerOwned) {
+        drawer->release();
+    }
+    drawer = nullptr;
+    drawerOwned = false;
 }
 
 void Box::repaint() {
-    if (getNativeHandle() != nullptr) {
-        InvalidateRect(getNativeHandle(), nullptr, FALSE);
+    if (getHandle() != nullptr) {
+        InvalidateRect(getHandle(), nullptr, FALSE);
     }
 }
 
-void Box::raise(s::gui::events::EventSource& listeners, BoxEvent code) {
-    listeners.raise(this, static_cast<int32_t>(code));
-}
-
-void Box::onPaint() {
-    const s::platform::win::PaintDC paint(getNativeHandle());
-    if (!paint) {
-        return;
-    }
-    paintContext = paint.get();
-    painted = false;
-    raise(paintListeners, BoxEvent::Paint);
-    if (!painted) {
-        FillRect(paint.get(), &paint.dirtyRect(), GetSysColorBrush(COLOR_BTNFACE));
-    }
-    paintContext = nullptr;
-}
-
-void Box::onWheel(WPARAM wParam, LPARAM lParam) {
-    if (wheelPassRunning) {
-        return;
-    }
-    // Screen coordinates are signed: a monitor left of or above the primary
-    // one has negative ones.
-    POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    RECT bounds;
-    if (!GetWindowRect(getNativeHandle(), &bounds) || !PtInRect(&bounds, point)) {
-        return;
-    }
-    wheelPassRunning = true;
+bool Box::acceptsWheel() const {
     if (!wheelListeners.isEmpty()) {
-        UINT lines = 3;
-        SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-        const int32_t turn = static_cast<int32_t>(static_cast<int16_t>(HIWORD(wParam)));
-        wheelValue = turn > 0 ? static_cast<int32_t>(lines) : -static_cast<int32_t>(lines);
-        raise(wheelListeners, BoxEvent::Wheel);
-    } else if (GetParent(getNativeHandle()) != nullptr) {
-        SendMessageW(GetParent(getNativeHandle()), WM_MOUSEWHEEL, wParam, lParam);
+        return true;
     }
-    wheelPassRunning = false;
-}
-
-bool Box::handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_NCHITTEST:
-        if (mouseTransparent) {
-            *result = HTTRANSPARENT;
+    // A box without listeners of its own still carries a turn to a child
+    // that takes it.
+    for (int32_t i = 0; i < getComponentCount(); ++i) {
+        const NativeComponent* child = NativeComponent::of(getComponent(i));
+        if (child != nullptr && child->acceptsWheel()) {
             return true;
         }
+    }
+    return false;
+}
+
+// --- native part ------------------------------------------------------------------
+
+void Box::afterCreate() {
+    const HWND window = getHandle();
+    // 1. Keyboard navigation enters the box's children.
+    SetWindowLongPtrW(window, GWL_EXSTYLE,
+                      GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    // 2. Dropped files.
+    if (acceptDrops) {
+        DragAcceptFiles(window, TRUE);
+    }
+    // 3. The children, inside the new window; their offsets (the margins)
+    //    were handed down when they were added.
+    for (int32_t i = 0; i < getComponentCount(); ++i) {
+        NativeComponent::attachInside(window, getComponent(i));
+    }
+    // 4. Laid out, then the parent again, since the box's sizes may have
+    //    changed with its children; a flow box's height follows its width,
+    //    which the parent's first pass only settles.
+    doLayout();
+    s::gui::IContainer* container = getParent();
+    if (container != nullptr) {
+        container->doLayout();
+        if (getLayoutKind() == s::gui::layout::LayoutKind::Flow) {
+            container->doLayout();
+        }
+    }
+}
+
+void Box::placed(const s::gui::layout::Rect& inParent) {
+    placeNative(inParent);
+    // The bounds event comes after the native window moved.
+    s::gui::model::Box::placed(inParent);
+}
+
+bool Box::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_NCHITTEST:
+        *result = onHitTest(wParam, lParam);
+        return true;
+    case WM_MOUSEMOVE:
+        onMouseMove(wParam, lParam);
         return false;
+    case WM_LBUTTONDOWN:
+        *result = 0;
+        return onLeftDown();
+    case WM_MOUSEWHEEL:
+        *result = onWheel(wParam, lParam);
+        return true;
     case WM_PAINT:
         onPaint();
         *result = 0;
@@ -131,13 +196,189 @@ bool Box::handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPAR
         // Painting covers the whole box; erasing first would only flicker.
         *result = 1;
         return true;
-    case WM_MOUSEWHEEL:
-        onWheel(wParam, lParam);
-        *result = 0;
-        return true;
     default:
         return false;
     }
+}
+
+// --- mouse ---------------------------------------------------------------------------
+
+LRESULT Box::onHitTest(WPARAM wParam, LPARAM lParam) {
+    const LRESULT answer = callDefault(WM_NCHITTEST, wParam, lParam);
+    if (!mouseTransparent || answer != HTCLIENT || isOverChildButton(screenPointOf(lParam))) {
+        return answer;
+    }
+    return HTTRANSPARENT;
+}
+
+bool Box::isOverChildButton(POINT screenPoint) const {
+    for (int32_t i = 0; i < getComponentCount(); ++i) {
+        s::gui::IComponent* child = getComponent(i);
+        const NativeComponent* native = NativeComponent::of(child);
+        if (native != nullptr && native->isButton() && child->isVisible() && child->isEnabled() &&
+            windowContains(native->getHandle(), screenPoint)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Box::onMouseMove(WPARAM wParam, LPARAM lParam) {
+    if (mouseTransparent) {
+        return;
+    }
+    const HWND window = getHandle();
+    const int32_t x = GET_X_LPARAM(lParam);
+    const int32_t y = GET_Y_LPARAM(lParam);
+    const bool inside = x >= 0 && x <= getWidth() && y >= 0 && y <= getHeight();
+    if (inside) {
+        // While the left button is held the mouse belongs to whatever it
+        // went down on.
+        if ((wParam & MK_LBUTTON) != 0) {
+            return;
+        }
+        setHover(1);
+        if (GetCapture() != window) {
+            SetCapture(window);
+        }
+        return;
+    }
+    if (GetCapture() == window) {
+        ReleaseCapture();
+    }
+    setHover(0);
+}
+
+void Box::setHover(int32_t state) {
+    if (hover != state) {
+        hover = state;
+        repaint();
+    }
+}
+
+bool Box::onLeftDown() {
+    if (mouseDownListeners.isEmpty()) {
+        return false;
+    }
+    raiseTo(mouseDownListeners, this, s::gui::BoxEvent::MouseDown);
+    return true;
+}
+
+LRESULT Box::onWheel(WPARAM wParam, LPARAM lParam) {
+    const POINT point = screenPointOf(lParam);
+    if (wheelPassRunning || !windowContains(getHandle(), point)) {
+        return 1;
+    }
+    wheelPassRunning = true;
+    if (!offerWheelToChildren(wParam, lParam, point)) {
+        if (!wheelListeners.isEmpty()) {
+            UINT lines = 3;
+            SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+            // Away from the user the word holding the turn is positive, and
+            // so is the whole parameter taken as a signed number.
+            const bool away = static_cast<int32_t>(static_cast<uint32_t>(wParam)) > 0;
+            wheelValue = away ? static_cast<int32_t>(lines) : -static_cast<int32_t>(lines);
+            raiseTo(wheelListeners, this, s::gui::BoxEvent::Wheel);
+        } else if (GetParent(getHandle()) != nullptr) {
+            SendMessageW(GetParent(getHandle()), WM_MOUSEWHEEL, wParam, lParam);
+        }
+    }
+    wheelPassRunning = false;
+    return 0;
+}
+
+bool Box::offerWheelToChildren(WPARAM wParam, LPARAM lParam, POINT screenPoint) {
+    for (int32_t i = 0; i < getComponentCount(); ++i) {
+        s::gui::IComponent* child = getComponent(i);
+        const NativeComponent* native = NativeComponent::of(child);
+        if (native != nullptr && native->acceptsWheel() && native->getHandle() != nullptr &&
+            child->contains(screenPoint.x, screenPoint.y) &&
+            SendMessageW(native->getHandle(), WM_MOUSEWHEEL, wParam, lParam) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// --- painting ----------------------------------------------------------------------
+
+void Box::onPaint() {
+    const s::platform::win::PaintDC paint(getHandle());
+    if (!paint) {
+        return;
+    }
+    paintContext = paint.get();
+    painted = false;
+    raiseTo(paintListeners, this, s::gui::BoxEvent::Paint);
+    paintContext = nullptr;
+    if (!painted) {
+        paintBackground(paint.get());
+    }
+}
+
+void Box::paintBackground(HDC target) {
+    const int32_t width = getWidth();
+    const int32_t height = getHeight();
+    if (width < 1 || height < 1) {
+        return;
+    }
+    s::image::win::BufferedImage* image = buffer.prepare(width, height);
+    const s::platform::win::MemoryDC memory(target);
+    if (image == nullptr || !memory) {
+        return;
+    }
+    const s::platform::win::ObjectSelection selection(memory.get(), image->getBitmap());
+    drawBackground(memory.get());
+    const int saved = SaveDC(target);
+    excludeChildren(target);
+    BitBlt(target, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+    RestoreDC(target, saved);
+}
+
+void Box::excludeChildren(HDC target) const {
+    for (int32_t i = 0; i < getComponentCount(); ++i) {
+        const s::gui::IComponent* child = getComponent(i);
+        if (!child->isVisible()) {
+            continue;
+        }
+        const s::gui::layout::Point offset = child->getOffset();
+        const int32_t left = child->getX() + offset.x;
+        const int32_t top = child->getY() + offset.y;
+        ExcludeClipRect(target, left, top, left + child->getWidth(), top + child->getHeight());
+    }
+}
+
+void Box::drawBackground(HDC dc) {
+    const int32_t width = getWidth();
+    const int32_t height = getHeight();
+    if (drawer != nullptr) {
+        drawer->drawBox(dc, 0, 0, width, height, hover);
+    } else if (transparent) {
+        drawParentBackground(dc);
+    } else {
+        const RECT area = {0, 0, width, height};
+        const s::platform::win::OwnedGdiObject<HBRUSH> brush(CreateSolidBrush(background.load()));
+        FillRect(dc, &area, brush.get());
+    }
+}
+
+void Box::drawParentBackground(HDC dc) {
+    // A parent box draws its own background with its origin moved so that
+    // the part behind this box lands at (0, 0); a transparent parent asks
+    // its own parent in turn.
+    auto* parentBox = dynamic_cast<Box*>(getParent());
+    if (parentBox != nullptr) {
+        const s::gui::layout::Rect inParent = placementInParent();
+        POINT previous;
+        OffsetViewportOrgEx(dc, -inParent.x, -inParent.y, &previous);
+        parentBox->drawBackground(dc);
+        SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+        return;
+    }
+    // A window without a drawer shows its class background, the system's
+    // button face.
+    const RECT area = {0, 0, getWidth(), getHeight()};
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 } // namespace s::gui::win

@@ -3,7 +3,6 @@
 #include <mutex>
 #include <utility>
 
-#include "s/gui/win/Box.h"
 #include "s/gui/win/PopupMenu.h"
 #include "s/gui/win/WindowMessages.h"
 #include "s/platform/win/WideText.h"
@@ -68,6 +67,7 @@ void Window::reset() {
     }
     // Hidden and closed: nothing reaches the content any more.
     onWindowThread([this] { releaseContent(); });
+    manager = nullptr;
     for (auto& list : listeners) {
         list.reset();
     }
@@ -96,11 +96,8 @@ void Window::reset() {
 }
 
 void Window::releaseContent() {
-    // The boxes' native parts were made on this thread and die here.
-    for (Box* child : children) {
-        child->release();
-    }
-    children.clear();
+    // The components' native parts were made on this thread and die here.
+    removeAll();
     if (trayMenu != nullptr) {
         trayMenu->release();
         trayMenu = nullptr;
@@ -289,46 +286,6 @@ void Window::setSmallIcon(s::platform::win::OwnedIcon icon) {
         smallIcon = std::move(icon);
         updateTrayIcon();
     });
-}
-
-// --- children and layout ---------------------------------------------------------
-
-void Window::add(Box* child) {
-    if (child == nullptr) {
-        return;
-    }
-    if (getNativeHandle() == nullptr) {
-        // Kept, so that it is given back with the window like any other.
-        onWindowThread([this, child] { children.push_back(child); });
-        return;
-    }
-    SendMessageW(getNativeHandle(), WindowMessages::kAttach, reinterpret_cast<WPARAM>(child), 0);
-}
-
-void Window::attachChild(Box* child) {
-    children.push_back(child);
-    child->attach(getNativeHandle());
-    layOutChildren();
-}
-
-void Window::doLayout() {
-    onWindowThread([this] { layOutChildren(); });
-}
-
-void Window::layOutChildren() {
-    // Children stacked from the top-left; a child with a percent size takes
-    // that share of the client area.
-    const int32_t clientWidth = getClientWidth();
-    const int32_t clientHeight = getClientHeight();
-    for (Box* child : children) {
-        const int32_t width = child->getWidthPercent() >= 0
-                                  ? clientWidth * child->getWidthPercent() / 100
-                                  : child->getWidth();
-        const int32_t height = child->getHeightPercent() >= 0
-                                   ? clientHeight * child->getHeightPercent() / 100
-                                   : child->getHeight();
-        child->setBounds(0, 0, width, height);
-    }
 }
 
 void Window::setTrayMenu(PopupMenu* menu) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "s/base/IObject.h"
+#include "s/gui/IContainer.h"
 #include "s/gui/events/EventSource.h"
 #include "s/gui/win/HotKeys.h"
 #include "s/gui/win/InvisibleWindow.h"
@@ -22,7 +23,6 @@ class StrBuffer;
 
 namespace s::gui::win {
 
-class Box;
 class PopupMenu;
 
 // Event codes a window raises to its listeners (the second argument of
@@ -59,7 +59,7 @@ constexpr int32_t kEventCodeCount = 27;
 // Ownership and teardown:
 //  - the Window belongs to whoever took it from its pool; its pool keeps
 //    none, so release() destroys it;
-//  - the window owns its component tree (every Box given to add()), its tray
+//  - the window owns its component tree (every component given to add()), its tray
 //    menu (setTrayMenu(), and through it the submenus) and its icon
 //    (setSmallIcon()). reset() gives them back on the window's own thread,
 //    after the window is hidden and closed, so that no paint, menu or tray
@@ -73,7 +73,7 @@ constexpr int32_t kEventCodeCount = 27;
 //    the window closes or is reset, the hot keys when it is reset, both on
 //    the window's thread. Their state lives on that thread; what clients may
 //    read from any thread (isTrayIconShown, isIconized, isHotKey) is atomic.
-class Window : public s::gui::events::IEventListener,
+class Window : public s::gui::IContainer,
                public s::base::IObject,
                public s::thread::IPoolable,
                public s::platform::win::NativeWindow {
@@ -83,19 +83,48 @@ public:
     void onEvent(s::base::IObject* source, int32_t code) override;
 
     // Geometry (outer bounds on the screen).
-    int32_t getX() const;
-    int32_t getY() const;
-    int32_t getWidth() const;
-    int32_t getHeight() const;
-    int32_t getClientWidth() const;
-    int32_t getClientHeight() const;
-    void setLocation(int32_t x, int32_t y);
-    void setSize(int32_t width, int32_t height);
-    void setBounds(int32_t x, int32_t y, int32_t width, int32_t height);
+    int32_t getX() const override;
+    void setX(int32_t x) override { setLocation(x, getY()); }
+    int32_t getY() const override;
+    void setY(int32_t y) override { setLocation(getX(), y); }
+    int32_t getScreenX() const override { return getX(); }
+    int32_t getScreenY() const override { return getY(); }
+    bool contains(int32_t screenX, int32_t screenY) const override;
+    int32_t getWidth() const override;
+    void setWidth(int32_t width) override { setSize(width, getHeight()); }
+    int32_t getHeight() const override;
+    void setHeight(int32_t height) override { setSize(getWidth(), height); }
+    int32_t getClientWidth() const override;
+    int32_t getClientHeight() const override;
+    void setLocation(int32_t x, int32_t y) override;
+    void setSize(int32_t width, int32_t height) override;
+    void setBounds(int32_t x, int32_t y, int32_t width, int32_t height) override;
+
+    // Sizes: the frame around the children's needs (see WindowChildren.cpp).
+    int32_t getMinimumWidth() const override;
+    int32_t getMinimumHeight() const override;
+    int32_t getPreferredWidth() const override;
+    int32_t getPreferredHeight() const override;
+    int32_t getMaximumWidth() const override;
+    int32_t getMaximumHeight() const override;
+    s::gui::layout::SizeRange getSizeRange() const override;
+    void resizeWithin(int32_t width, int32_t height) override;
+
+    // A window is nobody's child: it has no parent, no offset and places
+    // itself at once (batch updates are for children).
+    void beginUpdate() override {}
+    void endUpdate() override {}
+    bool isUpdating() const override { return false; }
+    s::gui::IContainer* getParent() const override { return nullptr; }
+    void setParent(s::gui::IContainer*) override {}
+    s::gui::layout::Point getOffset() const override { return {0, 0}; }
+    void setOffset(int32_t, int32_t) override {}
 
     // Visibility and state.
-    bool isVisible() const { return visible.load(); }
-    void setVisible(bool show) { setVisible(show, false); }
+    bool isVisible() const override { return visible.load(); }
+    void setVisible(bool show) override { setVisible(show, false); }
+    bool isEnabled() const override;
+    void setEnabled(bool enable) override;
     void setVisible(bool show, bool activate);
     void minimize();
     void moveOnScreen();
@@ -167,10 +196,30 @@ public:
     // given back on the window's thread.
     void setTrayMenu(PopupMenu* menu);
 
-    // The window takes over the box (null is ignored); the box creates its
-    // native part on the window's thread.
-    void add(Box* child);
-    void doLayout();
+    // Children (the window as a container). add() takes the component over
+    // (see IContainer for what it refuses), appends it, has it create its
+    // native part on the window's thread and lays out again. The children
+    // are read and changed on the window's thread; calls from other threads
+    // are carried there and wait.
+    bool add(s::gui::IComponent* component) override;
+    bool remove(s::gui::IComponent* component, bool giveBack) override;
+    void removeAll() override;
+    int32_t getComponentCount() const override;
+    s::gui::IComponent* getComponent(int32_t index) const override;
+    bool isContainer() const override { return true; }
+    void repaint() override;
+    // Lays the children out in the client area with the layout manager (the
+    // shared vertical layout when none is set).
+    void doLayout() override;
+    const s::gui::ILayoutManager* getLayout() const override { return manager.load(); }
+    void setLayout(const s::gui::ILayoutManager* layoutManager) override {
+        manager = layoutManager;
+    }
+    s::gui::layout::LayoutKind getLayoutKind() const override {
+        return s::gui::layout::LayoutKind::Vertical;
+    }
+    // The client area's top-left corner on the screen.
+    s::gui::layout::Point getChildOrigin() const override;
 
     // Synchronous call: runs code 2 on the window's thread with the four
     // values and answers the call result (0 without a native window). The
@@ -214,10 +263,15 @@ private:
             work();
         }
     }
-    // On the window's thread: gives back the boxes, the menu and the icon.
+    // On the window's thread: gives back the components, the menu and the
+    // icon.
     void releaseContent();
     void layOutChildren();
-    void attachChild(Box* child);
+    // The attach message: the component creates its native part here.
+    bool attachChild(s::gui::IComponent* child);
+    bool isSelfOrAncestor(const s::gui::IComponent* component) const;
+    // The frame's share of the outer size (outer minus client).
+    s::gui::layout::Size frameSize() const;
     bool handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
     bool handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
     bool handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
@@ -253,7 +307,11 @@ private:
 
     s::gui::events::EventSource listeners[kEventCodeCount + 1];
     // Owned; touched only on the window's thread once it runs.
-    std::vector<Box*> children;
+    std::vector<s::gui::IComponent*> children;
+    std::atomic<const s::gui::ILayoutManager*> manager{nullptr};
+    // Layout passes running inside one another (a listener laying out
+    // again); a third is skipped.
+    int32_t layoutDepth = 0;
     PopupMenu* trayMenu = nullptr;
     s::platform::win::OwnedIcon smallIcon;
 

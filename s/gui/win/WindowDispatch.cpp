@@ -4,7 +4,7 @@
 
 #include <windowsx.h>
 
-#include "s/gui/win/Box.h"
+#include "s/gui/win/NativeComponent.h"
 #include "s/gui/win/MessageBoxW.h"
 #include "s/gui/win/PopupMenu.h"
 #include "s/gui/win/WindowMessages.h"
@@ -41,11 +41,10 @@ void Window::onWheel(WPARAM wParam, LPARAM lParam) {
     // Screen coordinates are signed: a monitor left of or above the primary
     // one has negative ones.
     const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    for (Box* child : children) {
-        RECT bounds;
-        const HWND childWindow = child->getHandle();
-        if (child->acceptsWheel() && childWindow != nullptr && IsWindowVisible(childWindow) &&
-            GetWindowRect(childWindow, &bounds) && PtInRect(&bounds, point)) {
+    for (s::gui::IComponent* child : children) {
+        const NativeComponent* native = NativeComponent::of(child);
+        const HWND childWindow = native != nullptr ? native->getHandle() : nullptr;
+        if (childWindow != nullptr && native->acceptsWheel() && child->contains(point.x, point.y)) {
             if (SendMessageW(childWindow, WM_MOUSEWHEEL, wParam, lParam) == 0) {
                 return;
             }
@@ -167,8 +166,7 @@ bool Window::handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, 
         *result = 0;
         return true;
     case WindowMessages::kAttach:
-        attachChild(reinterpret_cast<Box*>(wParam));
-        *result = 0;
+        *result = attachChild(reinterpret_cast<s::gui::IComponent*>(wParam)) ? 1 : 0;
         return true;
     default:
         return false;
