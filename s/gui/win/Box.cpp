@@ -354,7 +354,7 @@ void Box::drawBackground(HDC dc) {
     if (drawer != nullptr) {
         drawer->drawBox(dc, 0, 0, width, height, hover);
     } else if (transparent) {
-        drawParentBackground(dc);
+        drawParentBackground(dc, *this);
     } else {
         const RECT area = {0, 0, width, height};
         const s::platform::win::OwnedGdiObject<HBRUSH> brush(CreateSolidBrush(background.load()));
@@ -362,22 +362,22 @@ void Box::drawBackground(HDC dc) {
     }
 }
 
-void Box::drawParentBackground(HDC dc) {
+void Box::drawParentBackground(HDC dc, const s::gui::IComponent& child) {
     // A parent box draws its own background with its origin moved so that
-    // the part behind this box lands at (0, 0); a transparent parent asks
+    // the part behind the child lands at (0, 0); a transparent parent asks
     // its own parent in turn.
-    auto* parentBox = dynamic_cast<Box*>(getParent());
+    auto* parentBox = dynamic_cast<Box*>(child.getParent());
     if (parentBox != nullptr) {
-        const s::gui::layout::Rect inParent = placementInParent();
+        const s::gui::layout::Point offset = child.getOffset();
         POINT previous;
-        OffsetViewportOrgEx(dc, -inParent.x, -inParent.y, &previous);
+        OffsetViewportOrgEx(dc, -(child.getX() + offset.x), -(child.getY() + offset.y), &previous);
         parentBox->drawBackground(dc);
         SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
         return;
     }
     // A window without a drawer shows its class background, the system's
     // button face.
-    const RECT area = {0, 0, getWidth(), getHeight()};
+    const RECT area = {0, 0, child.getWidth(), child.getHeight()};
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
 }
 

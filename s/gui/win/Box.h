@@ -96,6 +96,11 @@ public:
     // Draws what the box shows behind its children into `dc` at (0, 0), at
     // the box's size: the pixels a transparent child copies.
     void drawBackground(HDC dc);
+    // Draws what lies behind `child` (a component of the box, or of the
+    // window) into `dc` at (0, 0), at the child's size: the parent box's
+    // background, or the window's own background. Transparent components
+    // paint this first.
+    static void drawParentBackground(HDC dc, const s::gui::IComponent& child);
 
     // IComponent
     void repaint() override;
@@ -132,8 +137,6 @@ private:
     // Offers the turn to the children; true when one consumed it.
     bool offerWheelToChildren(WPARAM wParam, LPARAM lParam, POINT screenPoint);
     void setHover(int32_t state);
-    // The transparent background: the parent's background behind the box.
-    void drawParentBackground(HDC dc);
     void excludeChildren(HDC target) const;
     void releaseDrawer();
 

@@ -4,8 +4,8 @@
 
 #include <windowsx.h>
 
-#include "s/gui/win/NativeComponent.h"
 #include "s/gui/win/MessageBoxW.h"
+#include "s/gui/win/NativeComponent.h"
 #include "s/gui/win/PopupMenu.h"
 #include "s/gui/win/WindowMessages.h"
 

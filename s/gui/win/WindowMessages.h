@@ -17,7 +17,8 @@ struct WindowMessages {
     static constexpr UINT kUnregisterHotKey = WM_USER + 13;  // wParam: the key's name
     static constexpr UINT kUnregisterHotKeys = WM_USER + 14; // every key of the window
     static constexpr UINT kDestroy = WM_APP + 1; // the class turns it into a destroying close
-    static constexpr UINT kAttach = WM_APP + 2;  // wParam: an IComponent to attach; answers 1 when attached
+    static constexpr UINT kAttach =
+        WM_APP + 2; // wParam: an IComponent to attach; answers 1 when attached
 };
 
 } // namespace s::gui::win

@@ -1,0 +1,161 @@
+#include "s/gui/win/Image.h"
+
+#include "s/gui/paint/PictureFit.h"
+#include "s/gui/win/Box.h"
+#include "s/image/win/BufferedImage.h"
+#include "s/platform/win/GdiObject.h"
+#include "s/platform/win/MemoryDC.h"
+#include "s/platform/win/ObjectSelection.h"
+#include "s/platform/win/PaintDC.h"
+#include "s/platform/win/StretchModeScope.h"
+
+namespace s::gui::win {
+
+Image::~Image() {
+    detach();
+    releaseImage();
+}
+
+void Image::reset() {
+    detach();
+    s::gui::model::Image::reset();
+    releaseImage();
+    buffer.reset();
+    stretch = false;
+    keepAspect = false;
+    smooth = false;
+    transparent = true;
+    checkerboard = false;
+    background = GetSysColor(COLOR_BTNFACE);
+}
+
+void Image::releaseImage() {
+    if (image != nullptr && imageOwned) {
+        image->release();
+    }
+    image = nullptr;
+    imageOwned = false;
+}
+
+void Image::setImage(s::image::win::BufferedImage* picture, bool owned, bool stretchIt,
+                     bool keepRatio, bool smoothly, int32_t fixedWidth, int32_t fixedHeight) {
+    if (picture != image) {
+        releaseImage();
+    }
+    image = picture;
+    imageOwned = picture != nullptr && owned;
+    stretch = stretchIt;
+    keepAspect = keepRatio;
+    smooth = smoothly;
+    const int32_t width = picture != nullptr ? picture->getWidth() : 0;
+    const int32_t height = picture != nullptr ? picture->getHeight() : 0;
+    setPicture(width, height, stretchIt, keepRatio, fixedWidth, fixedHeight);
+    repaint();
+}
+
+void Image::setTransparent(bool on) {
+    transparent = on;
+    repaint();
+}
+
+void Image::setBackground(uint8_t red, uint8_t green, uint8_t blue) {
+    background = RGB(red, green, blue);
+    transparent = false;
+    repaint();
+}
+
+void Image::setCheckerboard(bool on) {
+    checkerboard = on;
+    repaint();
+}
+
+void Image::repaint() {
+    if (getHandle() != nullptr) {
+        InvalidateRect(getHandle(), nullptr, FALSE);
+    }
+}
+
+bool Image::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        // The paint covers the whole area.
+        *result = 1;
+        return true;
+    case WM_PAINT: {
+        const s::platform::win::PaintDC paint(getHandle());
+        if (paint) {
+            paintInto(paint.get());
+        }
+        *result = 0;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void Image::paintInto(HDC target) {
+    const int32_t width = getWidth();
+    const int32_t height = getHeight();
+    if (width < 1 || height < 1) {
+        return;
+    }
+    s::image::win::BufferedImage* canvas = buffer.prepare(width, height);
+    const s::platform::win::MemoryDC memory(target);
+    if (canvas == nullptr || !memory) {
+        return;
+    }
+    const s::platform::win::ObjectSelection selection(memory.get(), canvas->getBitmap());
+    drawBackground(memory.get(), width, height);
+    drawPicture(memory.get(), width, height);
+    BitBlt(target, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+}
+
+void Image::drawBackground(HDC dc, int32_t width, int32_t height) const {
+    if (checkerboard) {
+        drawChecks(dc, width, height);
+    } else if (transparent) {
+        Box::drawParentBackground(dc, *this);
+    } else {
+        const RECT area = {0, 0, width, height};
+        const s::platform::win::OwnedGdiObject<HBRUSH> brush(CreateSolidBrush(background.load()));
+        FillRect(dc, &area, brush.get());
+    }
+}
+
+void Image::drawChecks(HDC dc, int32_t width, int32_t height) const {
+    const RECT area = {0, 0, width, height};
+    const s::platform::win::OwnedGdiObject<HBRUSH> dark(CreateSolidBrush(kCheckerDark));
+    const s::platform::win::OwnedGdiObject<HBRUSH> light(CreateSolidBrush(kCheckerLight));
+    FillRect(dc, &area, dark.get());
+    // Light squares where the square's column and row are both even or both
+    // odd, starting with a light one in the top-left corner.
+    for (int32_t top = 0; top < height; top += kCheckerSquare) {
+        const int32_t row = top / kCheckerSquare;
+        for (int32_t left = (row % 2) * kCheckerSquare; left < width; left += 2 * kCheckerSquare) {
+            const RECT square = {left, top, left + kCheckerSquare, top + kCheckerSquare};
+            FillRect(dc, &square, light.get());
+        }
+    }
+}
+
+void Image::drawPicture(HDC dc, int32_t width, int32_t height) const {
+    if (image == nullptr || image->isEmpty()) {
+        return;
+    }
+    const s::gui::layout::Rect place = s::gui::paint::PictureFit::place(
+        {width, height}, {image->getWidth(), image->getHeight()}, stretch, keepAspect);
+    if (place.width < 1 || place.height < 1) {
+        return;
+    }
+    const s::platform::win::MemoryDC source(dc);
+    if (!source) {
+        return;
+    }
+    const s::platform::win::ObjectSelection selection(source.get(), image->getBitmap());
+    const s::platform::win::StretchModeScope mode(dc, smooth ? HALFTONE : COLORONCOLOR);
+    StretchBlt(dc, place.x, place.y, place.width, place.height, source.get(), 0, 0,
+               image->getWidth(), image->getHeight(), SRCCOPY);
+}
+
+} // namespace s::gui::win
