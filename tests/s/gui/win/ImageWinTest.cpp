@@ -148,10 +148,13 @@ TEST(ImageWinTest, AHiddenSpacerMovesFarAwayAndComesBackWhenShown) {
     EXPECT_EQ(Spacer::kHiddenX, rect.left);
     EXPECT_EQ(Spacer::kHiddenY, rect.top);
     EXPECT_FALSE(IsWindowVisible(spacer->getHandle()));
-    row->doLayout(); // a layout pass does not bring it back
+    // A layout pass that moves it does not bring it back.
+    first->setFixedWidth(40, false);
+    row->doLayout();
+    EXPECT_EQ(40, spacer->getX());
     EXPECT_EQ(Spacer::kHiddenX, placement(spacer->getHandle()).left);
 
     spacer->setVisible(true);
-    EXPECT_EQ(30, placement(spacer->getHandle()).left);
+    EXPECT_EQ(40, placement(spacer->getHandle()).left);
     EXPECT_TRUE(IsWindowVisible(spacer->getHandle()));
 }
