@@ -8,11 +8,11 @@ set(VEXA_PORTABLE_AREAS base cleaner thread str col comp map io xml lang)
 set(VEXA_WINDOWS_AREAS gui app reg system process image platform)
 # Portable folders inside a Windows-only area: the event plumbing every
 # raiser shares (the localizer's included), the component and menu models
-# and the layouts and painting rules of the window toolkit, which hold no
-# window handle, and the pixel code of the image scaler, the rules of the
-# update check and the address splitting of the downloader, tested natively.
-set(VEXA_PORTABLE_FOLDERS gui/events gui/layout gui/model gui/menuitem gui/paint gui/scale image/scale
-    app/update system/network)
+# and the layouts, painting rules and text rules (font sizes, text formats)
+# of the window toolkit, which hold no window handle, the pixel code of the
+# image scaler, the rules of the update check and the address splitting of
+# the downloader, the window's frame rules, tested natively.
+set(VEXA_PORTABLE_FOLDERS app/update gui/events gui/layout gui/menuitem gui/model gui/paint gui/scale gui/text image/scale system/network)
 
 function(vexa_is_windows_only path out)
     set(result OFF)

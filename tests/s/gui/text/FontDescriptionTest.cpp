@@ -1,0 +1,93 @@
+#include "s/gui/text/FontDescription.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using s::gui::scale::DisplayScale;
+using s::gui::text::FontDescription;
+
+namespace {
+
+FontDescription described(const DisplayScale& scale = DisplayScale(1, 96)) {
+    FontDescription font;
+    font.reset(u"Tahoma", scale);
+    return font;
+}
+
+} // namespace
+
+TEST(FontDescriptionTest, ResetGivesTenPointsForTheDisplay) {
+    FontDescription font = described();
+    EXPECT_EQ(-13, font.getHeight());
+    EXPECT_EQ(400, font.getWeight());
+    EXPECT_EQ(std::u16string(u"Tahoma"), font.getFace());
+    EXPECT_FALSE(font.isCustomized());
+    EXPECT_EQ(-27, described(DisplayScale(2, 96)).getHeight());
+    EXPECT_EQ(-20, described(DisplayScale(1, 144)).getHeight());
+
+    font.setFace(u"A face name far longer than thirty-one units");
+    EXPECT_EQ(31u, std::u16string(font.getFace()).size()) << "cut, never overflowing";
+    font.reset(nullptr, DisplayScale());
+    EXPECT_EQ(std::u16string(), font.getFace());
+}
+
+TEST(FontDescriptionTest, SizeCodesChangeOnlyWhatWasNotSetExplicitly) {
+    FontDescription font = described();
+    font.setFontSize(-103);
+    EXPECT_EQ(700, font.getWeight());
+    EXPECT_EQ(-15, font.getHeight());
+    EXPECT_FALSE(font.isCustomized()) << "a size code sets no mark";
+
+    font.setFontSize(1000);
+    EXPECT_EQ(1000, font.getFontSize()) << "kept although it is no size";
+    EXPECT_EQ(700, font.getWeight());
+    EXPECT_EQ(-15, font.getHeight());
+
+    FontDescription sized = described();
+    sized.setHeight(-20);
+    sized.setFontSize(105);
+    EXPECT_EQ(-20, sized.getHeight()) << "an explicit size stays";
+    EXPECT_EQ(700, sized.getWeight()) << "the weight still follows the code";
+
+    FontDescription bold = described();
+    bold.setBold(true);
+    bold.setFontSize(5);
+    EXPECT_EQ(700, bold.getWeight()) << "an explicit bold stays";
+    EXPECT_EQ(-20, bold.getHeight());
+}
+
+TEST(FontDescriptionTest, InheritsEveryUnsetPropertyButNeverSwitchesOrCode) {
+    FontDescription style = described();
+    style.setFace(u"Verdana");
+    style.setTextColor(0, 170, 0);
+    style.setUnderline(true);
+    style.setItalic(true);
+    style.setHeight(-18);
+    style.setBold(true);
+    style.setClearType(false);
+    style.setWordWrap(true);
+    style.setFontSize(3);
+
+    FontDescription font = described();
+    font.setTextColor(1, 2, 3);
+    font.setWeight(300);
+    font.setEllipsis(true);
+    font.inheritFrom(style);
+    EXPECT_EQ(FontDescription::rgb(1, 2, 3), font.getTextColor()) << "its own colour stays";
+    EXPECT_EQ(std::u16string(u"Verdana"), font.getFace());
+    EXPECT_TRUE(font.isUnderline());
+    EXPECT_TRUE(font.isItalic());
+    EXPECT_EQ(-18, font.getHeight());
+    EXPECT_EQ(700, font.getWeight()) << "an explicit weight without bold still follows";
+    EXPECT_FALSE(font.isClearType());
+    EXPECT_FALSE(font.getWordWrap());
+    EXPECT_TRUE(font.getEllipsis());
+    EXPECT_EQ(0, font.getFontSize());
+
+    FontDescription normal = described();
+    FontDescription heavy = described();
+    heavy.setWeight(600);
+    normal.inheritFrom(heavy);
+    EXPECT_EQ(700, normal.getWeight()) << "600 counts as bold";
+}
