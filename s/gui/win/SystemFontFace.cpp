@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstddef>
-
 #include "s/gui/text/FontDescription.h"
 #include "s/platform/win/WideText.h"
 
@@ -20,14 +18,11 @@ struct Face {
 Face readMessageFace() {
     Face face;
     NONCLIENTMETRICSW metrics = {};
-    // Systems before Vista know the record without its last field and refuse
-    // the longer one.
+    // The record as the oldest supported system knows it (the build targets
+    // it, so the size leaves out the padded border of later ones), which
+    // every later system accepts as well.
     metrics.cbSize = sizeof(metrics);
-    BOOL read = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    if (!read) {
-        metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-        read = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    }
+    const BOOL read = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
     const char16_t* name = read && metrics.lfMessageFont.lfFaceName[0] != L'\0'
                                ? s::platform::win::utf16(metrics.lfMessageFont.lfFaceName)
                                : kFallbackFace;

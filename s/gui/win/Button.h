@@ -1,0 +1,125 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "s/gui/events/EventSource.h"
+#include "s/gui/model/Leaf.h"
+#include "s/gui/win/NativeComponent.h"
+#include "s/thread/ClassPool.h"
+
+namespace s::lang {
+class Localizer;
+}
+namespace s::str::strbuffer {
+class StrBuffer;
+}
+
+namespace s::gui::win {
+
+class Font;
+
+// Event codes a button raises (the source is the button).
+enum class ButtonEvent : int32_t {
+    Clicked = 1, // to the click listeners
+    Toggled = 2, // after a click, to the toggle listeners (the state has flipped)
+    Pressed = 3, // the left button went down inside it (repeated with auto-repeat)
+};
+
+// A push button: the system's push-button control with the button's text
+// (glyph names such as "#X" are kept as the text until a button drawer draws
+// the glyph). Its natural size is the system's ideal size for the text.
+//
+// A click raises 1, then flips a toggle button's state (unless it is toggled
+// and may not be released), then raises 2. A double click counts as a press
+// and a click. Pressing raises 3; with auto-repeat, holding the button inside
+// raises 3 again after 500 ms and then every 100 ms. The button keeps a mouse
+// state for drawers: 0 normal, 1 under the mouse (it holds the mouse capture
+// to notice the mouse leaving), 2 held down inside. makeDefault and
+// makeNormal switch the default-button frame.
+//
+// Threads and ownership: configured on any one thread, then used on its
+// window's thread once attached; its container owns it once added; events
+// arrive on the window's thread. The localizer is borrowed.
+class Button : public s::gui::model::Leaf, public NativeComponent {
+    S_POOLED_CLASS_LIMIT(Button, u"s_gui_win_Button", 0)
+public:
+    static constexpr int32_t kControlId = 1000;
+    // Native timers of auto-repeat: the first delay, then the repetition.
+    static constexpr UINT_PTR kRepeatDelayTimer = 20001;
+    static constexpr UINT_PTR kRepeatTimer = 20002;
+    static constexpr UINT kRepeatDelayMs = 500;
+    static constexpr UINT kRepeatMs = 100;
+
+    void reset() override;
+
+    void setText(const char16_t* text);
+    // The localizer's text for the id, or the empty text without one.
+    void setTextId(int32_t id);
+    void setLocalizer(s::lang::Localizer* localizer);
+    const char16_t* getText() const;
+
+    void makeDefault();
+    void makeNormal();
+    bool isDefault() const { return defaultButton; }
+
+    // A toggle button flips its state on every click; `releasable` off keeps
+    // it toggled once it is.
+    void setToggle(bool on, bool releasable = true);
+    bool isToggled() const { return toggled; }
+    void setToggled(bool on);
+
+    void setAutoRepeat(bool on) { autoRepeat = on; }
+    void addClickListener(s::gui::events::IEventListener* listener);
+    void addToggleListener(s::gui::events::IEventListener* listener);
+    void addPressListener(s::gui::events::IEventListener* listener);
+
+    // 0 normal, 1 under the mouse, 2 pressed.
+    int32_t getMouseState() const { return mouseState; }
+    Font* getFont() const { return font; }
+    bool isButton() const override { return true; }
+
+protected:
+    s::gui::IComponent& component() override { return *this; }
+    const s::gui::IComponent& component() const override { return *this; }
+    bool createNative(HWND parent) override;
+    void afterCreate() override;
+    void placed(const s::gui::layout::Rect& inParent) override { placeNative(inParent); }
+    void visibilityChanged() override { showNative(); }
+    void enablingChanged() override { enableNative(); }
+    bool handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam,
+                                LPARAM lParam) override;
+
+private:
+    Button();
+    ~Button() override;
+
+    DWORD buttonStyle() const;
+    void applyText(const char16_t* text);
+    void resolveTextId();
+    void measure();
+    void onClick();
+    void onPress();
+    void onRepeatTimer(UINT_PTR timer);
+    void stopRepeat();
+    void onMouseMove(WPARAM wParam, LPARAM lParam);
+    void onWheel(WPARAM wParam, LPARAM lParam);
+    void setMouseState(int32_t state);
+    bool isCursorInside() const;
+
+    Font* font = nullptr;
+    s::str::strbuffer::StrBuffer* text = nullptr;
+    int32_t textId = -1;
+    s::lang::Localizer* localizer = nullptr;
+    bool defaultButton = false;
+    bool toggle = false;
+    bool releasable = true;
+    bool toggled = false;
+    bool autoRepeat = false;
+    int32_t mouseState = 0;
+    s::gui::events::EventSource clickListeners;
+    s::gui::events::EventSource toggleListeners;
+    s::gui::events::EventSource pressListeners;
+};
+
+} // namespace s::gui::win
