@@ -204,3 +204,44 @@ TEST(LabelWinTest, FontsAreCompletedFromTheTextStyles) {
     EXPECT_EQ(700, label->getLinkFont()->getDescription().getWeight()) << "every font takes it";
     EXPECT_EQ(RGB(1, 2, 3), label->getFont()->getTextColor()) << "its own colour stays";
 }
+
+namespace {
+
+// Pixels of exactly `color` in the label's window as last painted.
+int pixelsOf(HWND window, COLORREF color) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    int found = 0;
+    for (int32_t y = 0; y < client.bottom; ++y) {
+        for (int32_t x = 0; x < client.right; ++x) {
+            found += GetPixel(dc, x, y) == color;
+        }
+    }
+    ReleaseDC(window, dc);
+    return found;
+}
+
+} // namespace
+
+TEST(LabelWinTest, PaintsWithTheFontOfItsStateOverThePixelsBehindIt) {
+    Host host;
+    auto label = PoolRef<Label>::take();
+    label->setText(u"WWWW");
+    label->setTextColor(0, 0, 255);
+    label->setBounds(0, 0, label->getMinimumWidth(), label->getMinimumHeight());
+    ASSERT_TRUE(label->attach(host.get()));
+    const HWND handle = label->getHandle();
+    EXPECT_GT(pixelsOf(handle, RGB(0, 0, 255)), 10);
+    EXPECT_GT(pixelsOf(handle, GetSysColor(COLOR_BTNFACE)), 10) << "the parent's face behind";
+
+    label->setEnabled(false);
+    EXPECT_EQ(0, pixelsOf(handle, RGB(0, 0, 255)));
+    EXPECT_GT(pixelsOf(handle, RGB(161, 161, 146)), 10) << "the disabled font";
+    label->setEnabled(true);
+    label->setLink(true);
+    EXPECT_GT(pixelsOf(handle, RGB(0, 170, 0)), 10) << "the link font";
+    label->setBackground(255, 0, 0);
+    EXPECT_GT(pixelsOf(handle, RGB(255, 0, 0)), 10) << "an opaque background";
+}
