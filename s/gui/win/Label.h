@@ -7,6 +7,7 @@
 #include "s/gui/model/Leaf.h"
 #include "s/gui/text/TextExtents.h"
 #include "s/gui/win/NativeComponent.h"
+#include "s/gui/win/OffscreenBuffer.h"
 #include "s/thread/ClassPool.h"
 
 namespace s::lang {
@@ -153,6 +154,8 @@ private:
     bool isInside(LPARAM lParam) const;
 
     Font* fonts[kFontCount] = {};
+    // Kept across paints (see OffscreenBuffer).
+    OffscreenBuffer buffer;
     s::gui::drawer::text::win::Basic* drawer = nullptr;
     s::str::strbuffer::StrBuffer* text = nullptr;
     s::str::strbuffer::StrBuffer* linkTarget = nullptr;

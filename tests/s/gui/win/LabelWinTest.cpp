@@ -9,7 +9,9 @@
 
 #include "ControlHost.h"
 #include "s/gui/model/Box.h"
+#include "s/gui/win/Box.h"
 #include "s/gui/win/Font.h"
+#include "s/gui/win/Window.h"
 #include "s/thread/PoolRef.h"
 
 using controlhost::Host;
@@ -244,4 +246,25 @@ TEST(LabelWinTest, PaintsWithTheFontOfItsStateOverThePixelsBehindIt) {
     EXPECT_GT(pixelsOf(handle, RGB(0, 170, 0)), 10) << "the link font";
     label->setBackground(255, 0, 0);
     EXPECT_GT(pixelsOf(handle, RGB(255, 0, 0)), 10) << "an opaque background";
+}
+
+TEST(LabelWinTest, InAWindowItShowsTheBoxBehindItAndTakesTextsFromOtherThreads) {
+    auto window = PoolRef<s::gui::win::Window>::take();
+    window->setBounds(50, 50, 300, 200);
+    auto* box = s::gui::win::Box::newInstance();
+    box->setBackground(255, 0, 0, false);
+    Label* label = Label::newInstance();
+    label->setText(u"W");
+    box->add(label);
+    window->add(box);
+    window->setVisible(true);
+    ASSERT_NE(nullptr, label->getHandle());
+    EXPECT_NE(GetCurrentThreadId(), GetWindowThreadProcessId(label->getHandle(), nullptr));
+    const int32_t before = label->getWidth();
+
+    label->setText(u"WWWW WWWW");
+    EXPECT_EQ(u"WWWW WWWW", text(*label));
+    EXPECT_GT(label->getWidth(), before) << "laid out again on the window's thread";
+    EXPECT_GT(pixelsOf(label->getHandle(), RGB(255, 0, 0)), 10) << "the box's colour behind it";
+    window->close();
 }
