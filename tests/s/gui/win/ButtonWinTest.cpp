@@ -184,3 +184,18 @@ TEST(ButtonWinTest, DefaultAndNormalSwitchTheNativeStyle) {
     EXPECT_EQ(static_cast<DWORD>(BS_DEFPUSHBUTTON), buttonType(handle));
     EXPECT_TRUE((GetWindowLongPtrW(handle, GWL_STYLE) & BS_NOTIFY) != 0) << "notifications stay";
 }
+
+TEST(ButtonWinTest, AWheelTurnOutsideTheButtonGoesOnToTheWindow) {
+    Fixture fixture;
+    ASSERT_TRUE(fixture.attach());
+    const HWND handle = fixture.button->getHandle();
+    RECT bounds;
+    GetWindowRect(handle, &bounds);
+    const WPARAM away = MAKEWPARAM(0, WHEEL_DELTA);
+    EXPECT_EQ(
+        0, SendMessageW(handle, WM_MOUSEWHEEL, away, MAKELPARAM(bounds.left + 2, bounds.top + 2)));
+    EXPECT_EQ(0, fixture.host.wheels) << "inside: the button keeps it";
+    EXPECT_EQ(0,
+              SendMessageW(handle, WM_MOUSEWHEEL, away, MAKELPARAM(bounds.right + 50, bounds.top)));
+    EXPECT_EQ(1, fixture.host.wheels);
+}

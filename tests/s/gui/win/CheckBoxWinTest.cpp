@@ -102,3 +102,16 @@ TEST(CheckBoxWinTest, AmpersandsAreShownAsWrittenAndWrapMakesItMultiline) {
     EXPECT_EQ(u"Salt && pepper && more", nativeText(handle));
     EXPECT_GT(fixture.box->getMinimumWidth(), width);
 }
+
+TEST(CheckBoxWinTest, AWheelTurnOutsideGoesOnToTheWindow) {
+    Fixture fixture;
+    ASSERT_TRUE(fixture.box->attach(fixture.host.get()));
+    RECT bounds;
+    GetWindowRect(fixture.box->getHandle(), &bounds);
+    SendMessageW(fixture.box->getHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                 MAKELPARAM(bounds.left + 2, bounds.top + 2));
+    EXPECT_EQ(0, fixture.host.wheels);
+    SendMessageW(fixture.box->getHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                 MAKELPARAM(bounds.left + 2, bounds.bottom + 40));
+    EXPECT_EQ(1, fixture.host.wheels);
+}

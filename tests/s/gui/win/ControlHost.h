@@ -21,6 +21,19 @@ public:
     }
     ~Host() override { destroy(); }
     HWND get() const { return getNativeHandle(); }
+
+    // Wheel messages that reached the host.
+    int wheels = 0;
+
+protected:
+    bool handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_MOUSEWHEEL) {
+            ++wheels;
+            *result = 0;
+            return true;
+        }
+        return false;
+    }
 };
 
 // Dispatches the thread's messages until `done()` or about `timeoutMs`;
