@@ -4,6 +4,7 @@
 
 #include "s/gui/IContainer.h"
 #include "s/gui/drawer/text/win/Basic.h"
+#include "s/gui/win/Box.h"
 #include "s/gui/win/Font.h"
 #include "s/lang/Localizer.h"
 #include "s/platform/win/GdiObject.h"
@@ -57,6 +58,7 @@ Label::~Label() {
 void Label::reset() {
     detach();
     Leaf::reset();
+    buffer.reset();
     listeners.reset();
     for (Font* font : fonts) {
         font->reset();
@@ -279,30 +281,24 @@ Font& Label::paintFont() const {
 }
 
 void Label::paintBackground(HDC dc, int32_t width, int32_t height) {
-    const RECT all = {0, 0, width, height};
-    const s::platform::win::OwnedGdiObject<HBRUSH> fill(
-        CreateSolidBrush(transparent ? GetSysColor(COLOR_BTNFACE) : background));
-    FillRect(dc, &all, fill.get());
-    const HWND parent = GetParent(getHandle());
-    if (!transparent || parent == nullptr) {
+    if (transparent) {
+        // What the parent box (or the window) shows behind the label.
+        Box::drawParentBackground(dc, *this);
         return;
     }
-    // The parent erases its background into the buffer, shifted so that the
-    // part behind the label lands at (0, 0). A parent that paints only
-    // around its children leaves the button-face fill, its own colour.
-    POINT origin = {0, 0};
-    MapWindowPoints(getHandle(), parent, &origin, 1);
-    POINT previous;
-    SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-    SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+    const RECT all = {0, 0, width, height};
+    const s::platform::win::OwnedGdiObject<HBRUSH> fill(CreateSolidBrush(background));
+    FillRect(dc, &all, fill.get());
 }
 
 void Label::onPaint() {
     const s::platform::win::PaintDC paint(getHandle());
-    if (!paint) {
-        return;
+    if (paint) {
+        paintInto(paint.get());
     }
+}
+
+void Label::paintInto(HDC target) {
     RECT client;
     GetClientRect(getHandle(), &client);
     const int32_t width = client.right;
@@ -310,18 +306,15 @@ void Label::onPaint() {
     if (width <= 0 || height <= 0) {
         return;
     }
-    const s::platform::win::MemoryDC buffer(paint.get());
-    const s::platform::win::OwnedGdiObject<HBITMAP> bitmap(
-        CreateCompatibleBitmap(paint.get(), width, height));
-    if (!buffer || !bitmap) {
+    s::image::win::BufferedImage* canvas = buffer.prepare(width, height);
+    const s::platform::win::MemoryDC memory(target);
+    if (canvas == nullptr || !memory) {
         return;
     }
-    {
-        const s::platform::win::ObjectSelection selection(buffer.get(), bitmap.get());
-        paintBackground(buffer.get(), width, height);
-        drawer->draw(buffer.get(), 0, 0, width, height, text->c_str(), paintFont());
-        BitBlt(paint.get(), 0, 0, width, height, buffer.get(), 0, 0, SRCCOPY);
-    }
+    const s::platform::win::ObjectSelection selection(memory.get(), canvas->getBitmap());
+    paintBackground(memory.get(), width, height);
+    drawer->draw(memory.get(), 0, 0, width, height, text->c_str(), paintFont());
+    BitBlt(target, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
 }
 
 bool Label::isInside(LPARAM lParam) const {
@@ -409,6 +402,11 @@ bool Label::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam,
         return true;
     case WM_PAINT:
         onPaint();
+        return true;
+    case WM_PRINTCLIENT:
+        // Drawn as for a paint, into the context given (a printout, an
+        // animation, a picture of the label).
+        paintInto(reinterpret_cast<HDC>(wParam));
         return true;
     case WM_ERASEBKGND:
         // The buffer covers everything; erasing first would flicker.

@@ -209,19 +209,27 @@ TEST(LabelWinTest, FontsAreCompletedFromTheTextStyles) {
 
 namespace {
 
-// Pixels of exactly `color` in the label's window as last painted.
+// Pixels of exactly `color` in a picture of the label's window, drawn by
+// the label on its own thread as for a paint (independent of what covers
+// the window on the screen).
 int pixelsOf(HWND window, COLORREF color) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     RECT client;
     GetClientRect(window, &client);
-    HDC dc = GetDC(window);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
     int found = 0;
     for (int32_t y = 0; y < client.bottom; ++y) {
         for (int32_t x = 0; x < client.right; ++x) {
-            found += GetPixel(dc, x, y) == color;
+            found += GetPixel(memory, x, y) == color;
         }
     }
-    ReleaseDC(window, dc);
+    SelectObject(memory, previous);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     return found;
 }
 
