@@ -68,6 +68,7 @@ void Window::reset() {
     // Hidden and closed: nothing reaches the content any more.
     onWindowThread([this] { releaseContent(); });
     manager = nullptr;
+    resetFrame();
     for (auto& list : listeners) {
         list.reset();
     }
@@ -163,32 +164,6 @@ void Window::setBounds(int32_t x, int32_t y, int32_t width, int32_t height) {
     SetWindowPos(getNativeHandle(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Window::moveOnScreen() {
-    namespace screen = s::system::monitor::win;
-    if (IsZoomed(getNativeHandle())) {
-        return;
-    }
-    const int32_t left = screen::virtualScreenLeft();
-    const int32_t top = screen::virtualScreenTop();
-    const int32_t right = left + screen::virtualScreenWidth();
-    const int32_t bottom = top + screen::virtualScreenHeight();
-    int32_t x = getX();
-    int32_t y = getY();
-    const int32_t oldX = x;
-    const int32_t oldY = y;
-    if (x + getWidth() >= right) {
-        x = right - getWidth();
-    }
-    if (y + getHeight() >= bottom) {
-        y = bottom - getHeight();
-    }
-    x = x < left ? left : x;
-    y = y < top ? top : y;
-    if (x != oldX || y != oldY) {
-        setLocation(x, y);
-    }
-}
-
 // --- visibility ---------------------------------------------------------------
 
 void Window::setVisible(bool show, bool activate) {
@@ -197,6 +172,10 @@ void Window::setVisible(bool show, bool activate) {
         return;
     }
     if (show && !visible.load()) {
+        onWindowThread([this] {
+            recenterOnCursor();
+            placeOnShow();
+        });
         if (activate) {
             setActive();
         }
@@ -208,6 +187,8 @@ void Window::setVisible(bool show, bool activate) {
         RedrawWindow(window, nullptr, nullptr,
                      RDW_FRAME | RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         visible = true;
+        // Shown: the cursor-following timer may run now.
+        onWindowThread([this] { recenterOnCursor(); });
     } else if (!show && visible.load()) {
         ShowWindow(window, SW_HIDE);
         visible = false;
@@ -241,17 +222,14 @@ void Window::setActive() {
 }
 
 void Window::minimize() {
-    // A hidden window stays hidden: minimizing it must not bring it back as
-    // an icon.
-    if (IsWindowVisible(getNativeHandle())) {
-        ShowWindow(getNativeHandle(), SW_MINIMIZE);
-    }
-}
-
-void Window::setKeepOnTop(bool on) {
-    keepOnTop = on;
-    SetWindowPos(getNativeHandle(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    onWindowThread([this] {
+        undoEvasion();
+        // A hidden window stays hidden: minimizing it must not bring it back
+        // as an icon.
+        if (IsWindowVisible(getNativeHandle())) {
+            ShowWindow(getNativeHandle(), SW_MINIMIZE);
+        }
+    });
 }
 
 void Window::setClientEdge(bool on) {

@@ -9,6 +9,7 @@
 #include "s/gui/IContainer.h"
 #include "s/gui/events/EventSource.h"
 #include "s/gui/win/HotKeys.h"
+#include "s/gui/win/IWindowSettings.h"
 #include "s/gui/win/InvisibleWindow.h"
 #include "s/gui/win/TrayIcon.h"
 #include "s/gui/win/UIThread.h"
@@ -35,12 +36,15 @@ enum class WindowEvent : int32_t {
     LeftDown = 5,          // left button pressed
     Activated = 6,         // activation
     Deactivated = 7,       // deactivation
+    Sizing = 8,            // being resized; getSizingLeft ... readable and settable
+    MiddleDown = 9,        // middle button pressed, client or frame
     PositionChanging = 10, // position-changing message
     Moved = 11,            // position changed
     KeyDown = 12,          // key pressed; getLastKey
     MouseMove = 13,        // mouse moved over client or frame
     Wheel = 14,            // wheel turned and no child took it; getWheelLines
     Notify = 15,           // custom notification (private message notify 15)
+    CaptureEnded = 17,     // the armed capture ended; getCapturedX, getCapturedY
     TrayRightClick = 18,   // tray icon right-clicked, before the tray menu opens
     TrayLeftClick = 22,    // tray icon left-clicked
     HotKey = 23,           // a registered hot key was pressed; isHotKey(name)
@@ -152,13 +156,14 @@ public:
     void waitClosed() const;
 
     // Frame and behaviour switches.
-    void setResizable(bool on) { resizable = on; }
+    // Resizable by the user: through the system's sizing frame when the
+    // native frame is on, by dragging the painted borders when it is off.
+    void setResizable(bool on);
     void setClientEdge(bool on);
-    void setEasyDrag(bool on) { easyDrag = on; }
-    void setKeepOnTop(bool on);
     void setPassDoubleClicks(bool on) { passDoubleClicks = on; }
     void setHideCursor(bool on) { hideCursor = on; }
     void setMinimizeToTray(bool on) { minimizeToTray = on; }
+    bool isResizable() const { return resizable.load(); }
     void setTrayClickToggles(bool on) { trayClickToggles = on; }
 
     // Tray icon: its picture is the small icon, its tip the title. It is
@@ -247,6 +252,121 @@ public:
 
     HWND getHandle() const { return getNativeHandle(); }
 
+    // --- Frame, placement and visibility behaviours ---------------------------
+    // Frame style switches: each adds or removes one native style and redraws
+    // the frame. The native frame on is the system's overlapped frame with
+    // its edges; off, a frameless pop-up (a drawer paints any frame).
+    void setMaximizeBox(bool on);
+    void setMinimizeBox(bool on);
+    void setSystemMenu(bool on);
+    void setCaption(bool on);
+    void setToolWindow(bool on);
+    void setNativeFrame(bool on);
+    // The window paints its own frame (a drawer is set): the window itself
+    // answers the hit tests of its borders and drags them.
+    void setFramePainted(bool on);
+    // The taskbar button (app-window style); a shown window is hidden and
+    // shown again so that the taskbar notices.
+    void setTaskbarButton(bool on);
+    // These three are also stored into bound settings.
+    void setEasyDrag(bool on);
+    void setKeepOnTop(bool on);
+    bool isEasyDrag() const { return easyDrag.load(); }
+    bool isKeepOnTop() const { return keepOnTop.load(); }
+    void maximize();
+    void showNormal();
+    bool isMinimized() const;
+    bool isMaximized() const;
+    // Disables (on) or enables the window's input.
+    void setModal(bool on);
+
+    // The middle-click action is one of these constants; any other text
+    // counts as "DoNothing". Code 9 is raised first either way.
+    static constexpr const char16_t* kMiddleClickClose = u"Close";
+    static constexpr const char16_t* kMiddleClickIconize = u"Iconize";
+    static constexpr const char16_t* kMiddleClickDoNothing = u"DoNothing";
+    void setMiddleClickAction(const char16_t* action);
+    const char16_t* getMiddleClickAction() const { return middleClickAction.load(); }
+
+    // The current sizing operation, for code-8 listeners: its edge and the
+    // proposed rectangle, which a listener may change. Valid while code 8
+    // is delivered.
+    bool isSizingLeft() const;
+    bool isSizingRight() const;
+    bool isSizingTop() const;
+    bool isSizingBottom() const;
+    bool isSizingTopLeft() const;
+    bool isSizingTopRight() const;
+    bool isSizingBottomLeft() const;
+    bool isSizingBottomRight() const;
+    int32_t getSizingLeft() const { return sizingRect.left; }
+    int32_t getSizingRight() const { return sizingRect.right; }
+    int32_t getSizingTop() const { return sizingRect.top; }
+    int32_t getSizingBottom() const { return sizingRect.bottom; }
+    void setSizingLeft(int32_t value) { sizingRect.left = value; }
+    void setSizingRight(int32_t value) { sizingRect.right = value; }
+    void setSizingTop(int32_t value) { sizingRect.top = value; }
+    void setSizingBottom(int32_t value) { sizingRect.bottom = value; }
+
+    // Size rules. Fixed sizes (-1: none) apply at once; explicit minimums
+    // (-1: derived from the fixed size or the children) hold while the user
+    // sizes the window, where enforced.
+    void setFixedWidth(int32_t width);
+    void setFixedHeight(int32_t height);
+    int32_t getFixedWidth() const { return fixedWidth.load(); }
+    int32_t getFixedHeight() const { return fixedHeight.load(); }
+    void setMinimumWidth(int32_t width) { explicitMinimumWidth = width; }
+    void setMinimumHeight(int32_t height) { explicitMinimumHeight = height; }
+    int32_t getExplicitMinimumWidth() const { return explicitMinimumWidth.load(); }
+    int32_t getExplicitMinimumHeight() const { return explicitMinimumHeight.load(); }
+    void setEnforceMinimumSize(bool on);
+    void setEnforceMinimumWidth(bool on) { enforceMinimumWidth = on; }
+    void setEnforceMinimumHeight(bool on) { enforceMinimumHeight = on; }
+    void enforceMinimumSize();
+    int32_t getMinimumWidth() const;
+    int32_t getMinimumHeight() const;
+    int32_t getPreferredWidth() const;
+    int32_t getPreferredHeight() const;
+    int32_t getMaximumWidth() const;
+    int32_t getMaximumHeight() const;
+    int32_t getMaximumClientWidth() const { return getMaximumWidth() - getFrameWidth(); }
+    int32_t getMaximumClientHeight() const { return getMaximumHeight() - getFrameHeight(); }
+    // Outer minus client size.
+    int32_t getFrameWidth() const { return getWidth() - getClientWidth(); }
+    int32_t getFrameHeight() const { return getHeight() - getClientHeight(); }
+    void fitHeight();
+    void fitSize();
+    void fitMaximum();
+
+    // Placement. Keep on screen (on by default) makes isOnScreen ask for at
+    // least 10 pixels of overlap with the virtual screen on each axis; snap
+    // to screen keeps the window inside the screen while it moves or sizes.
+    void centerOnWorkArea();
+    bool isOnScreen() const;
+    void setKeepOnScreen(bool on) { keepOnScreen = on; }
+    void setSnapToScreen(bool on);
+    // The window keeps itself centred on the cursor (every 100 ms while
+    // shown, and when shown or activated).
+    void setFollowCursor(bool on);
+
+    // Captures the mouse; when the capture ends, the cursor's screen
+    // position is recorded and code 17 raised.
+    void captureMouse();
+    int32_t getCapturedX() const { return capturedX.load(); }
+    int32_t getCapturedY() const { return capturedY.load(); }
+
+    // Opacity in percent through the layered-window style; with
+    // onlyWhenOnTop, translucent only while kept on top.
+    void setOpacity(int32_t percent, bool onlyWhenOnTop);
+    int32_t getOpacity() const { return opacityNow.load(); }
+    // Hover evasion: the window fades out (or shrinks) when the mouse comes
+    // over it and returns once the mouse has been away for the delay.
+    void setEvasion(bool on, bool shrink, bool onlyWhenOnTop, int32_t delaySeconds,
+                    int32_t shrinkWidth, int32_t shrinkHeight, bool shiftOverride);
+    bool isEvasionOn() const { return fadeOnHover.load() || shrinkOnHover.load(); }
+    // Whether the window is faded or shrunk (or on its way) right now.
+    bool isEvading() const { return evading.load(); }
+
 private:
     Window();
     ~Window() override;
@@ -301,6 +421,39 @@ private:
     bool onRegisterHotKey(const HotKeys::Request& request);
     int64_t now() const;
 
+    // Frame, placement and visibility behaviours, on the window's thread.
+    // Answers whether the message was handled (then `result` holds the
+    // answer); runs before every other handler.
+    bool handleFrameMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
+    // The native timer of the cursor-following window (ids 1 to 6 are the
+    // evasion's).
+    static constexpr UINT_PTR kFollowTimer = 100;
+    bool onHitTest(LRESULT* result, WPARAM wParam, LPARAM lParam);
+    bool onBorderHover();
+    void endBorderHover();
+    bool onBorderPress();
+    void onBorderRelease(UINT message, LPARAM lParam);
+    void dragBorderTo(POINT point);
+    void onSizing(WPARAM edge, RECT* rect);
+    void onPositionChanging(WINDOWPOS* position);
+    bool onFrameTimer(WPARAM id);
+    void onCaptureChanged();
+    void onMiddleClick();
+    void recenterOnCursor();
+    void placeOnShow();
+    bool hasDrawer() const { return framePainted.load(); }
+    void switchStyle(int index, LONG_PTR bits, bool on);
+    void applyOpacity(int32_t percent);
+    void onHover();
+    void undoEvasion();
+    void restoreFromEvasion();
+    void stopEvasionTimers();
+    bool cursorOutside(const RECT& rect) const;
+    void resetFrame();
+    int32_t childrenWidest() const;
+    int32_t childrenStacked() const;
+    RECT monitorWorkArea() const;
+
     InvisibleWindow owner;
     UIThread uiThread;
     DWORD uiThreadId = 0;
@@ -334,6 +487,53 @@ private:
     std::atomic<bool> trayClickToggles{true};
     std::atomic<bool> trayIconAlways{false};
     std::atomic<bool> showTrayIcon{false};
+
+    // Frame, placement and visibility state. The switches are set on any
+    // thread and read on the window's; the hover, drag, sizing, capture,
+    // opacity and evasion state below them belongs to the window's thread.
+    std::atomic<bool> framePainted{false};
+    std::atomic<bool> nativeFrame{false};
+    std::atomic<bool> taskbarButton{true};
+    std::atomic<bool> followCursor{false};
+    std::atomic<bool> keepOnScreen{true};
+    std::atomic<bool> snapToScreen{false};
+    std::atomic<const char16_t*> middleClickAction{kMiddleClickDoNothing};
+    std::atomic<int32_t> fixedWidth{-1};
+    std::atomic<int32_t> fixedHeight{-1};
+    std::atomic<int32_t> explicitMinimumWidth{-1};
+    std::atomic<int32_t> explicitMinimumHeight{-1};
+    std::atomic<bool> enforceMinimumWidth{true};
+    std::atomic<bool> enforceMinimumHeight{true};
+    std::atomic<int32_t> capturedX{0};
+    std::atomic<int32_t> capturedY{0};
+    std::atomic<int32_t> opacityNow{100};
+    std::atomic<bool> fadeOnHover{false};
+    std::atomic<bool> shrinkOnHover{false};
+    std::atomic<bool> evading{false};
+    bool borderHover = false;
+    bool borderDrag = false;
+    int32_t borderHitCode = 0;
+    POINT pressPoint = {0, 0};
+    int32_t sizingEdge = 0;
+    RECT sizingRect = {0, 0, 0, 0};
+    bool pointCaptureArmed = false;
+    int32_t opacityTarget = 100;
+    bool opacityOnlyWhenOnTop = false;
+    bool evasionOnlyWhenOnTop = true;
+    bool evasionShiftOverride = false;
+    int32_t evasionDelay = 5;
+    int32_t evasionCountdown = 5000;
+    int32_t shrinkTargetWidth = 23;
+    int32_t shrinkTargetHeight = 23;
+    // The size before shrinking (-1: not shrunk); the window shrinks
+    // towards its top-left corner, which stays.
+    int32_t widthBeforeShrinking = -1;
+    int32_t heightBeforeShrinking = -1;
+    // "SetLayeredWindowAttributes" of user32, looked up once; owned library.
+    HMODULE user32 = nullptr;
+    BOOL(WINAPI* setLayeredAttributes)(HWND, COLORREF, BYTE, DWORD) = nullptr;
+    // Borrowed; bound by bindSettings, dropped by reset.
+    IWindowSettings* settings = nullptr;
 
     // Commands and callbacks on the window's thread.
     TrayIcon trayIcon;

@@ -13,6 +13,7 @@ namespace s::gui::win {
 
 void Window::onActivate(WPARAM state) {
     if (LOWORD(state) != WA_INACTIVE) {
+        recenterOnCursor();
         if (hideCursor && visible.load()) {
             SetCursor(nullptr);
         }
@@ -106,6 +107,7 @@ bool Window::handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LP
     case WM_LBUTTONUP:
     case WM_NCLBUTTONUP:
         raise(static_cast<int32_t>(WindowEvent::LeftUp));
+        onBorderRelease(message, lParam);
         return false;
     case WM_LBUTTONDBLCLK:
     case WM_NCLBUTTONDBLCLK:
@@ -114,6 +116,11 @@ bool Window::handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LP
         }
         *result = 0;
         return true;
+    case WM_MBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        raise(static_cast<int32_t>(WindowEvent::MiddleDown));
+        onMiddleClick();
+        return false;
     case WM_RBUTTONDOWN:
         raise(static_cast<int32_t>(WindowEvent::RightDown));
         return false;
@@ -174,7 +181,8 @@ bool Window::handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, 
 }
 
 bool Window::handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (handleMouseMessage(result, message, wParam, lParam) ||
+    if (handleFrameMessage(result, message, wParam, lParam) ||
+        handleMouseMessage(result, message, wParam, lParam) ||
         handlePrivateMessage(result, message, wParam, lParam)) {
         return true;
     }

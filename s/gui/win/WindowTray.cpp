@@ -132,6 +132,9 @@ void Window::restore() {
         return;
     }
     onWindowThread([this, window] {
+        if (settings != nullptr && IsZoomed(window)) {
+            settings->setMaximized(false);
+        }
         if (iconized) {
             setVisible(true);
             SetForegroundWindow(window);
