@@ -282,9 +282,10 @@ public:
 
     // The middle-click action is one of these constants; any other text
     // counts as "DoNothing". Code 9 is raised first either way.
-    static constexpr const char16_t* kMiddleClickClose = u"Close";
-    static constexpr const char16_t* kMiddleClickIconize = u"Iconize";
-    static constexpr const char16_t* kMiddleClickDoNothing = u"DoNothing";
+    // (Arrays defined once, so that each has one address in the program.)
+    static const char16_t kMiddleClickClose[];
+    static const char16_t kMiddleClickIconize[];
+    static const char16_t kMiddleClickDoNothing[];
     void setMiddleClickAction(const char16_t* action);
     const char16_t* getMiddleClickAction() const { return middleClickAction.load(); }
 

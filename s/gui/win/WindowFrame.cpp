@@ -60,6 +60,10 @@ LPCWSTR sizingCursor(int32_t hit) {
 
 } // namespace
 
+const char16_t Window::kMiddleClickClose[] = u"Close";
+const char16_t Window::kMiddleClickIconize[] = u"Iconize";
+const char16_t Window::kMiddleClickDoNothing[] = u"DoNothing";
+
 // --- style switches ---------------------------------------------------------------
 
 void Window::switchStyle(int index, LONG_PTR bits, bool on) {

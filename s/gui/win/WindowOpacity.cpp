@@ -141,12 +141,23 @@ void Window::onHover() {
 
 bool Window::onFrameTimer(WPARAM id) {
     const HWND window = getNativeHandle();
+    if (id == kFollowTimer) {
+        recenterOnCursor();
+        return true;
+    }
+    if (id < EvasionSteps::kFirstTimer || id > EvasionSteps::kLastTimer) {
+        return false;
+    }
+    // A tick already queued when its timer was stopped (the mode changed, or
+    // the evasion was undone) must not act on the new state.
+    const bool fadeTimer = id <= EvasionSteps::kFadeOutTimer;
+    if (!evading || (fadeTimer ? !fadeOnHover : !shrinkOnHover || widthBeforeShrinking < 0)) {
+        KillTimer(window, id);
+        return true;
+    }
     RECT bounds;
     GetWindowRect(window, &bounds);
     switch (id) {
-    case kFollowTimer:
-        recenterOnCursor();
-        return true;
     case EvasionSteps::kFadeOutTimer:
         applyOpacity(EvasionSteps::fadeOut(opacityNow, opacityTarget));
         if (opacityNow.load() == 0) {
