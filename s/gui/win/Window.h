@@ -453,6 +453,7 @@ private:
     void resetFrame();
     int32_t childrenWidest() const;
     int32_t childrenStacked() const;
+    bool hasChildren() const;
     RECT monitorWorkArea() const;
 
     InvisibleWindow owner;

@@ -337,20 +337,32 @@ RECT Window::monitorWorkArea() const {
             monitor->getWorkTop() + monitor->getWorkHeight()};
 }
 
+// The children belong to the window's thread, which may be adding one while
+// another thread asks for the window's size rules.
 int32_t Window::childrenWidest() const {
     int32_t widest = 0;
-    for (const Box* child : children) {
-        widest = child->getWidth() > widest ? child->getWidth() : widest;
-    }
+    const_cast<Window*>(this)->onWindowThread([this, &widest] {
+        for (const Box* child : children) {
+            widest = child->getWidth() > widest ? child->getWidth() : widest;
+        }
+    });
     return widest;
 }
 
 int32_t Window::childrenStacked() const {
     int32_t stacked = 0;
-    for (const Box* child : children) {
-        stacked += child->getHeight();
-    }
+    const_cast<Window*>(this)->onWindowThread([this, &stacked] {
+        for (const Box* child : children) {
+            stacked += child->getHeight();
+        }
+    });
     return stacked;
+}
+
+bool Window::hasChildren() const {
+    bool any = false;
+    const_cast<Window*>(this)->onWindowThread([this, &any] { any = !children.empty(); });
+    return any;
 }
 
 int32_t Window::getPreferredWidth() const {
@@ -362,12 +374,12 @@ int32_t Window::getPreferredHeight() const {
 }
 
 int32_t Window::getMinimumWidth() const {
-    return s::gui::frame::SizeRules::minimum(explicitMinimumWidth, fixedWidth, !children.empty(),
+    return s::gui::frame::SizeRules::minimum(explicitMinimumWidth, fixedWidth, hasChildren(),
                                              getPreferredWidth(), getFrameWidth());
 }
 
 int32_t Window::getMinimumHeight() const {
-    return s::gui::frame::SizeRules::minimum(explicitMinimumHeight, fixedHeight, !children.empty(),
+    return s::gui::frame::SizeRules::minimum(explicitMinimumHeight, fixedHeight, hasChildren(),
                                              getPreferredHeight(), getFrameHeight());
 }
 

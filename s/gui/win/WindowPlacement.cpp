@@ -123,18 +123,22 @@ void Window::setSnapToScreen(bool on) {
 }
 
 void Window::onPositionChanging(WINDOWPOS* position) {
-    if (!snapToScreen ||
-        (position->flags & SWP_NOMOVE) != 0 && (position->flags & SWP_NOSIZE) != 0) {
+    const bool noMove = (position->flags & SWP_NOMOVE) != 0;
+    const bool noSize = (position->flags & SWP_NOSIZE) != 0;
+    const HWND window = getNativeHandle();
+    // A minimized window is parked far off the screen and a maximized one
+    // overhangs its monitor by its frame on purpose: neither is the user
+    // moving the window past the screen.
+    if (!snapToScreen || (noMove && noSize) || IsIconic(window) || IsZoomed(window)) {
         return;
     }
-    const HWND window = getNativeHandle();
     const Rect present = boundsOf(window);
     Rect proposed = {position->x, position->y, position->cx, position->cy};
-    if ((position->flags & SWP_NOSIZE) != 0) {
+    if (noSize) {
         proposed.width = present.width;
         proposed.height = present.height;
     }
-    const bool sizeOnly = (position->flags & SWP_NOMOVE) != 0;
+    const bool sizeOnly = noMove;
     if (sizeOnly) {
         // A pure size change grows from where the window is.
         proposed.x = present.x;

@@ -174,6 +174,12 @@ TEST(WindowFrameWinTest, ASnappingWindowStopsAtTheWorkAreaOnASingleMonitor) {
     EXPECT_EQ(workRight - 50, window->getX());
     window->setSnapToScreen(true);
     EXPECT_EQ(workRight - 400, window->getX());
+
+    // A minimized window comes back where it was.
+    window->minimize();
+    EXPECT_TRUE(window->isMinimized());
+    window->showNormal();
+    EXPECT_EQ(workRight - 400, window->getX());
 }
 
 TEST(WindowFrameWinTest, DraggingTheTopBorderStopsAtTheMinimumHeightWithTheBottomFixed) {
