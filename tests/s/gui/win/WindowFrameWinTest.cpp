@@ -427,3 +427,60 @@ TEST(WindowFrameWinTest, FadeOnHoverFadesOutAndComesBackWhenTheMouseStaysAway) {
     SendMessageW(window->getHandle(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
     EXPECT_FALSE(window->isEvading());
 }
+
+namespace {
+
+// A code-8 listener that reads the sizing edge and pulls the proposed bottom
+// up by 40 pixels.
+class SizingEditor : public s::gui::events::IEventListener {
+public:
+    void onEvent(s::base::IObject* source, int32_t code) override {
+        auto* window = static_cast<Window*>(source);
+        bottomEdge = window->isSizingBottom();
+        anyOtherEdge = window->isSizingTop() || window->isSizingLeft() || window->isSizingRight() ||
+                       window->isSizingTopLeft() || window->isSizingTopRight() ||
+                       window->isSizingBottomLeft() || window->isSizingBottomRight();
+        seenTop = window->getSizingTop();
+        window->setSizingBottom(window->getSizingBottom() - 40);
+    }
+    bool bottomEdge = false;
+    bool anyOtherEdge = false;
+    int32_t seenTop = 0;
+};
+
+} // namespace
+
+TEST(WindowFrameWinTest, SizingListenersSeeTheEdgeAndChangeTheRectangleBeforeTheMinimum) {
+    auto window = s::thread::PoolRef<Window>::take();
+    const HWND handle = window->getHandle();
+    SizingEditor editor;
+    window->addListener(WindowEvent::Sizing, &editor);
+    window->setMinimumHeight(100);
+    window->setMinimumWidth(50);
+
+    RECT proposed = {100, 100, 400, 300};
+    SendMessageW(handle, WM_SIZING, WMSZ_BOTTOM, reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_TRUE(editor.bottomEdge) << "the system's 6 is the window's bottom edge";
+    EXPECT_FALSE(editor.anyOtherEdge);
+    EXPECT_EQ(100, editor.seenTop);
+    EXPECT_EQ(260, proposed.bottom) << "the listener's change is written back";
+
+    // The listener pulls the bottom below the minimum: the minimum wins and
+    // the top stays for a bottom drag.
+    proposed = {100, 100, 400, 220};
+    SendMessageW(handle, WM_SIZING, WMSZ_BOTTOM, reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_EQ(100, proposed.top);
+    EXPECT_EQ(200, proposed.bottom);
+    // Narrower than the minimum from the left: the left edge gives way.
+    proposed = {100, 100, 130, 300};
+    SendMessageW(handle, WM_SIZING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_EQ(80, proposed.left);
+    EXPECT_EQ(130, proposed.right);
+
+    // Taller than the work area: cut before the listener sees it.
+    const int32_t workHeight = screen::workAreaHeight();
+    proposed = {100, 0, 400, workHeight + 300};
+    SendMessageW(handle, WM_SIZING, WMSZ_TOP, reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_EQ(300, editor.seenTop) << "the top moves for a top drag";
+    EXPECT_EQ(workHeight + 300 - 40, proposed.bottom);
+}
