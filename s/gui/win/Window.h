@@ -309,9 +309,10 @@ public:
     void setSizingTop(int32_t value) { sizingRect.top = value; }
     void setSizingBottom(int32_t value) { sizingRect.bottom = value; }
 
-    // Size rules. Fixed sizes (-1: none) apply at once; explicit minimums
-    // (-1: derived from the fixed size or the children) hold while the user
-    // sizes the window, where enforced.
+    // Size rules (the minimum, preferred and maximum sizes above). Fixed
+    // sizes (-1: none) apply at once; explicit minimums (-1: derived from
+    // the fixed size or the children) hold while the user sizes the window,
+    // where enforced.
     void setFixedWidth(int32_t width);
     void setFixedHeight(int32_t height);
     int32_t getFixedWidth() const { return fixedWidth.load(); }
@@ -324,12 +325,6 @@ public:
     void setEnforceMinimumWidth(bool on) { enforceMinimumWidth = on; }
     void setEnforceMinimumHeight(bool on) { enforceMinimumHeight = on; }
     void enforceMinimumSize();
-    int32_t getMinimumWidth() const;
-    int32_t getMinimumHeight() const;
-    int32_t getPreferredWidth() const;
-    int32_t getPreferredHeight() const;
-    int32_t getMaximumWidth() const;
-    int32_t getMaximumHeight() const;
     int32_t getMaximumClientWidth() const { return getMaximumWidth() - getFrameWidth(); }
     int32_t getMaximumClientHeight() const { return getMaximumHeight() - getFrameHeight(); }
     // Outer minus client size.
@@ -451,9 +446,6 @@ private:
     void stopEvasionTimers();
     bool cursorOutside(const RECT& rect) const;
     void resetFrame();
-    int32_t childrenWidest() const;
-    int32_t childrenStacked() const;
-    bool hasChildren() const;
     RECT monitorWorkArea() const;
 
     InvisibleWindow owner;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "s/gui/ILayoutManager.h"
+#include "s/gui/frame/SizeRules.h"
 #include "s/gui/layout/LayoutPass.h"
 #include "s/gui/layout/Vertical.h"
 #include "s/gui/model/ChildLayout.h"
@@ -169,7 +170,7 @@ int32_t Window::getPreferredWidth() const {
     for (int32_t i = 0; i < getComponentCount(); ++i) {
         widest = std::max(widest, getComponent(i)->getMinimumWidth());
     }
-    return widest;
+    return s::gui::frame::SizeRules::preferred(fixedWidth, frameSize().width, widest);
 }
 
 int32_t Window::getPreferredHeight() const {
@@ -177,23 +178,28 @@ int32_t Window::getPreferredHeight() const {
     for (int32_t i = 0; i < getComponentCount(); ++i) {
         total += getComponent(i)->getMinimumHeight();
     }
-    return total;
+    return s::gui::frame::SizeRules::preferred(fixedHeight, frameSize().height, total);
 }
 
+// An explicit minimum, then a fixed size, decide before the children do.
 int32_t Window::getMinimumWidth() const {
-    return getComponentCount() == 0 ? 0 : getPreferredWidth() + frameSize().width;
+    return s::gui::frame::SizeRules::minimum(explicitMinimumWidth, fixedWidth,
+                                             getComponentCount() != 0, getPreferredWidth(),
+                                             frameSize().width);
 }
 
 int32_t Window::getMinimumHeight() const {
-    return getComponentCount() == 0 ? 0 : getPreferredHeight() + frameSize().height;
+    return s::gui::frame::SizeRules::minimum(explicitMinimumHeight, fixedHeight,
+                                             getComponentCount() != 0, getPreferredHeight(),
+                                             frameSize().height);
 }
 
 int32_t Window::getMaximumWidth() const {
-    return getSizeRange().maximum.width;
+    return s::gui::frame::SizeRules::maximum(fixedWidth, getSizeRange().maximum.width);
 }
 
 int32_t Window::getMaximumHeight() const {
-    return getSizeRange().maximum.height;
+    return s::gui::frame::SizeRules::maximum(fixedHeight, getSizeRange().maximum.height);
 }
 
 s::gui::layout::SizeRange Window::getSizeRange() const {

@@ -8,10 +8,8 @@
 #include <string>
 
 #include "s/gui/frame/HitTest.h"
-#include "s/gui/frame/SizeRules.h"
 #include "s/gui/frame/Sizing.h"
 #include "s/gui/scale/win/SystemScale.h"
-#include "s/gui/win/Box.h"
 #include "s/system/monitor/win/Screen.h"
 
 namespace s::gui::win {
@@ -335,62 +333,6 @@ RECT Window::monitorWorkArea() const {
     return {monitor->getWorkLeft(), monitor->getWorkTop(),
             monitor->getWorkLeft() + monitor->getWorkWidth(),
             monitor->getWorkTop() + monitor->getWorkHeight()};
-}
-
-// The children belong to the window's thread, which may be adding one while
-// another thread asks for the window's size rules.
-int32_t Window::childrenWidest() const {
-    int32_t widest = 0;
-    const_cast<Window*>(this)->onWindowThread([this, &widest] {
-        for (const Box* child : children) {
-            widest = child->getWidth() > widest ? child->getWidth() : widest;
-        }
-    });
-    return widest;
-}
-
-int32_t Window::childrenStacked() const {
-    int32_t stacked = 0;
-    const_cast<Window*>(this)->onWindowThread([this, &stacked] {
-        for (const Box* child : children) {
-            stacked += child->getHeight();
-        }
-    });
-    return stacked;
-}
-
-bool Window::hasChildren() const {
-    bool any = false;
-    const_cast<Window*>(this)->onWindowThread([this, &any] { any = !children.empty(); });
-    return any;
-}
-
-int32_t Window::getPreferredWidth() const {
-    return s::gui::frame::SizeRules::preferred(fixedWidth, getFrameWidth(), childrenWidest());
-}
-
-int32_t Window::getPreferredHeight() const {
-    return s::gui::frame::SizeRules::preferred(fixedHeight, getFrameHeight(), childrenStacked());
-}
-
-int32_t Window::getMinimumWidth() const {
-    return s::gui::frame::SizeRules::minimum(explicitMinimumWidth, fixedWidth, hasChildren(),
-                                             getPreferredWidth(), getFrameWidth());
-}
-
-int32_t Window::getMinimumHeight() const {
-    return s::gui::frame::SizeRules::minimum(explicitMinimumHeight, fixedHeight, hasChildren(),
-                                             getPreferredHeight(), getFrameHeight());
-}
-
-int32_t Window::getMaximumWidth() const {
-    const RECT workArea = monitorWorkArea();
-    return s::gui::frame::SizeRules::maximum(fixedWidth, workArea.right - workArea.left);
-}
-
-int32_t Window::getMaximumHeight() const {
-    const RECT workArea = monitorWorkArea();
-    return s::gui::frame::SizeRules::maximum(fixedHeight, workArea.bottom - workArea.top);
 }
 
 void Window::setFixedWidth(int32_t width) {
