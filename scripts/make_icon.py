@@ -1,45 +1,101 @@
 #!/usr/bin/env python3
-"""Draws the application icon (a magnifying glass) at 16, 32 and 48 pixels
-and writes it as a Windows .ico with 32-bit images. Run once; the result is
-committed as resources/icons/VexaMagnifier.ico."""
+"""Draws the application icon, the magnifying glass of the logo pictures
+(white rim, blue glass with enlarged pixels, orange handle), and writes it as
+a Windows .ico: 32-bit images of 16, 32, 48, 64 and 128 pixels and a 256-pixel
+PNG image (stored with width and height 0, as the icon format writes 256).
+Edges are smoothed by sampling every pixel 4 x 4 times. Plain Python, no
+libraries; run once, the result is committed as
+resources/icons/VexaMagnifier.ico."""
 import struct
 import sys
+import zlib
+
+RING = (0xF4, 0xF7, 0xFA)
+LENS = (0x2C, 0x6E, 0xA8)
+PIXEL = (0x5C, 0x9C, 0xD4)
+HANDLE = (0xF2, 0xA3, 0x3A)
+EDGE = (0x14, 0x2B, 0x45)   # thin dark outline: the icon stays visible on white
+
+SAMPLES = 4
 
 
-def pixel(size, x, y):
-    # Lens ring centred at 40% of the size, handle towards the bottom right.
-    cx = cy = size * 0.40
-    r_outer, r_inner = size * 0.36, size * 0.25
-    d = ((x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2) ** 0.5
-    if d <= r_inner:
-        return (255, 235, 200, 200)          # glass: light blue, translucent
-    if d <= r_outer:
-        return (60, 60, 60, 255)             # ring
-    # handle: a thick line from the ring towards the corner
-    hx, hy = x + 0.5 - cx, y + 0.5 - cy
-    along = (hx + hy) / 2 ** 0.5
-    across = abs(hx - hy) / 2 ** 0.5
-    if r_outer - 1 <= along <= size * 0.82 and across <= size * 0.09:
-        return (20, 70, 140, 255)            # brown handle (BGRA)
-    return (0, 0, 0, 0)
+def colour_at(size, x, y):
+    """The colour (r, g, b) at a point of the icon in pixel units, or None
+    outside the drawing."""
+    cx = cy = size * 0.39
+    radius = size * 0.37
+    rim = radius * 0.22
+    outline = max(size * 0.03, 0.6)
+    dx, dy = x - cx, y - cy
+    d = (dx * dx + dy * dy) ** 0.5
+    if d <= radius - rim:
+        cell = (radius - rim) * 0.42
+        col, row = (dx + 1.5 * cell) // cell, (dy + 1.5 * cell) // cell
+        if 0 <= col < 3 and 0 <= row < 3 and (col + row) % 2 == 0 and size >= 32:
+            return PIXEL
+        return LENS
+    if d <= radius - outline:
+        return RING
+    if d <= radius:
+        return EDGE
+    along = (dx + dy) / 2 ** 0.5
+    across = abs(dx - dy) / 2 ** 0.5
+    half = size * 0.085
+    if radius <= along <= size * 0.74 and across <= half + outline:
+        return HANDLE if across <= half and along <= size * 0.74 - outline else EDGE
+    return None
 
 
-def image(size):
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+def pixels(size):
+    """Rows of (b, g, r, a), top row first, with coverage as alpha."""
     rows = []
-    for y in reversed(range(size)):          # bottom-up rows
-        rows.append(b''.join(bytes(pixel(size, x, y)) for x in range(size)))
+    for y in range(size):
+        row = []
+        for x in range(size):
+            total = [0, 0, 0]
+            covered = 0
+            for sy in range(SAMPLES):
+                for sx in range(SAMPLES):
+                    colour = colour_at(size, x + (sx + 0.5) / SAMPLES, y + (sy + 0.5) / SAMPLES)
+                    if colour is not None:
+                        covered += 1
+                        for c in range(3):
+                            total[c] += colour[c]
+            if covered == 0:
+                row.append((0, 0, 0, 0))
+            else:
+                r, g, b = (round(t / covered) for t in total)
+                row.append((b, g, r, round(255 * covered / SAMPLES ** 2)))
+        rows.append(row)
+    return rows
+
+
+def dib(size):
+    """A 32-bit icon image: header, bottom-up colour rows, an empty AND mask."""
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    colour = b''.join(b''.join(bytes(p) for p in row) for row in reversed(pixels(size)))
     mask_row = b'\x00' * (((size + 31) // 32) * 4)
-    return header + b''.join(rows) + mask_row * size
+    return header + colour + mask_row * size
+
+
+def png(size):
+    """A PNG image (RGBA, 8 bits per channel)."""
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+    raw = b''.join(b'\x00' + b''.join(bytes((r, g, b, a)) for b, g, r, a in row) for row in pixels(size))
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(raw, 9))
+            + chunk(b'IEND', b''))
 
 
 def main(path):
-    sizes = [16, 32, 48]
-    images = [image(s) for s in sizes]
+    sizes = [16, 32, 48, 64, 128, 256]
+    images = [png(s) if s == 256 else dib(s) for s in sizes]
     out = struct.pack('<HHH', 0, 1, len(sizes))
     offset = 6 + 16 * len(sizes)
     for s, data in zip(sizes, images):
-        out += struct.pack('<BBBBHHII', s, s, 0, 0, 1, 32, len(data), offset)
+        stored = 0 if s == 256 else s
+        out += struct.pack('<BBBBHHII', stored, stored, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     with open(path, 'wb') as f:
         f.write(out + b''.join(images))
