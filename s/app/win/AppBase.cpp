@@ -45,7 +45,7 @@ void AppBase::reset() {
     softwareType = kSoftwareType;
     textBase = kTextBase;
     identity = s::app::AppIdentity();
-    commandLine.parse(nullptr);
+    commandLine->parse(nullptr);
     programPath.clear();
     programFolder.clear();
     resources = nullptr;
@@ -90,9 +90,9 @@ void AppBase::init(const s::app::AppIdentity& application, s::gui::drawer::Skinn
     textBase = kTextBase;
     // 3. The command line.
     if (identity.commandLine != nullptr) {
-        commandLine.parse(identity.commandLine);
+        commandLine->parse(identity.commandLine);
     } else {
-        commandLine.parse();
+        commandLine->parse();
     }
     // 4. Where the program is; its module holds the resources.
     readProgramPath();

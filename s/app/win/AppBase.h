@@ -8,6 +8,7 @@
 #include "s/app/IAppBase.h"
 #include "s/process/commandline/win/CommandLine.h"
 #include "s/thread/ClassPool.h"
+#include "s/thread/PoolRef.h"
 
 namespace s::app::win {
 
@@ -55,7 +56,9 @@ public:
     const char16_t* getSoftwareType() const override { return softwareType; }
     const char16_t* getProgramPath() const override { return programPath.c_str(); }
     const char16_t* getProgramFolder() const override { return programFolder.c_str(); }
-    s::process::commandline::win::CommandLine* getCommandLine() override { return &commandLine; }
+    s::process::commandline::win::CommandLine* getCommandLine() override {
+        return commandLine.get();
+    }
     HICON getIconHandle(std::int32_t pixelSize) override;
 
     std::int32_t getTextBase() const override { return textBase; }
@@ -105,7 +108,9 @@ private:
     const char16_t* softwareType = kSoftwareType;
     std::int32_t textBase = kTextBase;
     s::app::AppIdentity identity;
-    s::process::commandline::win::CommandLine commandLine;
+    // Taken with the object, kept for its whole life; reset() empties it.
+    s::thread::PoolRef<s::process::commandline::win::CommandLine> commandLine =
+        s::thread::PoolRef<s::process::commandline::win::CommandLine>::take();
     std::u16string programPath;
     std::u16string programFolder;
     // The program file's module: its resources. Borrowed from the process.

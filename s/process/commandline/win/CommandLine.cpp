@@ -2,22 +2,25 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
+#include <string>
 
 #include "s/platform/win/WideText.h"
 #include "s/process/commandline/ArgumentRules.h"
+#include "s/process/commandline/ArgumentSplitter.h"
 #include "s/str/strarray/StrArray.h"
 
 namespace s::process::commandline::win {
 
-CommandLine::CommandLine() : arguments(s::str::strarray::StrArray::newInstance()) {}
+CommandLine::CommandLine() : arguments(s::str::strarray::StrArray::newInstance()) {
+    reset();
+}
 
 CommandLine::~CommandLine() {
     arguments->release();
 }
 
-int32_t CommandLine::getCount() const {
-    return static_cast<int32_t>(arguments->count());
+void CommandLine::reset() {
+    arguments->clear();
 }
 
 void CommandLine::parse() {
@@ -26,18 +29,13 @@ void CommandLine::parse() {
 
 void CommandLine::parse(const char16_t* commandLine) {
     arguments->clear();
-    if (commandLine == nullptr) {
-        return;
+    for (const std::u16string& argument : ArgumentSplitter::split(commandLine)) {
+        arguments->appendCopy(normaliseArgument(argument.c_str()).c_str());
     }
-    int count = 0;
-    LPWSTR* split = CommandLineToArgvW(s::platform::win::wide(commandLine), &count);
-    if (split == nullptr) {
-        return;
-    }
-    for (int i = 1; i < count; ++i) {
-        arguments->appendCopy(normaliseArgument(s::platform::win::utf16(split[i])).c_str());
-    }
-    LocalFree(split);
+}
+
+int32_t CommandLine::getCount() const {
+    return static_cast<int32_t>(arguments->count());
 }
 
 const char16_t* CommandLine::getArgument(int32_t index) const {
