@@ -11,11 +11,11 @@ using s::thread::PoolRef;
 
 namespace {
 
-// tests/support/ImageResources.rc: the program's icon group (16, 32, 48, 64
+// tests/support/ImageResources.rc: the program's icon (16, 32, 48, 64
 // and 128 pixels as 32-bit bitmaps, 256 as PNG stored with size 0) and a
 // 16-pixel 24-bit icon whose right half is masked out.
-constexpr int32_t programIconId = 128;
-constexpr int32_t maskedIconId = 140;
+constexpr int32_t programIconId = 150;
+constexpr int32_t maskedIconId = 151;
 
 const uint8_t* pixelAt(const BufferedImage& image, int32_t x, int32_t y) {
     return image.getPixels() + (static_cast<size_t>(y) * image.getWidth() + x) * 4;
