@@ -24,8 +24,8 @@
 
 namespace s::image::gui::dialogs::magnifier {
 
-using s::gui::win::Box;
 using s::gui::BoxEvent;
+using s::gui::win::Box;
 using s::gui::win::PopupMenu;
 using s::gui::win::Window;
 using s::gui::win::WindowEvent;
@@ -174,6 +174,9 @@ void Dialog::buildLensWindow() {
 void Dialog::start(bool bootStart) {
     lensWindow = Window::newInstance();
     lensWindow->setResizable(true);
+    // The lens covers the screen: no caption, border or edge.
+    lensWindow->setNativeFrame(false);
+    lensWindow->setMaximizeBox(false);
     lensWindow->setClientEdge(false);
     lensWindow->setTitle(text(TextId::ProductName));
     lensWindow->setSmallIcon(s::platform::win::OwnedIcon(static_cast<HICON>(

@@ -13,13 +13,12 @@ namespace s::gui::win {
 
 namespace {
 
-// Default size of a new window before anyone sizes it.
+// A new window: an ordinary framed window of this size until it is styled
+// (a drawer or setNativeFrame(false) takes the frame away) and sized.
 constexpr int32_t kInitialWidth = 240;
 constexpr int32_t kInitialHeight = 120;
-
-// Styles while the window draws its own frame: the whole window is client
-// area, with no system caption or border (a skin paints any frame).
-constexpr DWORD kFramelessStyle = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kInitialStyle = WS_OVERLAPPEDWINDOW;
+constexpr DWORD kInitialExStyle = WS_EX_CLIENTEDGE;
 
 // Trims the process working set after every show and hide; one at a time.
 void trimWorkingSet() {
@@ -64,11 +63,17 @@ void Window::reset() {
         trayIconAlways = false;
         setTrayIcon(false);
         unregisterAllHotKeys();
+        setClipboardViewer(false);
     }
-    // Hidden and closed: nothing reaches the content any more.
+    // Hidden and closed: nothing reaches the content any more. The
+    // localizer and the skinner stop telling the window first.
+    setLocalizer(nullptr);
+    setSkinner(nullptr);
     onWindowThread([this] { releaseContent(); });
     manager = nullptr;
     resetFrame();
+    settings = nullptr;
+    clipboardViewer = false;
     for (auto& list : listeners) {
         list.reset();
     }
@@ -78,7 +83,7 @@ void Window::reset() {
     deactivationTime = 0;
     clock = nullptr;
     hotKeys.clearPressed();
-    resizable = false;
+    resizable = true;
     easyDrag = false;
     keepOnTop = false;
     passDoubleClicks = false;
@@ -93,7 +98,19 @@ void Window::reset() {
     callResult = 0;
     lastKey = 0;
     wheelLines = 0;
+    timerId = 0;
+    timerHandled = false;
     title->clear();
+    titleTextId = -1;
+    versionTextId = -1;
+    maximized = false;
+    suspended = false;
+    shutdownPending = false;
+    normalX = 0;
+    normalY = 0;
+    normalWidth = 500;
+    normalHeight = 500;
+    setBackgroundSystem();
 }
 
 void Window::releaseContent() {
@@ -108,6 +125,34 @@ void Window::releaseContent() {
         SendMessageW(owner.getNativeHandle(), WM_SETICON, ICON_SMALL, 0);
         smallIcon.assign(nullptr);
     }
+    if (bigIcon) {
+        SendMessageW(getNativeHandle(), WM_SETICON, ICON_BIG, 0);
+        SendMessageW(owner.getNativeHandle(), WM_SETICON, ICON_BIG, 0);
+        bigIcon.assign(nullptr);
+    }
+    if (menuBar != nullptr) {
+        if (getNativeHandle() != nullptr) {
+            SetMenu(getNativeHandle(), nullptr);
+        }
+        menuBarNative.assign(nullptr);
+        menuBar->release();
+        menuBar = nullptr;
+    }
+    if (contextMenu != nullptr && contextMenuOwned) {
+        contextMenu->release();
+    }
+    contextMenu = nullptr;
+    contextMenuOwned = false;
+    if (statusBar != nullptr) {
+        statusBar->setParent(nullptr);
+        statusBar->release();
+        statusBar = nullptr;
+    }
+    closers.clear();
+    releaseDrawer();
+    if (getNativeHandle() != nullptr) {
+        SetWindowRgn(getNativeHandle(), nullptr, FALSE); // the drawer's shape goes with it
+    }
 }
 
 bool Window::createNativeWindows() {
@@ -115,9 +160,16 @@ bool Window::createNativeWindows() {
     if (!owner.createHidden()) {
         return false;
     }
-    if (!create(0, L"Window", kFramelessStyle, CW_USEDEFAULT, CW_USEDEFAULT, kInitialWidth,
-                kInitialHeight, owner.getNativeHandle())) {
+    if (!create(kInitialExStyle, L"Window", kInitialStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                kInitialWidth, kInitialHeight, owner.getNativeHandle())) {
         return false;
+    }
+    nativeFrame = true; // the overlapped style is the system's frame
+    if (menuBar != nullptr) {
+        setMenuBar(menuBar);
+    }
+    if (clipboardViewer.load()) {
+        joinClipboardChain();
     }
     ShowWindow(getNativeHandle(), SW_HIDE);
     return true;
@@ -190,6 +242,7 @@ void Window::setVisible(bool show, bool activate) {
         // Shown: the cursor-following timer may run now.
         onWindowThread([this] { recenterOnCursor(); });
     } else if (!show && visible.load()) {
+        saveBounds(false);
         ShowWindow(window, SW_HIDE);
         visible = false;
         if (hideCursor) {
@@ -287,7 +340,5 @@ void Window::addListener(WindowEvent code, s::gui::events::IEventListener* liste
 void Window::raise(int32_t code) {
     listeners[code].raise(this, code);
 }
-
-void Window::onEvent(s::base::IObject* source, int32_t code) {}
 
 } // namespace s::gui::win

@@ -11,9 +11,11 @@
 #include "s/gui/win/HotKeys.h"
 #include "s/gui/win/IWindowSettings.h"
 #include "s/gui/win/InvisibleWindow.h"
+#include "s/gui/win/OffscreenBuffer.h"
 #include "s/gui/win/TrayIcon.h"
 #include "s/gui/win/UIThread.h"
 #include "s/platform/win/IconHandle.h"
+#include "s/platform/win/MenuHandle.h"
 #include "s/platform/win/NativeWindow.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"
@@ -21,13 +23,26 @@
 namespace s::str::strbuffer {
 class StrBuffer;
 }
+namespace s::lang {
+class Localizer;
+}
+namespace s::image::win {
+class BufferedImage;
+}
+namespace s::gui::drawer {
+class IWindow;
+class Skinner;
+} // namespace s::gui::drawer
 
 namespace s::gui::win {
 
+class IWindowSettings;
 class PopupMenu;
 
 // Event codes a window raises to its listeners (the second argument of
-// onEvent; the source is the window).
+// onEvent; the source is the window). Values a listener reads back from the
+// window (call values, key, wheel lines, timer id, sizing rectangle,
+// captured point) are valid while the event is delivered.
 enum class WindowEvent : int32_t {
     Close = 1,             // close requested; a listener may veto
     Call = 2,              // synchronous call; call values readable, result settable
@@ -44,12 +59,18 @@ enum class WindowEvent : int32_t {
     MouseMove = 13,        // mouse moved over client or frame
     Wheel = 14,            // wheel turned and no child took it; getWheelLines
     Notify = 15,           // custom notification (private message notify 15)
+    DoubleClick = 16,      // left double click, client or frame
     CaptureEnded = 17,     // the armed capture ended; getCapturedX, getCapturedY
     TrayRightClick = 18,   // tray icon right-clicked, before the tray menu opens
+    ContextMenu = 19,      // the context menu is about to open
+    LanguageChanged = 20,  // the language changed; the texts were applied again
+    Restored = 21,         // restored out of the minimized or maximized state
     TrayLeftClick = 22,    // tray icon left-clicked
     HotKey = 23,           // a registered hot key was pressed; isHotKey(name)
     RightUp = 24,          // right button released in the client area
     LeftUp = 25,           // left button released
+    Timer = 26,            // a user timer fired; getTimerId
+    ClipboardChanged = 27, // the clipboard changed (while in the viewer chain)
 };
 constexpr int32_t kEventCodeCount = 27;
 
@@ -76,7 +97,13 @@ constexpr int32_t kEventCodeCount = 27;
 //  - the tray icon and the hot keys are the window's own: the icon goes when
 //    the window closes or is reset, the hot keys when it is reset, both on
 //    the window's thread. Their state lives on that thread; what clients may
-//    read from any thread (isTrayIconShown, isIconized, isHotKey) is atomic.
+//    read from any thread (isTrayIconShown, isIconized, isHotKey) is atomic;
+//  - the menu bar, the status bar and a context menu handed over as owned
+//    are the window's; the localizer, the skinner, the skin's drawer, the
+//    bound settings and the closers are borrowed and must outlive the window
+//    (reset() leaves the localizer's and the skinner's lists);
+//  - painting runs on the window's thread through one off-screen buffer the
+//    window owns; the drawer is swapped on that thread too.
 class Window : public s::gui::IContainer,
                public s::base::IObject,
                public s::thread::IPoolable,
@@ -130,6 +157,11 @@ public:
     bool isEnabled() const override;
     void setEnabled(bool enable) override;
     void setVisible(bool show, bool activate);
+    // The last bounds while neither maximized nor minimized.
+    int32_t getNormalX() const { return normalX.load(); }
+    int32_t getNormalY() const { return normalY.load(); }
+    int32_t getNormalWidth() const { return normalWidth.load(); }
+    int32_t getNormalHeight() const { return normalHeight.load(); }
     void minimize();
     void moveOnScreen();
     // Brings the window to the foreground (and to the keyboard when called
@@ -193,13 +225,63 @@ public:
     void unregisterAllHotKeys();
     bool isHotKey(const char16_t* name) const { return hotKeys.isPressed(name); }
 
+    // The title: window text, and the tray icon's tip (shortened to what
+    // the tip holds). getTitle reads the native text back.
     void setTitle(const char16_t* text);
+    const char16_t* getTitle();
+    // The title from the localizer: text(textId), followed by " v" and
+    // text(versionTextId) unless that is -1; applied now when a localizer is
+    // set and again on every language change. -1 as textId: no title text.
+    void setTitleIds(int32_t textId, int32_t versionTextId);
+    // The window follows the localizer's language (texts re-applied, code
+    // 20); null leaves it. Borrowed.
+    void setLocalizer(s::lang::Localizer* localizer);
+    bool hasLocalizer() const { return localizer.load() != nullptr; }
+    s::lang::Localizer* getLocalizer() const { return localizer.load(); }
     // The window takes over the icon (window, owner and tray icon show it)
     // and destroys the previous one once nothing shows it any more.
     void setSmallIcon(s::platform::win::OwnedIcon icon);
+    void setBigIcon(s::platform::win::OwnedIcon icon);
+    HICON getSmallIcon() const;
+    HICON getBigIcon() const;
+
+    // Background colour of the client area when no drawer paints it.
+    COLORREF getBackground() const { return background.load(); }
+    void setBackgroundWhite() { setBackground(255, 255, 255, true); }
+    void setBackgroundBlack() { setBackground(0, 0, 0, true); }
+    void setBackgroundLight() { setBackground(240, 240, 240, true); }
+    // The system's button face (a fixed light grey before Windows 6.0).
+    void setBackgroundSystem();
+    void setBackground(uint8_t red, uint8_t green, uint8_t blue, bool repaint);
+
+    // Look: a skinner lends the current skin's window drawer and tells the
+    // window when the skin changes. setDrawer: a drawer paints frame and
+    // background (the native frame goes); owned drawers are given back when
+    // replaced. Null returns to the native frame.
+    void setSkinner(s::gui::drawer::Skinner* skinner);
+    bool hasSkinner() const { return skinner.load() != nullptr; }
+    s::gui::drawer::Skinner* getSkinner() const { return skinner.load(); }
+    void setDrawer(s::gui::drawer::IWindow* drawer, bool owned);
+    s::gui::drawer::IWindow* getDrawer() const { return drawer.load(); }
+    // The off-screen buffer of the last paint (lent), or null.
+    s::image::win::BufferedImage* getBufferImage() const { return buffer.get(); }
+
+    // A component whose event (a Close button's click) closes the window.
+    // The window is told through its onEvent; the caller makes the window a
+    // listener of the component's action. Borrowed.
+    void addCloser(s::base::IObject* closer);
     // The window takes over the menu (null removes it); the previous one is
     // given back on the window's thread.
     void setTrayMenu(PopupMenu* menu);
+    // The window takes over the menu bar (null removes it); the previous one
+    // is given back on the window's thread.
+    void setMenuBar(PopupMenu* menu);
+    // A menu opened at the cursor by the right button (code 19 first);
+    // given back with the window when owned.
+    void setContextMenu(PopupMenu* menu, bool owned);
+    // The window takes over the component and keeps it along its bottom
+    // edge at the client width (null removes it).
+    void setStatusBar(s::gui::IComponent* bar);
 
     // Children (the window as a container). add() takes the component over
     // (see IContainer for what it refuses), appends it, has it create its
@@ -235,6 +317,33 @@ public:
     intptr_t getCallValue3() const { return callValues[2]; }
     intptr_t getCallValue4() const { return callValues[3]; }
     void setCallResult(intptr_t value) { callResult = value; }
+    // The same call posted: the window copies the four values and raises 2
+    // later on its own thread; false without a native window or when the
+    // message could not be posted.
+    bool postCall(intptr_t a, intptr_t b, intptr_t c, intptr_t d);
+
+    // User timers (ids 0 and above), run on the window's thread: code 26
+    // with getTimerId() at every period. Starting a running id restarts it
+    // with the new period. A listener that calls markTimerHandled() keeps
+    // the timer message from default processing.
+    bool startTimer(int32_t id, int32_t periodMs);
+    void stopTimer(int32_t id);
+    int32_t getTimerId() const { return timerId; }
+    void markTimerHandled() { timerHandled = true; }
+
+    // Joins (on) or leaves the clipboard-viewer chain; while in it, every
+    // clipboard change raises 27.
+    void setClipboardViewer(bool on);
+    bool isSuspended() const { return suspended.load(); }
+    bool isShutdownPending() const { return shutdownPending.load(); }
+
+    // Binds the window to its stored settings: icons, texts, skin, options
+    // and the stored bounds; hiding and moving store the bounds back.
+    // Borrowed; null unbinds.
+    void bindSettings(IWindowSettings* settings, bool withVersion);
+    // Stores the bounds into the bound settings (only while visible); full
+    // also undoes a hover evasion first.
+    void saveBounds(bool full);
 
     int32_t getLastKey() const { return lastKey; }
     int32_t getWheelLines() const { return wheelLines; }
@@ -389,6 +498,12 @@ private:
     // The frame's share of the outer size (outer minus client).
     s::gui::layout::Size frameSize() const;
     bool handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The window's own handling; false leaves the message to default
+    // processing, after which afterMessage runs.
+    bool handleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
+    void afterMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
+    bool handleSessionMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
+    bool handlePaintMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
     bool handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
     bool handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
     void raise(int32_t code);
@@ -396,6 +511,31 @@ private:
     // Message handlers.
     void onClose();
     void onCall(const intptr_t* values);
+    bool onStartTimer(const int32_t* request);
+    void onStopTimer(int32_t id);
+    bool onTimer(WPARAM nativeId);
+    void joinClipboardChain();
+    void leaveClipboardChain();
+    void onDrawClipboard();
+    void onChangeClipboardChain(HWND leaving, HWND next);
+    void onEndSession();
+    void onSize(WPARAM kind);
+    void rememberNormalBounds(const WINDOWPOS& position);
+    void onRightButtonDown();
+    void openContextMenu();
+    // On the window's thread: the title from the ids, then code 20 when
+    // told by the localizer.
+    void applyTitleIds();
+    void onLanguageChanged();
+    void onSkinChanged();
+    void releaseDrawer();
+    void placeStatusBar();
+    // Painting (on the window's thread).
+    void paintClient(HDC target);
+    void paintFrame();
+    void applyRegion();
+    // Frame and client area drawn again (a new drawer or background).
+    void redrawWhole();
     bool onKeyDown(WPARAM key);
     void onPositionChanged(const WINDOWPOS& position);
     bool onSystemCommand(WPARAM command);
@@ -460,19 +600,43 @@ private:
     // again); a third is skipped.
     int32_t layoutDepth = 0;
     PopupMenu* trayMenu = nullptr;
+    PopupMenu* menuBar = nullptr;
+    PopupMenu* contextMenu = nullptr;
+    bool contextMenuOwned = false;
+    s::gui::IComponent* statusBar = nullptr;
+    s::platform::win::OwnedMenu menuBarNative;
     s::platform::win::OwnedIcon smallIcon;
+    s::platform::win::OwnedIcon bigIcon;
+    std::vector<s::base::IObject*> closers;
+    // Painting: the drawer is read and swapped on the window's thread; the
+    // atomic lets other threads ask which one is set.
+    std::atomic<s::gui::drawer::IWindow*> drawer{nullptr};
+    bool drawerOwned = false;
+    OffscreenBuffer buffer;
+    std::atomic<COLORREF> background{0};
+    std::atomic<s::lang::Localizer*> localizer{nullptr};
+    std::atomic<s::gui::drawer::Skinner*> skinner{nullptr};
+    std::atomic<int32_t> titleTextId{-1};
+    std::atomic<int32_t> versionTextId{-1};
 
     std::atomic<bool> visible{false};
     std::atomic<bool> closed{false};
     std::atomic<bool> closeVetoed{false};
     std::atomic<bool> active{false};
     std::atomic<bool> iconized{false};
+    std::atomic<bool> maximized{false};
+    std::atomic<bool> suspended{false};
+    std::atomic<bool> shutdownPending{false};
+    std::atomic<int32_t> normalX{0};
+    std::atomic<int32_t> normalY{0};
+    std::atomic<int32_t> normalWidth{500};
+    std::atomic<int32_t> normalHeight{500};
     // When the window last lost the activation (0: active, or never).
     std::atomic<int64_t> deactivationTime{0};
     std::atomic<Clock> clock{nullptr};
 
     // Switches: set by clients on any thread, read on the window's thread.
-    std::atomic<bool> resizable{false};
+    std::atomic<bool> resizable{true};
     std::atomic<bool> easyDrag{false};
     std::atomic<bool> keepOnTop{false};
     std::atomic<bool> passDoubleClicks{false};
@@ -481,6 +645,9 @@ private:
     std::atomic<bool> trayClickToggles{true};
     std::atomic<bool> trayIconAlways{false};
     std::atomic<bool> showTrayIcon{false};
+    // Clipboard-viewer chain, on the window's thread.
+    std::atomic<bool> clipboardViewer{false};
+    HWND nextViewer = nullptr;
 
     // Frame, placement and visibility state. The switches are set on any
     // thread and read on the window's; the hover, drag, sizing, capture,
@@ -537,6 +704,8 @@ private:
     intptr_t callResult = 0;
     int32_t lastKey = 0;
     int32_t wheelLines = 0;
+    int32_t timerId = 0;
+    bool timerHandled = false;
     // Owned; taken with the window.
     s::str::strbuffer::StrBuffer* title = nullptr;
 };

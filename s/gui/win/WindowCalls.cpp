@@ -1,7 +1,9 @@
 // The window's protocols with other threads: the close protocol (close,
-// veto, waitClosed), the synchronous call, and the boxes shown on the
+// veto, waitClosed), the synchronous and the posted call, and the boxes shown on the
 // window's thread.
 #include "s/gui/win/Window.h"
+
+#include <new>
 
 #include "s/gui/win/MessageBoxW.h"
 #include "s/gui/win/WindowMessages.h"
@@ -37,6 +39,9 @@ void Window::onClose() {
         return;
     }
     setVisible(false);
+    if (clipboardViewer.exchange(false)) {
+        leaveClipboardChain();
+    }
     if (trayIcon.isShown()) {
         trayIconAlways = false;
         setTrayIcon(false);
@@ -54,6 +59,24 @@ intptr_t Window::sendCall(intptr_t a, intptr_t b, intptr_t c, intptr_t d) {
     intptr_t values[4] = {a, b, c, d};
     return static_cast<intptr_t>(SendMessageW(getNativeHandle(), WindowMessages::kCall,
                                               reinterpret_cast<WPARAM>(values), 0));
+}
+
+bool Window::postCall(intptr_t a, intptr_t b, intptr_t c, intptr_t d) {
+    if (getNativeHandle() == nullptr) {
+        return false;
+    }
+    // The caller does not wait: the values travel as a copy that the
+    // window's thread frees once it has read them.
+    auto* values = new (std::nothrow) intptr_t[4]{a, b, c, d};
+    if (values == nullptr) {
+        return false;
+    }
+    if (!PostMessageW(getNativeHandle(), WindowMessages::kCall, reinterpret_cast<WPARAM>(values),
+                      WindowMessages::kPostedCall)) {
+        delete[] values;
+        return false;
+    }
+    return true;
 }
 
 void Window::onCall(const intptr_t* values) {

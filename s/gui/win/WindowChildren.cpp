@@ -110,6 +110,8 @@ void Window::doLayout() {
 
 void Window::layOutChildren() {
     if (children.empty() || layoutDepth >= kMaximumNestedPasses) {
+        // The status bar keeps to the bottom even without other children.
+        placeStatusBar();
         return;
     }
     auto pass = s::thread::PoolRef<s::gui::layout::LayoutPass>::take();
@@ -128,6 +130,8 @@ void Window::layOutChildren() {
     layout.arrange(pass->request, pass->result);
     s::gui::model::ChildLayout::apply(placing, pass->result, false);
     --layoutDepth;
+    // The status bar stays along the bottom, over whatever the layout did.
+    placeStatusBar();
 }
 
 s::gui::layout::Point Window::getChildOrigin() const {

@@ -60,15 +60,6 @@ void Window::onWheel(WPARAM wParam, LPARAM lParam) {
     }
 }
 
-bool Window::onCommand(WPARAM wParam) {
-    const int32_t id = LOWORD(wParam);
-    if (trayMenu != nullptr && trayMenu->contains(id)) {
-        trayMenu->select(id);
-        return true;
-    }
-    return false;
-}
-
 bool Window::onKeyDown(WPARAM key) {
     lastKey = static_cast<int32_t>(key);
     raise(static_cast<int32_t>(WindowEvent::KeyDown));
@@ -78,10 +69,12 @@ bool Window::onKeyDown(WPARAM key) {
 
 void Window::onPositionChanged(const WINDOWPOS& position) {
     if ((position.flags & SWP_NOSIZE) == 0 && !IsIconic(getNativeHandle())) {
+        if (drawer.load() != nullptr) {
+            // The shape follows the size; the frame is painted again.
+            applyRegion();
+            paintFrame();
+        }
         layOutChildren();
-    }
-    if ((position.flags & SWP_NOMOVE) == 0) {
-        raise(static_cast<int32_t>(WindowEvent::Moved));
     }
 }
 
@@ -108,9 +101,11 @@ bool Window::handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LP
     case WM_NCLBUTTONUP:
         raise(static_cast<int32_t>(WindowEvent::LeftUp));
         onBorderRelease(message, lParam);
+        SetFocus(getNativeHandle());
         return false;
     case WM_LBUTTONDBLCLK:
     case WM_NCLBUTTONDBLCLK:
+        raise(static_cast<int32_t>(WindowEvent::DoubleClick));
         if (passDoubleClicks) {
             return false;
         }
@@ -122,7 +117,7 @@ bool Window::handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LP
         onMiddleClick();
         return false;
     case WM_RBUTTONDOWN:
-        raise(static_cast<int32_t>(WindowEvent::RightDown));
+        onRightButtonDown();
         return false;
     case WM_RBUTTONUP:
         raise(static_cast<int32_t>(WindowEvent::RightUp));
@@ -140,7 +135,17 @@ bool Window::handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, 
     switch (message) {
     case WindowMessages::kCall:
         onCall(reinterpret_cast<const intptr_t*>(wParam));
+        if (lParam == WindowMessages::kPostedCall) {
+            delete[] reinterpret_cast<intptr_t*>(wParam);
+        }
         *result = static_cast<LRESULT>(callResult);
+        return true;
+    case WindowMessages::kStartTimer:
+        *result = onStartTimer(reinterpret_cast<const int32_t*>(wParam)) ? 1 : 0;
+        return true;
+    case WindowMessages::kStopTimer:
+        onStopTimer(*reinterpret_cast<const int32_t*>(wParam));
+        *result = 0;
         return true;
     case WindowMessages::kTray:
         onTrayCallback(lParam);
@@ -181,9 +186,36 @@ bool Window::handlePrivateMessage(LRESULT* result, UINT message, WPARAM wParam, 
 }
 
 bool Window::handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handleMessage(result, message, wParam, lParam)) {
+        return true;
+    }
+    // What happens after default processing needs its result first.
+    if (message == WM_SIZE || message == WM_WINDOWPOSCHANGED) {
+        *result = defaultProcessing(getNativeHandle(), message, wParam, lParam);
+        afterMessage(result, message, wParam, lParam);
+        return true;
+    }
+    return false;
+}
+
+void Window::afterMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE) {
+        onSize(wParam);
+    } else if (message == WM_WINDOWPOSCHANGED) {
+        const auto& position = *reinterpret_cast<const WINDOWPOS*>(lParam);
+        if ((position.flags & SWP_NOMOVE) == 0) {
+            raise(static_cast<int32_t>(WindowEvent::Moved));
+        }
+        rememberNormalBounds(position);
+    }
+}
+
+bool Window::handleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
     if (handleFrameMessage(result, message, wParam, lParam) ||
         handleMouseMessage(result, message, wParam, lParam) ||
-        handlePrivateMessage(result, message, wParam, lParam)) {
+        handlePrivateMessage(result, message, wParam, lParam) ||
+        handlePaintMessage(result, message, wParam, lParam) ||
+        handleSessionMessage(result, message, wParam, lParam)) {
         return true;
     }
     switch (message) {
@@ -202,12 +234,15 @@ bool Window::handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, L
         return true;
     case WM_WINDOWPOSCHANGING:
         raise(static_cast<int32_t>(WindowEvent::PositionChanging));
-        return false;
+        // With a drawer there is no system frame whose sizes the default
+        // processing would impose.
+        *result = 0;
+        return drawer.load() != nullptr;
+    case WM_TIMER:
+        *result = 0;
+        return onTimer(wParam);
     case WM_WINDOWPOSCHANGED:
         onPositionChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
-        return false;
-    case WM_SIZE:
-        raise(static_cast<int32_t>(WindowEvent::SizeChanged));
         return false;
     case WM_KEYDOWN:
         *result = 0;

@@ -92,6 +92,7 @@ public:
 // when it shows it; points below are relative to where it is).
 PoolRef<Window> shownWindow() {
     auto window = PoolRef<Window>::take();
+    window->setNativeFrame(false); // a new window has the system frame
     window->setBounds(100, 100, 300, 200);
     window->setVisible(true);
     return window;

@@ -59,6 +59,7 @@ void putCursor(int32_t x, int32_t y) {
 // Shown, then placed: the X window manager places a window it maps where it
 // likes, so a test's bounds are set once it has done so.
 void showAt(Window& window, int32_t x, int32_t y, int32_t width, int32_t height) {
+    window.setNativeFrame(false); // a new window has the system frame
     window.setVisible(true);
     Sleep(100);
     window.setBounds(x, y, width, height);
@@ -355,6 +356,7 @@ TEST(WindowFrameWinTest, StyleSwitchesReachTheNativeWindow) {
     const HWND handle = window->getHandle();
     auto style = [handle] { return GetWindowLongPtrW(handle, GWL_STYLE); };
     auto exStyle = [handle] { return GetWindowLongPtrW(handle, GWL_EXSTYLE); };
+    window->setNativeFrame(false); // a new window has the system frame
     window->setResizable(true);
     EXPECT_EQ(0, style() & WS_THICKFRAME) << "frameless: sized by its painted borders";
     window->setNativeFrame(true);

@@ -100,6 +100,7 @@ TEST(WindowWinTest, SendCallRunsOnTheWindowThreadAndKeepsTheLastResult) {
 TEST(WindowWinTest, BoundsAndKeepOnTopReachTheNativeWindow) {
     auto window = s::thread::PoolRef<Window>::take();
     window->setKeepOnTop(true);
+    window->setNativeFrame(false);
     window->setBounds(10, 20, 300, 200);
     EXPECT_EQ(10, window->getX());
     EXPECT_EQ(20, window->getY());
