@@ -359,6 +359,13 @@ public:
     void showError(const char16_t* text);
     bool askYesNo(const char16_t* text);
 
+    // The window's own handling of a message; false leaves it to default
+    // processing, after which afterMessage runs. Called on the window's
+    // thread by its message entry (a test may call it to see what is kept
+    // from the system, such as Enter).
+    bool handleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
+    void afterMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
+
     HWND getHandle() const { return getNativeHandle(); }
 
     // --- Frame, placement and visibility behaviours ---------------------------
@@ -498,10 +505,6 @@ private:
     // The frame's share of the outer size (outer minus client).
     s::gui::layout::Size frameSize() const;
     bool handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
-    // The window's own handling; false leaves the message to default
-    // processing, after which afterMessage runs.
-    bool handleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
-    void afterMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
     bool handleSessionMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
     bool handlePaintMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
     bool handleMouseMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);

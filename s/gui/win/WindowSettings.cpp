@@ -79,8 +79,15 @@ void Window::saveBounds(bool full) {
     if (bound->getMaximized()) {
         bound->setMaximized(false);
     }
-    // A hover evasion (shrunk or faded) is undone by the frame behaviours;
-    // none is active while they are absent, so the bounds are the window's.
+    // A shrunk or faded window would store its evasion size: a full save
+    // (hiding, closing) first undoes the evasion; otherwise nothing is
+    // stored until the window is itself again.
+    if (full && isEvading()) {
+        undoEvasion();
+    }
+    if (isEvading()) {
+        return;
+    }
     const int32_t x = getX();
     const int32_t y = getY();
     const int32_t width = getWidth();

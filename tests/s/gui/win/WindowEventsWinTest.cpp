@@ -242,7 +242,8 @@ TEST(WindowEventsWinTest, ClosersCloseTheWindowAndOtherSourcesDoNot) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST(WindowEventsWinTest, EnterIsReportedLikeAnyKeyAndALongTitleFitsTheTrayTip) {
+TEST(WindowEventsWinTest,
+     EnterIsReportedLikeAnyKeyButKeptFromTheSystemAndALongTitleFitsTheTrayTip) {
     auto window = PoolRef<Window>::take();
     EventCounter counter;
     window->addListener(WindowEvent::KeyDown, &counter);
@@ -251,6 +252,11 @@ TEST(WindowEventsWinTest, EnterIsReportedLikeAnyKeyAndALongTitleFitsTheTrayTip) 
     SendMessageW(window->getHandle(), WM_KEYDOWN, 'A', 0);
     EXPECT_EQ('A', window->getLastKey());
     EXPECT_EQ(2, counter.count(WindowEvent::KeyDown));
+    // Enter is kept from the system (no beep); other keys go on to it.
+    LRESULT result = -1;
+    EXPECT_TRUE(window->handleMessage(&result, WM_KEYDOWN, VK_RETURN, 0));
+    EXPECT_FALSE(window->handleMessage(&result, WM_KEYDOWN, 'A', 0));
+    EXPECT_FALSE(window->handleMessage(&result, WM_KEYDOWN, VK_ESCAPE, 0));
     // Dialog keys all come to the window.
     EXPECT_NE(0, SendMessageW(window->getHandle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS);
 

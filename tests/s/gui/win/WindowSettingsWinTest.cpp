@@ -172,3 +172,29 @@ TEST(WindowSettingsWinTest, TheEndOfTheSessionClosesTheWindowAndStoresTheSetting
     EXPECT_TRUE(window->isClosed());
     EXPECT_EQ(1, settings.saves);
 }
+
+TEST(WindowSettingsWinTest, AShrunkWindowStoresItsOwnSizeOnlyAfterAFullSaveUndoesTheEvasion) {
+    MemorySettings settings;
+    auto window = PoolRef<Window>::take();
+    window->setNativeFrame(false);
+    window->bindSettings(&settings, false);
+    window->setBounds(60, 70, 200, 100);
+    window->setVisible(true);
+    window->setKeepOnTop(true);
+    // A long delay keeps the window shrunk while the test looks at it.
+    window->setEvasion(true, true, true, 60, 23, 23, false);
+    SetCursorPos(5, 5);
+    SendMessageW(window->getHandle(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    for (int i = 0; i < 300 && window->getWidth() != 23; ++i) {
+        Sleep(10);
+    }
+    ASSERT_EQ(23, window->getWidth());
+    ASSERT_TRUE(window->isEvading());
+    settings.width = 111;
+    window->saveBounds(false);
+    EXPECT_EQ(111, settings.width) << "a partial save stores nothing while shrunk";
+    window->saveBounds(true);
+    EXPECT_FALSE(window->isEvading());
+    EXPECT_EQ(200, settings.width) << "the full save undid the shrinking first";
+    EXPECT_EQ(100, settings.height);
+}
