@@ -18,6 +18,10 @@ class Skinner;
 namespace s::process::commandline::win {
 class CommandLine;
 }
+namespace s::image::win {
+class BufferedImage;
+class IconArchive;
+} // namespace s::image::win
 
 namespace s::app {
 
@@ -35,13 +39,30 @@ public:
     virtual const char16_t* getProgramPath() const = 0;
     virtual const char16_t* getProgramFolder() const = 0;
     virtual s::process::commandline::win::CommandLine* getCommandLine() = 0;
-    // The application icon at a pixel size, a new icon the caller owns, or
-    // null when the program has none.
+    // The application icon group, decoded once at start-up; borrowed, null
+    // when the program has none.
+    virtual s::image::win::IconArchive* getIconArchive() = 0;
+    // The group's image for size x size pixels (the icon directory's
+    // selection rule) as a new image the caller releases, or null.
+    virtual s::image::win::BufferedImage* getIconImage(std::int32_t pixelSize) = 0;
+    // The same image as an icon handle, borrowed from the application base
+    // (valid until it is released), or null.
     virtual HICON getIconHandle(std::int32_t pixelSize) = 0;
+    // Another icon group of the program's resources, a new archive the
+    // caller releases, or null when there is no such group.
+    virtual s::image::win::IconArchive* openIconArchive(std::int32_t resourceId) = 0;
 
     // The id of the product identity block of the language pack.
     virtual std::int32_t getTextBase() const = 0;
     virtual s::lang::Localizer* getLocalizer() = 0;
+
+    // The wide and the tall logo picture, decoded at start-up: the bitmap
+    // and the image, both borrowed (valid until the application base is
+    // released), null when the program has no such picture.
+    virtual HBITMAP getLogoHandle() = 0;
+    virtual const s::image::win::BufferedImage* getLogo() = 0;
+    virtual HBITMAP getTallLogoHandle() = 0;
+    virtual const s::image::win::BufferedImage* getTallLogo() = 0;
     // The product registry id (the English text of the pack that names the
     // settings key).
     virtual const char16_t* getRegistryId() const = 0;

@@ -7,6 +7,7 @@
 
 #include "s/app/win/DesktopInstances.h"
 #include "s/app/win/SkinnerAccess.h"
+#include "s/image/win/JpegDecoder.h"
 #include "s/lang/LangPack.h"
 #include "s/lang/Localizer.h"
 #include "s/platform/win/WideText.h"
@@ -71,6 +72,9 @@ void AppBase::dropOwned() {
     }
     SkinnerAccess::release(skinner);
     skinner = nullptr;
+    icons.assign(nullptr);
+    logoWide.assign(nullptr);
+    logoTall.assign(nullptr);
     // Only the thread that set OLE up may take it down; a release on another
     // thread leaves it to the process's end.
     if (oleInitialized && oleThread == GetCurrentThreadId()) {
@@ -97,6 +101,7 @@ void AppBase::init(const s::app::AppIdentity& application, s::gui::drawer::Skinn
     // 4. Where the program is; its module holds the resources.
     readProgramPath();
     resources = GetModuleHandleW(nullptr);
+    icons.assign(openIconArchive(identity.iconResourceId));
     // 5. The language pack; it also names the settings key.
     localizer = s::lang::Localizer::loadFromModule(resources, identity.packResourceType,
                                                    identity.packResourceId);
@@ -105,8 +110,8 @@ void AppBase::init(const s::app::AppIdentity& application, s::gui::drawer::Skinn
     registryId = *packId != 0 ? packId : identity.fallbackRegistryId;
     // 6. The skin selector, owned from now on.
     skinner = skinnerGiven;
-    // 7. The logo pictures (wide and tall) are decoded here once the image
-    //    decoder joins; until then the program shows none.
+    // 7. The logo pictures (wide and tall).
+    loadPictures();
     // 8. - 9. The store, without saving while it is set up.
     defaultSkin = kDefaultSkin;
     settings = openRegistrySettings();
@@ -185,14 +190,40 @@ const char16_t* AppBase::currentLanguageName() {
     return current != nullptr ? current->getEngName() : u"";
 }
 
+void AppBase::loadPictures() {
+    if (resources == nullptr || *identity.logoResourceType == 0) {
+        return;
+    }
+    using s::image::win::JpegDecoder;
+    if (identity.wideLogoId != 0) {
+        logoWide.assign(
+            JpegDecoder::decodeResource(resources, identity.logoResourceType, identity.wideLogoId));
+    }
+    if (identity.tallLogoId != 0) {
+        logoTall.assign(
+            JpegDecoder::decodeResource(resources, identity.logoResourceType, identity.tallLogoId));
+    }
+}
+
+s::image::win::BufferedImage* AppBase::getIconImage(std::int32_t pixelSize) {
+    return icons ? icons->getIconImage(pixelSize) : nullptr;
+}
+
+// The archive's own pick (not the system's, which may prefer another bit
+// depth), so that every window shows the same image the tests check.
 HICON AppBase::getIconHandle(std::int32_t pixelSize) {
-    if (resources == nullptr || identity.iconResourceId == 0 || pixelSize <= 0) {
+    return icons ? icons->getIconHandle(pixelSize) : nullptr;
+}
+
+s::image::win::IconArchive* AppBase::openIconArchive(std::int32_t resourceId) {
+    if (resources == nullptr || resourceId <= 0) {
         return nullptr;
     }
-    // The system's pick of the icon group's entries; the icon archive with
-    // its own selection rule takes over with the image decoder.
-    return static_cast<HICON>(LoadImageW(resources, MAKEINTRESOURCEW(identity.iconResourceId),
-                                         IMAGE_ICON, pixelSize, pixelSize, LR_DEFAULTCOLOR));
+    auto archive = s::thread::PoolRef<s::image::win::IconArchive>::take();
+    if (!archive->open(resources, resourceId)) {
+        return nullptr; // the PoolRef gives the empty archive back
+    }
+    return archive.detach();
 }
 
 void AppBase::saveSettings() {

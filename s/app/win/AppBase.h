@@ -6,6 +6,8 @@
 
 #include "s/app/AppIdentity.h"
 #include "s/app/IAppBase.h"
+#include "s/image/win/BufferedImage.h"
+#include "s/image/win/IconArchive.h"
 #include "s/process/commandline/win/CommandLine.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/PoolRef.h"
@@ -59,10 +61,18 @@ public:
     s::process::commandline::win::CommandLine* getCommandLine() override {
         return commandLine.get();
     }
+    s::image::win::IconArchive* getIconArchive() override { return icons.get(); }
+    s::image::win::BufferedImage* getIconImage(std::int32_t pixelSize) override;
     HICON getIconHandle(std::int32_t pixelSize) override;
+    s::image::win::IconArchive* openIconArchive(std::int32_t resourceId) override;
 
     std::int32_t getTextBase() const override { return textBase; }
     s::lang::Localizer* getLocalizer() override { return localizer; }
+
+    HBITMAP getLogoHandle() override { return bitmapOf(logoWide.get()); }
+    const s::image::win::BufferedImage* getLogo() override { return logoWide.get(); }
+    HBITMAP getTallLogoHandle() override { return bitmapOf(logoTall.get()); }
+    const s::image::win::BufferedImage* getTallLogo() override { return logoTall.get(); }
     const char16_t* getRegistryId() const override { return registryId.c_str(); }
 
     s::map::IMappedData* getSettings() override { return settings; }
@@ -100,6 +110,10 @@ private:
     void writeIdentity();
     void restoreLanguage();
     void restoreSkin();
+    void loadPictures();
+    static HBITMAP bitmapOf(const s::image::win::BufferedImage* image) {
+        return image != nullptr ? image->getBitmap() : nullptr;
+    }
     // The current pack's English name, "" without packs.
     const char16_t* currentLanguageName();
     // Gives back what the object owns (saving first unless saved).
@@ -117,7 +131,13 @@ private:
     HMODULE resources = nullptr;
     s::lang::Localizer* localizer = nullptr;    // owned
     s::gui::drawer::Skinner* skinner = nullptr; // owned
-    // The logo pictures join here with the image decoder.
+    // The application icon group and the two logo pictures, all decoded by
+    // init before any window exists and unchanged afterwards, so that
+    // windows on their own threads may read them together. Null when the
+    // program lacks them.
+    s::thread::PoolRef<s::image::win::IconArchive> icons;
+    s::thread::PoolRef<s::image::win::BufferedImage> logoWide;
+    s::thread::PoolRef<s::image::win::BufferedImage> logoTall;
     bool saved = false;
     s::map::IMappedData* settings = nullptr; // owned
     const char16_t* defaultSkin = kDefaultSkin;

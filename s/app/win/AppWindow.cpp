@@ -383,7 +383,9 @@ s::lang::Localizer* AppWindow::getLocalizer() {
 }
 
 HICON AppWindow::createIcon(std::int32_t pixelSize) {
-    return appBase != nullptr ? appBase->getIconHandle(pixelSize) : nullptr;
+    // The base keeps its handles; the window destroys the one it is given.
+    const HICON shared = appBase != nullptr ? appBase->getIconHandle(pixelSize) : nullptr;
+    return shared != nullptr ? CopyIcon(shared) : nullptr;
 }
 
 void AppWindow::languageChanged(const char16_t* languageName) {

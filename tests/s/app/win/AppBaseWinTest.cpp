@@ -1,5 +1,7 @@
 #include "s/app/win/AppBase.h"
 
+#include "s/image/win/BufferedImage.h"
+#include "s/image/win/IconArchive.h"
 #include "s/lang/LangPack.h"
 #include "s/lang/Localizer.h"
 #include "s/map/IMappedData.h"
@@ -11,6 +13,9 @@
 #include <vector>
 
 using s::app::win::AppBase;
+using s::image::win::BufferedImage;
+using s::image::win::IconArchive;
+using s::thread::PoolRef;
 
 namespace {
 
@@ -29,7 +34,65 @@ protected:
         openedPages.clear();
     }
     std::u16string english(int32_t id) { return appBase->getLocalizer()->getEnglishText(id); }
+    // The test program carries the program's icon and logo pictures under
+    // ids of its own (tests/support/ImageResources.rc): icon group 150 with
+    // 16, 32, 48, 64 and 128 pixels at 32 bits and 256 stored as 0.
+    void withProgramPictures() {
+        identity.iconResourceId = 150;
+        identity.logoResourceType = u"IDR_JPG";
+        identity.wideLogoId = 131;
+        identity.tallLogoId = 132;
+    }
 };
+
+struct FlatPoint {
+    int32_t x, y;
+    COLORREF colour;
+};
+
+// Flat areas of the logo design (resources/logos/render_logos.py):
+// background, accent stripe, glass and an enlarged pixel.
+const FlatPoint widePoints[] = {{680, 20, RGB(0x14, 0x2B, 0x45)},
+                                {350, 224, RGB(0xF2, 0xA3, 0x3A)},
+                                {100, 46, RGB(0x2C, 0x6E, 0xA8)},
+                                {100, 95, RGB(0x5C, 0x9C, 0xD4)}};
+const FlatPoint tallPoints[] = {{20, 20, RGB(0x14, 0x2B, 0x45)},
+                                {115, 694, RGB(0xF2, 0xA3, 0x3A)},
+                                {102, 128, RGB(0x2C, 0x6E, 0xA8)},
+                                {102, 180, RGB(0x5C, 0x9C, 0xD4)}};
+
+template <size_t N>
+void expectPicture(const BufferedImage* image, HBITMAP handle, int32_t width, int32_t height,
+                   const FlatPoint (&points)[N]) {
+    ASSERT_NE(nullptr, image);
+    ASSERT_EQ(width, image->getWidth());
+    ASSERT_EQ(height, image->getHeight());
+    EXPECT_EQ(image->getBitmap(), handle);
+    BITMAP shape = {};
+    ASSERT_NE(0, GetObjectW(handle, sizeof(shape), &shape));
+    EXPECT_EQ(width, shape.bmWidth);
+    for (const FlatPoint& point : points) {
+        SCOPED_TRACE(testing::Message() << "(" << point.x << ", " << point.y << ")");
+        const uint8_t* pixel =
+            image->getPixels() + (static_cast<size_t>(point.y) * image->getWidth() + point.x) * 4;
+        EXPECT_NEAR(GetBValue(point.colour), pixel[0], 6);
+        EXPECT_NEAR(GetGValue(point.colour), pixel[1], 6);
+        EXPECT_NEAR(GetRValue(point.colour), pixel[2], 6);
+    }
+}
+
+// The pixel size of an icon handle's colour bitmap.
+int32_t iconWidth(HICON icon) {
+    ICONINFO parts = {};
+    if (icon == nullptr || !GetIconInfo(icon, &parts)) {
+        return 0;
+    }
+    BITMAP shape = {};
+    GetObjectW(parts.hbmColor != nullptr ? parts.hbmColor : parts.hbmMask, sizeof(shape), &shape);
+    DeleteObject(parts.hbmColor);
+    DeleteObject(parts.hbmMask);
+    return shape.bmWidth;
+}
 
 } // namespace
 
@@ -156,4 +219,73 @@ TEST_F(AppBaseWinTest, ReleaseSavesUnlessSavedAndStoresOpenWhereTheyBelong) {
     EXPECT_FALSE(appBase->isSaved());
     EXPECT_EQ(nullptr, appBase->getSettings());
     EXPECT_EQ(500000, appBase->getTextBase());
+}
+
+TEST_F(AppBaseWinTest, IconImagesFollowTheSelectionRuleOnTheProgramsIconGroup) {
+    withProgramPictures();
+    AppBase& base = start();
+    ASSERT_NE(nullptr, base.getIconArchive());
+    // Wanted size -> the entry the rule picks: exact sizes (256 stored as
+    // 0), else the closest area. 100 pixels lie nearer 64 (by area) than
+    // 128, where the system's own pick would scale the bigger image down.
+    const std::pair<int32_t, int32_t> picks[] = {{16, 16},   {32, 32},   {64, 64},
+                                                 {128, 128}, {256, 256}, {24, 16},
+                                                 {40, 32},   {100, 64},  {1000, 256}};
+    for (const auto& [wanted, picked] : picks) {
+        SCOPED_TRACE(wanted);
+        PoolRef<BufferedImage> image(base.getIconImage(wanted));
+        ASSERT_TRUE(image);
+        EXPECT_EQ(picked, image->getWidth());
+        EXPECT_EQ(picked, image->getHeight());
+        // Every call hands out an image of its own.
+        PoolRef<BufferedImage> again(base.getIconImage(wanted));
+        ASSERT_TRUE(again);
+        EXPECT_NE(image.get(), again.get());
+        // The handle is the same entry, and stays the base's.
+        const HICON handle = base.getIconHandle(wanted);
+        EXPECT_EQ(picked, iconWidth(handle));
+        EXPECT_EQ(handle, base.getIconHandle(wanted));
+    }
+    EXPECT_EQ(nullptr, base.getIconImage(0));
+    EXPECT_EQ(nullptr, base.getIconHandle(-5));
+}
+
+TEST_F(AppBaseWinTest, OtherIconGroupsOpenOnRequestAndMissingOnesGiveNothing) {
+    withProgramPictures();
+    AppBase& base = start();
+    PoolRef<IconArchive> masked(base.openIconArchive(151));
+    ASSERT_TRUE(masked);
+    EXPECT_EQ(1u, masked->getCount());
+    EXPECT_NE(base.getIconArchive(), masked.get());
+    EXPECT_EQ(nullptr, base.openIconArchive(128));
+    EXPECT_EQ(nullptr, base.openIconArchive(0));
+}
+
+TEST_F(AppBaseWinTest, LogoPicturesAreDecodedAtStart) {
+    withProgramPictures();
+    AppBase& base = start();
+    expectPicture(base.getLogo(), base.getLogoHandle(), 700, 230, widePoints);
+    expectPicture(base.getTallLogo(), base.getTallLogoHandle(), 230, 700, tallPoints);
+}
+
+TEST_F(AppBaseWinTest, AProgramWithoutIconsOrPicturesStartsWithout) {
+    identity.logoResourceType = u"IDR_JPG";
+    identity.wideLogoId = 133;
+    AppBase& base = start();
+    EXPECT_EQ(nullptr, base.getIconArchive());
+    EXPECT_EQ(nullptr, base.getIconImage(32));
+    EXPECT_EQ(nullptr, base.getIconHandle(32));
+    EXPECT_EQ(nullptr, base.getLogo());
+    EXPECT_EQ(nullptr, base.getLogoHandle());
+    EXPECT_EQ(nullptr, base.getTallLogo());
+    EXPECT_EQ(nullptr, base.getTallLogoHandle());
+    // The pictures of one start do not outlive it: the pooled object that
+    // served a start with pictures serves one without them.
+    withProgramPictures();
+    EXPECT_NE(nullptr, start().getLogo());
+    identity.iconResourceId = 128;
+    identity.logoResourceType = u"";
+    AppBase& bare = start();
+    EXPECT_EQ(nullptr, bare.getLogo());
+    EXPECT_EQ(nullptr, bare.getIconArchive());
 }
