@@ -141,6 +141,14 @@ bool Box::acceptsWheel() const {
 
 // --- native part ------------------------------------------------------------------
 
+void Box::localize(s::lang::Localizer* localizer) {
+    for (int32_t i = 0; i < getComponentCount(); ++i) {
+        if (NativeComponent* native = NativeComponent::of(getComponent(i))) {
+            native->localize(localizer);
+        }
+    }
+}
+
 void Box::afterCreate() {
     const HWND window = getHandle();
     // 1. Keyboard navigation enters the box's children.

@@ -106,6 +106,7 @@ public:
     void repaint() override;
 
     // NativeComponent
+    void localize(s::lang::Localizer* localizer) override;
     bool acceptsWheel() const override;
 
 protected:

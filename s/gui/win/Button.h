@@ -57,6 +57,7 @@ public:
     // The localizer's text for the id, or the empty text without one.
     void setTextId(int32_t id);
     void setLocalizer(s::lang::Localizer* localizer);
+    void localize(s::lang::Localizer* windowLocalizer) override { setLocalizer(windowLocalizer); }
     const char16_t* getText() const;
 
     void makeDefault();

@@ -49,6 +49,7 @@ public:
     // The localizer's text for the id, or the empty text without one.
     void setTextId(int32_t id);
     void setLocalizer(s::lang::Localizer* localizer);
+    void localize(s::lang::Localizer* windowLocalizer) override { setLocalizer(windowLocalizer); }
     // The text as given (ampersands single).
     const char16_t* getText() const;
     // Takes effect when the native part is made (attach).

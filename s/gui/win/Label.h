@@ -75,6 +75,7 @@ public:
     void setTextId(int32_t id);
     // Borrowed; the label's window hands its localizer down.
     void setLocalizer(s::lang::Localizer* localizer);
+    void localize(s::lang::Localizer* windowLocalizer) override { setLocalizer(windowLocalizer); }
     // The label's thread: the text shown now (a flash included). Valid until
     // the next change.
     const char16_t* getText() const;

@@ -10,6 +10,10 @@ namespace s::gui {
 class IComponent;
 }
 
+namespace s::lang {
+class Localizer;
+}
+
 namespace s::gui::win {
 
 // The native part of a component: one child window inside the window (or the
@@ -96,6 +100,10 @@ public:
     // A visible, enabled push button keeps its hit test inside a
     // mouse-transparent box, so that it can still be clicked.
     virtual bool isButton() const { return false; }
+    // The window's localizer (borrowed; null: none), handed down the tree
+    // when the component is attached and again after every language change,
+    // on the window's thread: texts given by id are taken from it here.
+    virtual void localize(s::lang::Localizer* localizer) {}
 
 protected:
     NativeComponent() = default;

@@ -501,6 +501,9 @@ private:
     void layOutChildren();
     // The attach message: the component creates its native part here.
     bool attachChild(s::gui::IComponent* child);
+    // Hands the localizer down the component tree (texts by id) and lays
+    // the children out again for their new texts.
+    void localizeChildren();
     bool isSelfOrAncestor(const s::gui::IComponent* component) const;
     // The frame's share of the outer size (outer minus client).
     s::gui::layout::Size frameSize() const;

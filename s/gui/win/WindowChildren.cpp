@@ -50,7 +50,22 @@ bool Window::add(s::gui::IComponent* component) {
 
 bool Window::attachChild(s::gui::IComponent* child) {
     NativeComponent* native = NativeComponent::of(child);
-    return native != nullptr && native->attach(getNativeHandle());
+    if (native == nullptr || !native->attach(getNativeHandle())) {
+        return false;
+    }
+    native->localize(localizer.load());
+    return true;
+}
+
+void Window::localizeChildren() {
+    s::lang::Localizer* current = localizer.load();
+    for (s::gui::IComponent* child : children) {
+        if (NativeComponent* native = NativeComponent::of(child)) {
+            native->localize(current);
+        }
+    }
+    // New texts, new sizes.
+    layOutChildren();
 }
 
 bool Window::remove(s::gui::IComponent* component, bool giveBack) {

@@ -71,7 +71,10 @@ void Window::setLocalizer(s::lang::Localizer* newLocalizer) {
         return;
     }
     newLocalizer->addListener(this);
-    onWindowThread([this] { applyTitleIds(); });
+    onWindowThread([this] {
+        applyTitleIds();
+        localizeChildren();
+    });
 }
 
 void Window::onLanguageChanged() {
@@ -85,6 +88,7 @@ void Window::onLanguageChanged() {
         bound->languageChanged(pack->getEngName());
     }
     applyTitleIds();
+    localizeChildren();
     raise(static_cast<int32_t>(WindowEvent::LanguageChanged));
 }
 

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "s/gui/win/Box.h"
+#include "s/gui/win/Label.h"
 #include "s/lang/Localizer.h"
 #include "s/system/monitor/win/Screen.h"
 #include "s/thread/PoolRef.h"
@@ -197,4 +199,32 @@ TEST(WindowSettingsWinTest, AShrunkWindowStoresItsOwnSizeOnlyAfterAFullSaveUndoe
     EXPECT_FALSE(window->isEvading());
     EXPECT_EQ(200, settings.width) << "the full save undid the shrinking first";
     EXPECT_EQ(100, settings.height);
+}
+
+TEST(WindowSettingsWinTest, TextsByIdFollowTheWindowsLocalizerDownTheTreeAndAfterALanguageChange) {
+    PoolRef<Localizer> localizer = twoLanguages();
+    auto window = PoolRef<Window>::take();
+    s::gui::win::Box* box = s::gui::win::Box::newInstance();
+    s::gui::win::Label* inBox = s::gui::win::Label::newInstance();
+    inBox->setTextId(kTitleId);
+    EXPECT_EQ(std::u16string(), std::u16string(inBox->getText())) << "no localizer yet";
+    box->add(inBox);
+    s::gui::win::Label* direct = s::gui::win::Label::newInstance();
+    direct->setTextId(kTitleId);
+    window->setLocalizer(localizer.get());
+    window->add(box);
+    window->add(direct);
+    EXPECT_EQ(u"Magnifier", std::u16string(inBox->getText())) << "inside a box";
+    EXPECT_EQ(u"Magnifier", std::u16string(direct->getText()));
+    const int32_t englishWidth = direct->getWidth();
+
+    EventCounter counter;
+    window->addListener(WindowEvent::LanguageChanged, &counter);
+    localizer->setLanguage(u"German");
+    window->sendCall(0, 0, 0, 0);
+    EXPECT_EQ(u"Lupe", std::u16string(inBox->getText()));
+    EXPECT_EQ(u"Lupe", std::u16string(direct->getText()));
+    EXPECT_LT(direct->getWidth(), englishWidth) << "laid out again for the shorter text";
+    EXPECT_EQ(1, counter.count(WindowEvent::LanguageChanged));
+    window->setLocalizer(nullptr);
 }
