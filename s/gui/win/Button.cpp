@@ -2,16 +2,7 @@
 
 #include <windowsx.h>
 
-#include "s/gui/win/ControlSize.h"
-#include "s/gui/win/Font.h"
-#include "s/lang/Localizer.h"
-#include "s/platform/win/WideText.h"
-#include "s/str/strbuffer/StrBuffer.h"
-
 namespace s::gui::win {
-
-using s::platform::win::wide;
-using s::str::strbuffer::StrBuffer;
 
 namespace {
 
@@ -31,25 +22,14 @@ constexpr int32_t kExtraHeight = 10;
 
 } // namespace
 
-Button::Button() {
-    font = Font::newInstance();
-    text = StrBuffer::newInstance();
+Button::Button() : ButtonControl(kControlId, {kExtraWidth, kExtraHeight, 0}) {
     reset();
 }
 
-Button::~Button() {
-    detach();
-    font->release();
-    text->release();
-}
+Button::~Button() = default;
 
 void Button::reset() {
-    detach();
-    Leaf::reset();
-    font->reset();
-    text->clear();
-    textId = -1;
-    localizer = nullptr;
+    resetControl();
     defaultButton = false;
     toggle = false;
     releasable = true;
@@ -62,72 +42,21 @@ void Button::reset() {
     measure();
 }
 
-DWORD Button::buttonStyle() const {
-    return (defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY;
-}
-
-bool Button::createNative(HWND parent) {
-    return createControl(L"BUTTON", 0, wide(text->c_str()),
-                         WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | buttonStyle(), 0, 0, 0, 0,
-                         parent, kControlId);
-}
-
-void Button::afterCreate() {
-    SendMessageW(getHandle(), WM_SETFONT, reinterpret_cast<WPARAM>(font->getHandle()), FALSE);
-    resolveTextId();
-    measure();
-}
-
-void Button::setText(const char16_t* newText) {
-    textId = -1;
-    applyText(newText);
-}
-
-void Button::applyText(const char16_t* newText) {
-    text->assignWcs(newText != nullptr ? newText : u"");
-    if (isAttached()) {
-        SetWindowTextW(getHandle(), wide(text->c_str()));
-    }
-    measure();
-}
-
-void Button::setTextId(int32_t id) {
-    textId = id;
-    resolveTextId();
-}
-
-void Button::setLocalizer(s::lang::Localizer* textSource) {
-    localizer = textSource;
-    resolveTextId();
-}
-
-void Button::resolveTextId() {
-    if (textId != -1) {
-        applyText(localizer != nullptr ? localizer->getText(textId) : u"");
-    }
-}
-
-const char16_t* Button::getText() const {
-    return text->c_str();
-}
-
-void Button::measure() {
-    const s::gui::layout::Size natural =
-        ControlSize::natural(getHandle(), *font, text->c_str(), kExtraWidth, kExtraHeight, 0);
-    setNaturalSize(natural.width, natural.height);
+DWORD Button::controlStyle() const {
+    return defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
 void Button::makeDefault() {
     defaultButton = true;
     if (isAttached()) {
-        SendMessageW(getHandle(), BM_SETSTYLE, buttonStyle(), TRUE);
+        SendMessageW(getHandle(), BM_SETSTYLE, controlStyle() | BS_NOTIFY, TRUE);
     }
 }
 
 void Button::makeNormal() {
     defaultButton = false;
     if (isAttached()) {
-        SendMessageW(getHandle(), BM_SETSTYLE, buttonStyle(), TRUE);
+        SendMessageW(getHandle(), BM_SETSTYLE, controlStyle() | BS_NOTIFY, TRUE);
     }
 }
 
@@ -227,18 +156,6 @@ void Button::onMouseMove(WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void Button::onWheel(WPARAM wParam, LPARAM lParam) {
-    const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    RECT bounds;
-    if (GetWindowRect(getHandle(), &bounds) && PtInRect(&bounds, point)) {
-        return;
-    }
-    const HWND window = GetAncestor(getHandle(), GA_ROOT);
-    if (window != nullptr && window != getHandle()) {
-        SendMessageW(window, WM_MOUSEWHEEL, wParam, lParam);
-    }
-}
-
 bool Button::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
     *result = 0;
     switch (message) {
@@ -273,11 +190,8 @@ bool Button::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam
             setMouseState(kStateNormal);
         }
         return false;
-    case WM_MOUSEWHEEL:
-        onWheel(wParam, lParam);
-        return true;
     default:
-        return false;
+        return ButtonControl::handleComponentMessage(result, message, wParam, lParam);
     }
 }
 

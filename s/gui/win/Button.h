@@ -4,20 +4,10 @@
 #include <cstdint>
 
 #include "s/gui/events/EventSource.h"
-#include "s/gui/model/Leaf.h"
-#include "s/gui/win/NativeComponent.h"
+#include "s/gui/win/ButtonControl.h"
 #include "s/thread/ClassPool.h"
 
-namespace s::lang {
-class Localizer;
-}
-namespace s::str::strbuffer {
-class StrBuffer;
-}
-
 namespace s::gui::win {
-
-class Font;
 
 // Event codes a button raises (the source is the button).
 enum class ButtonEvent : int32_t {
@@ -41,7 +31,7 @@ enum class ButtonEvent : int32_t {
 // Threads and ownership: configured on any one thread, then used on its
 // window's thread once attached; its container owns it once added; events
 // arrive on the window's thread. The localizer is borrowed.
-class Button : public s::gui::model::Leaf, public NativeComponent {
+class Button : public ButtonControl {
     S_POOLED_CLASS_LIMIT(Button, u"s_gui_win_Button", 0)
 public:
     static constexpr int32_t kControlId = 1000;
@@ -52,13 +42,6 @@ public:
     static constexpr UINT kRepeatMs = 100;
 
     void reset() override;
-
-    void setText(const char16_t* text);
-    // The localizer's text for the id, or the empty text without one.
-    void setTextId(int32_t id);
-    void setLocalizer(s::lang::Localizer* localizer);
-    void localize(s::lang::Localizer* windowLocalizer) override { setLocalizer(windowLocalizer); }
-    const char16_t* getText() const;
 
     void makeDefault();
     void makeNormal();
@@ -77,17 +60,10 @@ public:
 
     // 0 normal, 1 under the mouse, 2 pressed.
     int32_t getMouseState() const { return mouseState; }
-    Font* getFont() const { return font; }
     bool isButton() const override { return true; }
 
 protected:
-    s::gui::IComponent& component() override { return *this; }
-    const s::gui::IComponent& component() const override { return *this; }
-    bool createNative(HWND parent) override;
-    void afterCreate() override;
-    void placed(const s::gui::layout::Rect& inParent) override { placeNative(inParent); }
-    void visibilityChanged() override { showNative(); }
-    void enablingChanged() override { enableNative(); }
+    DWORD controlStyle() const override;
     bool handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam,
                                 LPARAM lParam) override;
 
@@ -95,23 +71,14 @@ private:
     Button();
     ~Button() override;
 
-    DWORD buttonStyle() const;
-    void applyText(const char16_t* text);
-    void resolveTextId();
-    void measure();
     void onClick();
     void onPress();
     void onRepeatTimer(UINT_PTR timer);
     void stopRepeat();
     void onMouseMove(WPARAM wParam, LPARAM lParam);
-    void onWheel(WPARAM wParam, LPARAM lParam);
     void setMouseState(int32_t state);
     bool isCursorInside() const;
 
-    Font* font = nullptr;
-    s::str::strbuffer::StrBuffer* text = nullptr;
-    int32_t textId = -1;
-    s::lang::Localizer* localizer = nullptr;
     bool defaultButton = false;
     bool toggle = false;
     bool releasable = true;

@@ -4,20 +4,14 @@
 #include <cstdint>
 
 #include "s/gui/events/EventSource.h"
-#include "s/gui/model/Leaf.h"
-#include "s/gui/win/NativeComponent.h"
+#include "s/gui/win/ButtonControl.h"
 #include "s/thread/ClassPool.h"
 
-namespace s::lang {
-class Localizer;
-}
 namespace s::str::strbuffer {
 class StrBuffer;
 }
 
 namespace s::gui::win {
-
-class Font;
 
 // Event codes a check box raises (the source is the check box).
 enum class CheckBoxEvent : int32_t {
@@ -38,20 +32,14 @@ enum class CheckBoxEvent : int32_t {
 // window's thread once attached; its container owns it once added; events
 // arrive on the window's thread (or on the thread calling setChecked before
 // it is attached). The localizer is borrowed.
-class CheckBox : public s::gui::model::Leaf, public NativeComponent {
+class CheckBox : public ButtonControl {
     S_POOLED_CLASS_LIMIT(CheckBox, u"s_gui_win_CheckBox", 0)
 public:
     static constexpr int32_t kControlId = 1003;
 
     void reset() override;
 
-    void setText(const char16_t* text);
-    // The localizer's text for the id, or the empty text without one.
-    void setTextId(int32_t id);
-    void setLocalizer(s::lang::Localizer* localizer);
-    void localize(s::lang::Localizer* windowLocalizer) override { setLocalizer(windowLocalizer); }
-    // The text as given (ampersands single).
-    const char16_t* getText() const;
+    // getText gives the text as given (ampersands single).
     // Takes effect when the native part is made (attach).
     void setWordWrap(bool on);
 
@@ -59,16 +47,12 @@ public:
     bool isChecked() const { return checked; }
     void addCheckedListener(s::gui::events::IEventListener* listener);
     void addUncheckedListener(s::gui::events::IEventListener* listener);
-    Font* getFont() const { return font; }
 
 protected:
-    s::gui::IComponent& component() override { return *this; }
-    const s::gui::IComponent& component() const override { return *this; }
-    bool createNative(HWND parent) override;
+    DWORD controlStyle() const override;
+    const char16_t* shownText() const override;
+    void textChanged() override;
     void afterCreate() override;
-    void placed(const s::gui::layout::Rect& inParent) override { placeNative(inParent); }
-    void visibilityChanged() override { showNative(); }
-    void enablingChanged() override { enableNative(); }
     bool handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam,
                                 LPARAM lParam) override;
 
@@ -76,19 +60,11 @@ private:
     CheckBox();
     ~CheckBox() override;
 
-    void applyText(const char16_t* text);
-    void resolveTextId();
-    void measure();
     // Records the state and tells the listeners when it changed.
     void changeState(bool on);
-    void onWheel(WPARAM wParam, LPARAM lParam);
 
-    Font* font = nullptr;
-    s::str::strbuffer::StrBuffer* text = nullptr;
     // The text as the control gets it: ampersands doubled.
     s::str::strbuffer::StrBuffer* shown = nullptr;
-    int32_t textId = -1;
-    s::lang::Localizer* localizer = nullptr;
     bool wordWrap = false;
     bool checked = false;
     s::gui::events::EventSource checkedListeners;

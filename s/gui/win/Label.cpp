@@ -6,7 +6,6 @@
 #include "s/gui/drawer/text/win/Basic.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/Font.h"
-#include "s/lang/Localizer.h"
 #include "s/platform/win/GdiObject.h"
 #include "s/platform/win/MemoryDC.h"
 #include "s/platform/win/ObjectSelection.h"
@@ -70,8 +69,7 @@ void Label::reset() {
     linkTarget->clear();
     flashSaved->clear();
     flashing = false;
-    textId = -1;
-    localizer = nullptr;
+    textById.reset();
     link = false;
     transparent = true;
     background = GetSysColor(COLOR_BTNFACE);
@@ -81,7 +79,11 @@ void Label::reset() {
 }
 
 void Label::setText(const char16_t* newText, bool repaint) {
-    textId = -1;
+    textById.forgetId();
+    showText(newText, repaint);
+}
+
+void Label::showText(const char16_t* newText, bool repaint) {
     if (isAttached()) {
         // The label's window does it on its own thread (at once when that
         // is the calling thread).
@@ -107,22 +109,20 @@ void Label::applyText(const char16_t* newText, bool repaint) {
 }
 
 void Label::setTextId(int32_t id) {
-    textId = id;
+    textById.setId(id);
     resolveTextId();
 }
 
 void Label::setLocalizer(s::lang::Localizer* textSource) {
-    localizer = textSource;
+    textById.setLocalizer(textSource);
     resolveTextId();
 }
 
 void Label::resolveTextId() {
-    if (textId == -1) {
-        return;
+    const char16_t* resolved = textById.resolve();
+    if (resolved != nullptr) {
+        showText(resolved, true);
     }
-    const int32_t id = textId;
-    setText(localizer != nullptr ? localizer->getText(id) : u"", true);
-    textId = id;
 }
 
 const char16_t* Label::getText() const {

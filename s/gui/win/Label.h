@@ -8,6 +8,7 @@
 #include "s/gui/text/TextExtents.h"
 #include "s/gui/win/NativeComponent.h"
 #include "s/gui/win/OffscreenBuffer.h"
+#include "s/lang/TextById.h"
 #include "s/thread/ClassPool.h"
 
 namespace s::lang {
@@ -136,6 +137,8 @@ private:
     Label();
     ~Label() override;
 
+    // Shows `text` on the label's thread (sent there when attached).
+    void showText(const char16_t* text, bool repaint);
     // On the label's thread.
     void applyText(const char16_t* text, bool repaint);
     void startFlash(const char16_t* text, UINT durationMs);
@@ -165,8 +168,7 @@ private:
     // The text a running flash gives back.
     s::str::strbuffer::StrBuffer* flashSaved = nullptr;
     bool flashing = false;
-    int32_t textId = -1;
-    s::lang::Localizer* localizer = nullptr;
+    s::lang::TextById textById;
     s::gui::text::TextExtents extents;
     bool link = false;
     bool transparent = true;
