@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "ChildPlacement.h"
+#include "TestLeaf.h"
 #include "s/gui/events/Disabler.h"
 #include "s/gui/events/Enabler.h"
 #include "s/gui/model/Leaf.h"
@@ -19,29 +21,10 @@ using s::gui::win::Window;
 using s::gui::win::WindowEvent;
 using s::thread::PoolRef;
 
+using wintest::placement;
+using wintest::TestLeaf;
+
 namespace {
-
-// A push button as far as boxes care: a leaf whose native part says so.
-class TestButton : public s::gui::model::Leaf, public s::gui::win::NativeComponent {
-    S_POOLED_CLASS_LIMIT(TestButton, u"tests_TestButton", 0)
-public:
-    void reset() override {
-        detach();
-        Leaf::reset();
-    }
-    bool isButton() const override { return true; }
-
-protected:
-    s::gui::IComponent& component() override { return *this; }
-    const s::gui::IComponent& component() const override { return *this; }
-    void placed(const s::gui::layout::Rect& inParent) override { placeNative(inParent); }
-    void visibilityChanged() override { showNative(); }
-    void enablingChanged() override { enableNative(); }
-
-private:
-    TestButton() { reset(); }
-    ~TestButton() override { detach(); }
-};
 
 // Records the events it gets, with what the box offered at that moment.
 class BoxRecorder : public s::gui::events::IEventListener {
@@ -96,13 +79,6 @@ PoolRef<Window> shownWindow() {
     window->setBounds(100, 100, 300, 200);
     window->setVisible(true);
     return window;
-}
-
-RECT placement(HWND child) {
-    RECT rect = {};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 // A screen point given relative to the window's top-left corner.
@@ -184,7 +160,8 @@ TEST(BoxWinTest, AttachCreatesItHiddenLaysItOutAndShowsItWhenPlaced) {
 TEST(BoxWinTest, AMouseTransparentBoxLetsHitTestsThroughExceptOverAnEnabledChildButton) {
     auto window = shownWindow();
     Box* box = Box::newInstance();
-    TestButton* button = TestButton::newInstance();
+    TestLeaf* button = TestLeaf::newInstance();
+    button->setButton(true);
     box->setWidthPercent(100, false);
     box->setHeightPercent(100, false);
     button->setFixedWidth(50);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "ChildPlacement.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/Spacer.h"
 #include "s/gui/win/Window.h"
@@ -18,6 +19,8 @@ using s::gui::win::Spacer;
 using s::gui::win::Window;
 using s::image::win::BufferedImage;
 using s::thread::PoolRef;
+
+using wintest::placement;
 
 namespace {
 
@@ -54,13 +57,6 @@ private:
     PoolRef<BufferedImage> canvas;
     s::platform::win::MemoryDC dc;
 };
-
-RECT placement(HWND child) {
-    RECT rect = {};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 } // namespace
 

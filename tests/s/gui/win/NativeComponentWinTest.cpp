@@ -6,35 +6,18 @@
 #include <thread>
 
 #include "BoxClicker.h"
+#include "ChildPlacement.h"
+#include "TestLeaf.h"
 #include "s/gui/model/Leaf.h"
 #include "s/gui/win/InvisibleWindow.h"
 #include "s/thread/PoolRef.h"
 
 using s::gui::win::NativeComponent;
 
+using wintest::placement;
+using wintest::TestLeaf;
+
 namespace {
-
-// A leaf whose native part is a plain toolkit window: what every control
-// built on NativeComponent does with the model's hooks.
-class TestLeaf : public s::gui::model::Leaf, public NativeComponent {
-    S_POOLED_CLASS_LIMIT(TestLeaf, u"tests_TestLeaf", 0)
-public:
-    void reset() override {
-        detach();
-        Leaf::reset();
-    }
-
-protected:
-    s::gui::IComponent& component() override { return *this; }
-    const s::gui::IComponent& component() const override { return *this; }
-    void placed(const s::gui::layout::Rect& inParent) override { placeNative(inParent); }
-    void visibilityChanged() override { showNative(); }
-    void enablingChanged() override { enableNative(); }
-
-private:
-    TestLeaf() { reset(); }
-    ~TestLeaf() override { detach(); }
-};
 
 // A shown top-level window on the test's thread to attach into.
 class Parent : public s::gui::win::InvisibleWindow {
@@ -46,13 +29,6 @@ public:
     }
     ~Parent() override { destroy(); }
 };
-
-RECT placement(HWND child) {
-    RECT rect = {};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 } // namespace
 
