@@ -6,8 +6,6 @@
 #include "s/gui/IBox.h"
 #include "s/gui/drawer/IBoxDrawer.h"
 #include "s/platform/win/GdiObject.h"
-#include "s/platform/win/MemoryDC.h"
-#include "s/platform/win/ObjectSelection.h"
 #include "s/platform/win/PaintDC.h"
 
 namespace s::gui::win {
@@ -325,21 +323,11 @@ void Box::onPaint() {
 }
 
 void Box::paintBackground(HDC target) {
-    const int32_t width = getWidth();
-    const int32_t height = getHeight();
-    if (width < 1 || height < 1) {
-        return;
-    }
-    s::image::win::BufferedImage* image = buffer.prepare(width, height);
-    const s::platform::win::MemoryDC memory(target);
-    if (image == nullptr || !memory) {
-        return;
-    }
-    const s::platform::win::ObjectSelection selection(memory.get(), image->getBitmap());
-    drawBackground(memory.get());
+    // The clipping keeps the copy off the children; the drawing in the
+    // buffer is not clipped.
     const int saved = SaveDC(target);
     excludeChildren(target);
-    BitBlt(target, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+    buffer.paint(target, getWidth(), getHeight(), [this](HDC dc) { drawBackground(dc); });
     RestoreDC(target, saved);
 }
 

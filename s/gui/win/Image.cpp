@@ -6,7 +6,6 @@
 #include "s/platform/win/GdiObject.h"
 #include "s/platform/win/MemoryDC.h"
 #include "s/platform/win/ObjectSelection.h"
-#include "s/platform/win/PaintDC.h"
 #include "s/platform/win/StretchModeScope.h"
 
 namespace s::gui::win {
@@ -76,39 +75,16 @@ void Image::repaint() {
 }
 
 bool Image::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        // The paint covers the whole area.
-        *result = 1;
-        return true;
-    case WM_PAINT: {
-        const s::platform::win::PaintDC paint(getHandle());
-        if (paint) {
-            paintInto(paint.get());
-        }
-        *result = 0;
-        return true;
-    }
-    default:
-        return false;
-    }
+    return handleOwnPaint(result, message);
 }
 
 void Image::paintInto(HDC target) {
     const int32_t width = getWidth();
     const int32_t height = getHeight();
-    if (width < 1 || height < 1) {
-        return;
-    }
-    s::image::win::BufferedImage* canvas = buffer.prepare(width, height);
-    const s::platform::win::MemoryDC memory(target);
-    if (canvas == nullptr || !memory) {
-        return;
-    }
-    const s::platform::win::ObjectSelection selection(memory.get(), canvas->getBitmap());
-    drawBackground(memory.get(), width, height);
-    drawPicture(memory.get(), width, height);
-    BitBlt(target, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+    buffer.paint(target, width, height, [this, width, height](HDC dc) {
+        drawBackground(dc, width, height);
+        drawPicture(dc, width, height);
+    });
 }
 
 void Image::drawBackground(HDC dc, int32_t width, int32_t height) const {

@@ -55,7 +55,7 @@ public:
     // Draws background and picture into `target` at (0, 0) through the
     // off-screen buffer: the paint handler's routine, also called by tests
     // on a memory context.
-    void paintInto(HDC target);
+    void paintInto(HDC target) override;
 
 protected:
     s::gui::IComponent& component() override { return *this; }

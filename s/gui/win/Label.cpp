@@ -7,9 +7,6 @@
 #include "s/gui/win/Box.h"
 #include "s/gui/win/Font.h"
 #include "s/platform/win/GdiObject.h"
-#include "s/platform/win/MemoryDC.h"
-#include "s/platform/win/ObjectSelection.h"
-#include "s/platform/win/PaintDC.h"
 #include "s/platform/win/WindowDC.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/system/win/WebAddress.h"
@@ -291,30 +288,15 @@ void Label::paintBackground(HDC dc, int32_t width, int32_t height) {
     FillRect(dc, &all, fill.get());
 }
 
-void Label::onPaint() {
-    const s::platform::win::PaintDC paint(getHandle());
-    if (paint) {
-        paintInto(paint.get());
-    }
-}
-
 void Label::paintInto(HDC target) {
     RECT client;
     GetClientRect(getHandle(), &client);
     const int32_t width = client.right;
     const int32_t height = client.bottom;
-    if (width <= 0 || height <= 0) {
-        return;
-    }
-    s::image::win::BufferedImage* canvas = buffer.prepare(width, height);
-    const s::platform::win::MemoryDC memory(target);
-    if (canvas == nullptr || !memory) {
-        return;
-    }
-    const s::platform::win::ObjectSelection selection(memory.get(), canvas->getBitmap());
-    paintBackground(memory.get(), width, height);
-    drawer->draw(memory.get(), 0, 0, width, height, text->c_str(), paintFont());
-    BitBlt(target, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+    buffer.paint(target, width, height, [this, width, height](HDC dc) {
+        paintBackground(dc, width, height);
+        drawer->draw(dc, 0, 0, width, height, text->c_str(), paintFont());
+    });
 }
 
 bool Label::isInside(LPARAM lParam) const {
@@ -401,16 +383,12 @@ bool Label::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam,
         *result = HTTRANSPARENT;
         return true;
     case WM_PAINT:
-        onPaint();
-        return true;
+    case WM_ERASEBKGND:
+        return handleOwnPaint(result, message);
     case WM_PRINTCLIENT:
         // Drawn as for a paint, into the context given (a printout, an
         // animation, a picture of the label).
         paintInto(reinterpret_cast<HDC>(wParam));
-        return true;
-    case WM_ERASEBKGND:
-        // The buffer covers everything; erasing first would flicker.
-        *result = 1;
         return true;
     case WM_MOUSEMOVE:
         if (link) {

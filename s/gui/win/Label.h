@@ -148,9 +148,8 @@ private:
     void remeasure();
     void invalidate();
     Font& paintFont() const;
-    void onPaint();
     // Draws the whole label into `target` at (0, 0).
-    void paintInto(HDC target);
+    void paintInto(HDC target) override;
     void paintBackground(HDC dc, int32_t width, int32_t height);
     void onMouseMove(LPARAM lParam);
     void onLeftDown();

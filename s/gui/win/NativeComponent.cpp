@@ -1,6 +1,7 @@
 #include "s/gui/win/NativeComponent.h"
 
 #include "s/gui/IComponent.h"
+#include "s/platform/win/PaintDC.h"
 
 namespace s::gui::win {
 
@@ -86,6 +87,22 @@ void NativeComponent::enableNative() {
     if (window != nullptr) {
         EnableWindow(window, component().isEnabled() ? TRUE : FALSE);
     }
+}
+
+bool NativeComponent::handleOwnPaint(LRESULT* result, UINT message) {
+    if (message == WM_ERASEBKGND) {
+        *result = 1;
+        return true;
+    }
+    if (message != WM_PAINT) {
+        return false;
+    }
+    const s::platform::win::PaintDC paint(getHandle());
+    if (paint) {
+        paintInto(paint.get());
+    }
+    *result = 0;
+    return true;
 }
 
 bool NativeComponent::handleNativeMessage(LRESULT* result, UINT message, WPARAM wParam,

@@ -133,6 +133,14 @@ protected:
     // The present bounds moved by the offset: where the window belongs.
     s::gui::layout::Rect placementInParent() const;
 
+    // For components that paint their whole area themselves: answers
+    // WM_ERASEBKGND (erasing first would only flicker, the paint covers it)
+    // and WM_PAINT (paintInto on the paint context); false for any other
+    // message. Their handleComponentMessage passes the messages here.
+    bool handleOwnPaint(LRESULT* result, UINT message);
+    // Draws the whole component into `target` at (0, 0); nothing by default.
+    virtual void paintInto(HDC target) {}
+
     // The component's own messages; false leaves the message to the default
     // processing of the window class.
     virtual bool handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam,

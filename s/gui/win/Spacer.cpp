@@ -1,7 +1,6 @@
 #include "s/gui/win/Spacer.h"
 
 #include "s/gui/win/Box.h"
-#include "s/platform/win/PaintDC.h"
 
 namespace s::gui::win {
 
@@ -35,22 +34,12 @@ void Spacer::moveAway() {
 }
 
 bool Spacer::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        *result = 1;
-        return true;
-    case WM_PAINT: {
-        // Nothing of its own: what lies behind it.
-        const s::platform::win::PaintDC paint(getHandle());
-        if (paint) {
-            Box::drawParentBackground(paint.get(), *this);
-        }
-        *result = 0;
-        return true;
-    }
-    default:
-        return false;
-    }
+    return handleOwnPaint(result, message);
+}
+
+void Spacer::paintInto(HDC target) {
+    // Nothing of its own: what lies behind it.
+    Box::drawParentBackground(target, *this);
 }
 
 } // namespace s::gui::win

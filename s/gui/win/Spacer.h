@@ -40,6 +40,7 @@ private:
     Spacer() { reset(); }
     ~Spacer() override { detach(); }
 
+    void paintInto(HDC target) override;
     void moveAway();
 };
 
