@@ -26,7 +26,7 @@ PoolRef<Localizer> englishAndGerman() {
     auto root = PoolRef<s::xml::Node>::take();
     root->parseUtf8(reinterpret_cast<const std::uint8_t*>(document.data()), document.size());
     localizer->parse(*root);
-    localizer->setLanguage(u"eng");
+    localizer->setLanguage(u"English");
     return localizer;
 }
 
@@ -46,7 +46,7 @@ TEST(TextByIdTest, ATextSetDirectlyIsLeftAloneAndAnIdFollowsTheLocalizer) {
     byId.setId(7);
     EXPECT_TRUE(byId.hasId());
     EXPECT_EQ(u"Close", text(byId.resolve()));
-    localizer->setLanguage(u"deu");
+    localizer->setLanguage(u"German");
     EXPECT_EQ(u"Schließen", text(byId.resolve()));
 
     byId.forgetId();
