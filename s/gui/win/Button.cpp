@@ -143,17 +143,8 @@ void Button::onMouseMove(WPARAM wParam, LPARAM lParam) {
         setMouseState(inside ? kStatePressed : kStateNormal);
         return;
     }
-    if (inside) {
-        if (GetCapture() != getHandle()) {
-            SetCapture(getHandle());
-        }
-        setMouseState(kStateHover);
-    } else {
-        setMouseState(kStateNormal);
-        if (GetCapture() == getHandle()) {
-            ReleaseCapture();
-        }
-    }
+    holdCaptureWhile(inside);
+    setMouseState(inside ? kStateHover : kStateNormal);
 }
 
 bool Button::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) {

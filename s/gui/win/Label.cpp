@@ -319,18 +319,8 @@ void Label::onMouseMove(LPARAM lParam) {
         setMouseState(inside ? kStatePressed : kStateNormal);
         return;
     }
-    if (inside) {
-        // Holding the capture is how the label notices the mouse leaving.
-        if (GetCapture() != getHandle()) {
-            SetCapture(getHandle());
-        }
-        setMouseState(kStateHover);
-    } else {
-        setMouseState(kStateNormal);
-        if (GetCapture() == getHandle()) {
-            ReleaseCapture();
-        }
-    }
+    holdCaptureWhile(inside);
+    setMouseState(inside ? kStateHover : kStateNormal);
 }
 
 void Label::onLeftDown() {

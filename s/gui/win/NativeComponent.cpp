@@ -89,6 +89,15 @@ void NativeComponent::enableNative() {
     }
 }
 
+void NativeComponent::holdCaptureWhile(bool inside) {
+    const bool holding = GetCapture() == getHandle();
+    if (inside && !holding) {
+        SetCapture(getHandle());
+    } else if (!inside && holding) {
+        ReleaseCapture();
+    }
+}
+
 bool NativeComponent::handleOwnPaint(LRESULT* result, UINT message) {
     if (message == WM_ERASEBKGND) {
         *result = 1;

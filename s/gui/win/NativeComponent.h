@@ -133,6 +133,11 @@ protected:
     // The present bounds moved by the offset: where the window belongs.
     s::gui::layout::Rect placementInParent() const;
 
+    // Holding the mouse capture while the mouse is over the component is how
+    // it notices the mouse leaving: takes the capture when `inside`, gives
+    // it back otherwise.
+    void holdCaptureWhile(bool inside);
+
     // For components that paint their whole area themselves: answers
     // WM_ERASEBKGND (erasing first would only flicker, the paint covers it)
     // and WM_PAINT (paintInto on the paint context); false for any other
