@@ -1,0 +1,396 @@
+#!/usr/bin/env python3
+"""End-to-end check of the window toolkit with its showcase program
+(tests/e2e/Showcase.cpp): one window with every component, run at 96 and at
+144 dpi (the user's display scaling, HKCU\\Control Panel\\Desktop LogPixels).
+
+The program reports the rectangles of its components' native windows on the
+screen; each check compares those with the pixels of a screenshot, or with
+what real input (X mouse and keys) made the program do:
+  - every component lies inside its box, and the boxes' rules hold on the
+    screen (gaps, margins, alignments);
+  - texts show dark (links green) pixels inside their labels and none in the
+    gaps between them;
+  - buttons show their faces, the default button a darker frame than a plain
+    one;
+  - the picture shows its gradient where a stretched picture with its aspect
+    kept must be;
+  - the check box toggles by a click and by the space bar;
+  - the window moves when dragged by its body (easy drag) and grows when its
+    right border (the native sizing frame, drawn by Wine) is dragged;
+  - at 144 dpi texts and controls are about 1.5 times as large as at 96 dpi.
+
+    python3 tests/e2e/run_showcase.py [--exe build/win64/Showcase.exe]
+"""
+
+import argparse
+import os
+import sys
+import time
+import traceback
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import harness  # noqa: E402
+from harness import Display, Failure, HarnessError, Session, Wine, wait_for, xdotool  # noqa: E402
+
+ROOT = Path(__file__).resolve().parents[2]
+ARTIFACTS = harness.BUILD / "e2e-artifacts"
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+
+# The component tree of the showcase: each component's box.
+PARENTS = {
+    "title": "root", "wrapped": "root", "row": "root", "pictures": "root", "bottom": "root",
+    "name": "row", "checkbox": "row", "link": "row",
+    "image": "pictures", "buttons": "pictures",
+    "default": "buttons", "toggle": "buttons", "plain": "buttons",
+    "apply": "bottom", "close": "bottom",
+}
+ROOT_CHILDREN = ["title", "wrapped", "row", "pictures", "bottom"]
+ROOT_MARGIN, ROOT_GAP, COLUMN_MARGIN = 10, 6, 4
+# The gradient picture (see Showcase.cpp).
+PICTURE_WIDTH, PICTURE_HEIGHT, PICTURE_BLUE = 64, 32, 160
+# Sizes compared between 96 and 144 dpi, and the ratio they must show.
+SCALED = ["title", "name", "checkbox", "link", "default", "apply"]
+RATIO_LOW, RATIO_HIGH = 1.3, 1.7
+
+
+def dark(colour):
+    return max(colour) < 110
+
+
+def greenish(colour):
+    return colour[1] > 120 and colour[1] > colour[0] + 60 and colour[1] > colour[2] + 60
+
+
+def count(image, rect, test, inset=0):
+    left, top, right, bottom = rect
+    return sum(1 for y in range(top + inset, bottom - inset) for x in range(left + inset, right - inset)
+               if test(image.pixel(x, y)))
+
+
+class Report:
+    """The program's report file, read as it grows."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def lines(self):
+        try:
+            return self.path.read_text().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def layouts(self):
+        """Every complete layout: (window rect, {name: rect})."""
+        layouts, current, window = [], None, None
+        for line in self.lines():
+            fields = line.split()
+            if fields[0] == "layout":
+                current, window = {}, None
+            elif fields[0] == "window" and current is not None:
+                window = tuple(int(value) for value in fields[1:5])
+            elif fields[0] == "rect" and current is not None:
+                current[fields[1]] = tuple(int(value) for value in fields[2:6])
+            elif fields[0] == "end" and current is not None:
+                layouts.append((window, current))
+                current = None
+        return layouts
+
+    def has(self, fact):
+        return fact in self.lines()
+
+    def scale(self):
+        for line in self.lines():
+            if line.startswith("scale "):
+                return tuple(int(value) for value in line.split()[1:3])
+        return None
+
+
+class Showcase:
+    def __init__(self, session, dpi, report):
+        self.session = session
+        self.dpi = dpi
+        self.report = report
+        self.window = None
+        self.rects = None
+
+    def fail(self, reason):
+        path = self.session.save("showcase-%d-failure" % self.dpi, self.session.screenshot())
+        raise Failure("%d dpi: %s [screenshot %s]" % (self.dpi, reason, path))
+
+    def x_rect(self, rect):
+        left, top = self.session.to_x(rect[0], rect[1])
+        right, bottom = self.session.to_x(rect[2], rect[3])
+        return left, top, right, bottom
+
+    def wait_layout(self, accept, what, timeout=10):
+        def matching():
+            for window, rects in reversed(self.report.layouts()):
+                if accept(window, rects):
+                    return window, rects
+            return None
+        found = wait_for(matching, timeout, 0.1)
+        if found is None:
+            self.fail("no layout reported %s (last: %s)" % (what, (self.report.layouts() or [None])[-1]))
+        self.window, self.rects = found
+        time.sleep(0.5)  # painted after the move or resize
+        return found
+
+    def rect(self, name):
+        return self.x_rect(self.rects[name])
+
+    # -- geometry ----------------------------------------------------------------
+    def check_geometry(self):
+        missing = [name for name in list(PARENTS) + ["root"] if name not in self.rects]
+        if missing:
+            self.fail("components without a native window: %s" % missing)
+        for name, parent in PARENTS.items():
+            inner, outer = self.rects[name], self.rects[parent]
+            if inner[2] <= inner[0] or inner[3] <= inner[1]:
+                self.fail("%s is empty: %s" % (name, inner))
+            if inner[0] < outer[0] or inner[1] < outer[1] or inner[2] > outer[2] or inner[3] > outer[3]:
+                self.fail("%s %s sticks out of its box %s %s" % (name, inner, parent, outer))
+        root = self.rects["root"]
+        first = self.rects[ROOT_CHILDREN[0]]
+        if (first[0] - root[0], first[1] - root[1]) != (ROOT_MARGIN, ROOT_MARGIN):
+            self.fail("the first component is not at the root's margins: %s in %s" % (first, root))
+        for upper, lower in zip(ROOT_CHILDREN, ROOT_CHILDREN[1:]):
+            gap = self.rects[lower][1] - self.rects[upper][3]
+            if gap != ROOT_GAP:
+                self.fail("%s and %s are %d pixels apart, not the column's gap %d" % (upper, lower, gap, ROOT_GAP))
+        # A middle-aligned row: the centres of its children on one line.
+        centres = [self.rects[name][1] + self.rects[name][3] for name in ("name", "checkbox", "link")]
+        if max(centres) - min(centres) > 2:
+            self.fail("the row's children are not middle-aligned: %s" % centres)
+        # A right-aligned column with margins.
+        column = self.rects["buttons"]
+        for name in ("default", "toggle", "plain"):
+            if column[2] - self.rects[name][2] != COLUMN_MARGIN:
+                self.fail("%s is not at the column's right margin: %s in %s" % (name, self.rects[name], column))
+        # A centred row: as much room left as right of its buttons.
+        bottom = self.rects["bottom"]
+        left_room = self.rects["apply"][0] - bottom[0]
+        right_room = bottom[2] - self.rects["close"][2]
+        if abs(left_room - right_room) > 1:
+            self.fail("the bottom buttons are not centred: %d left, %d right" % (left_room, right_room))
+
+    # -- pixels ------------------------------------------------------------------
+    def check_pixels(self):
+        image = self.session.screenshot()
+        for name in ("title", "wrapped", "name"):
+            pixels = count(image, self.rect(name), dark)
+            if pixels < 20:
+                self.fail("the label %s shows no text (%d dark pixels in %s)" % (name, pixels, self.rects[name]))
+        if count(image, self.rect("link"), greenish) < 20:
+            self.fail("the link label shows no green text")
+        for upper, lower in zip(ROOT_CHILDREN, ROOT_CHILDREN[1:]):
+            gap = (self.rect(upper)[0], self.rect(upper)[3], self.rect(upper)[2], self.rect(lower)[1])
+            if count(image, gap, dark) > 0:
+                self.fail("text outside the labels, in the gap below %s" % upper)
+        # Button faces: a light face with dark text, framed.
+        for name in ("default", "toggle", "plain", "apply", "close"):
+            left, top, right, bottom = self.rect(name)
+            face = image.pixel(left + 3, (top + bottom) // 2)
+            if min(face) < 150:
+                self.fail("the button %s shows no face at its left inside (%s)" % (name, face))
+            if count(image, (left, top, right, bottom), dark, inset=3) < 10:
+                self.fail("the button %s shows no text" % name)
+        if self.frame_darkness("default") <= self.frame_darkness("plain") + 40:
+            self.fail("the default button's frame (%d) is not darker than a plain button's (%d)" % (
+                self.frame_darkness("default"), self.frame_darkness("plain")))
+        self.check_picture(image)
+
+    def frame_darkness(self, name):
+        """How dark the outermost ring of a button is, on average (0 white
+        ... 765 black)."""
+        image = self.session.last_image
+        left, top, right, bottom = self.rect(name)
+        ring = [(x, top) for x in range(left, right)] + [(x, bottom - 1) for x in range(left, right)]
+        ring += [(left, y) for y in range(top, bottom)] + [(right - 1, y) for y in range(top, bottom)]
+        return sum(765 - sum(image.pixel(x, y)) for x, y in ring) // len(ring)
+
+    def check_picture(self, image):
+        left, top, right, bottom = self.rect("image")
+        scale = min((right - left) / PICTURE_WIDTH, (bottom - top) / PICTURE_HEIGHT)
+        width, height = PICTURE_WIDTH * scale, PICTURE_HEIGHT * scale
+        x0 = left + ((right - left) - width) / 2
+        y0 = top + ((bottom - top) - height) / 2
+        for fx, fy in ((0.1, 0.1), (0.9, 0.1), (0.1, 0.9), (0.9, 0.9), (0.5, 0.5)):
+            red, green, blue = image.pixel(int(x0 + fx * width), int(y0 + fy * height))
+            expected_red, expected_green = fx * 255, fy * 255
+            if abs(red - expected_red) > 30 or abs(green - expected_green) > 30 or abs(blue - PICTURE_BLUE) > 8:
+                self.fail("the picture at %.0f %%, %.0f %% shows %s, not about (%d, %d, %d)" % (
+                    fx * 100, fy * 100, (red, green, blue), expected_red, expected_green, PICTURE_BLUE))
+
+    # -- input -------------------------------------------------------------------
+    def focus(self):
+        ids = self.session.x_windows("^Toolkit Showcase$")
+        if ids:
+            xdotool(self.session.display, ["windowfocus", "--sync", str(ids[0])], check=False, timeout=5)
+
+    def wait_fact(self, fact, what, timeout=5):
+        if wait_for(lambda: self.report.has(fact), timeout, 0.1) is None:
+            self.fail(what)
+
+    def check_box_toggles(self):
+        left, top, right, bottom = self.rect("checkbox")
+        square = (left, top, left + (bottom - top), bottom)
+        before = count(self.session.screenshot(), square, dark)
+        self.session.mouse_move(left + (bottom - top) // 2, (top + bottom) // 2)
+        time.sleep(0.2)
+        self.session.click(1)
+        self.wait_fact("checkbox 1", "a click on the check box did not check it")
+        time.sleep(0.3)
+        after = count(self.session.screenshot(), square, dark)
+        if after <= before + 3:
+            self.fail("the check box shows no mark after the click (%d dark pixels, %d before)" % (after, before))
+        self.focus()
+        self.session.tap("space")
+        self.wait_fact("checkbox 0", "the space bar did not uncheck the focused check box")
+        time.sleep(0.3)
+        if count(self.session.screenshot(), square, dark) > before + 3:
+            self.fail("the check box still shows its mark after the space bar")
+
+    def click(self, name, fact):
+        left, top, right, bottom = self.rect(name)
+        self.session.mouse_move((left + right) // 2, (top + bottom) // 2)
+        time.sleep(0.2)
+        self.session.click(1)
+        self.wait_fact(fact, "a click on the %s button did not reach it" % name)
+
+    def drag(self, start, end, steps=8):
+        display = self.session.display
+        self.session.mouse_move(*start)
+        time.sleep(0.2)
+        xdotool(display, ["mousedown", "1"])
+        for step in range(1, steps + 1):
+            x = start[0] + (end[0] - start[0]) * step // steps
+            y = start[1] + (end[1] - start[1]) * step // steps
+            xdotool(display, ["mousemove", str(x), str(y)])
+            time.sleep(0.05)
+        time.sleep(0.2)
+        xdotool(display, ["mouseup", "1"])
+
+    def check_body_drag(self):
+        window, title = self.window, self.rects["title"]
+        left, top, right, bottom = self.rect("title")
+        # Over the title's free right part: a plain label lets the click
+        # through to its (mouse-transparent) box and on to the window.
+        start = (right - 5, (top + bottom) // 2)
+        self.drag(start, (start[0] + 120, start[1] + 80))
+        moved = self.wait_layout(lambda w, r: w[0] != window[0] or w[1] != window[1], "after the body drag")[0]
+        if (moved[0] - window[0], moved[1] - window[1]) != (120, 80) or (
+                moved[2] - moved[0], moved[3] - moved[1]) != (window[2] - window[0], window[3] - window[1]):
+            self.fail("dragging the body by (120, 80) turned %s into %s" % (window, moved))
+        if self.rects["title"][0] - title[0] != 120 or count(self.session.screenshot(), self.rect("title"), dark) < 20:
+            self.fail("the title did not move with the window")
+
+    def check_border_drag(self):
+        window = self.window
+        bottom_row = self.rects["bottom"]
+        x, y = self.session.to_x(window[2] - 2, (window[1] + window[3]) // 2)
+        self.drag((x, y), (x + 80, y))
+        grown = self.wait_layout(lambda w, r: w[2] != window[2], "after the border drag")[0]
+        if grown[0] != window[0] or grown[1] != window[1] or grown[3] != window[3] or abs(
+                grown[2] - window[2] - 80) > 2:
+            self.fail("dragging the right border by 80 turned %s into %s" % (window, grown))
+        if self.rects["bottom"][2] - bottom_row[2] != grown[2] - window[2]:
+            self.fail("the full-width row did not follow the new width: %s, before %s" % (
+                self.rects["bottom"], bottom_row))
+        self.check_geometry()
+
+    def run(self):
+        self.wait_layout(lambda w, r: True, "after the start", timeout=30)
+        scale = self.report.scale()
+        if scale != (self.dpi, self.dpi):
+            self.fail("the program reports scale %s, not %d dpi without a screen factor" % (scale, self.dpi))
+        self.check_geometry()
+        first = dict(self.rects)
+        self.check_pixels()
+        self.check_box_toggles()
+        self.click("toggle", "toggle")
+        self.click("default", "click default")
+        self.check_body_drag()
+        self.check_border_drag()
+        return first
+
+
+def run_at(exe, pattern, wine, dpi):
+    display = Display(1920, 1080)
+    wine.kill()
+    display.start()
+    session = Session(exe, pattern, display, wine, ARTIFACTS)
+    report = Report(harness.BUILD / "e2e-logs" / ("showcase-%d.txt" % dpi))
+    if report.path.exists():
+        report.path.unlink()
+    try:
+        # Without a window manager Wine draws the native frame itself only
+        # for windows it does not hand to one.
+        os.environ["VEXA_E2E_MANAGED"] = "N"
+        wine.prepare(display)
+        wine.reg_add(DESKTOP_KEY, "LogPixels", "REG_DWORD", dpi)
+        session.read_screen_geometry()
+        session.start_program("Z:" + str(report.path).replace("/", "\\"))
+        return Showcase(session, dpi, report).run()
+    finally:
+        try:
+            wine.reg_add(DESKTOP_KEY, "LogPixels", "REG_DWORD", 96)
+            del os.environ["VEXA_E2E_MANAGED"]
+            session.cleanup()
+        finally:
+            display.stop()
+
+
+def compare_scales(sizes):
+    for name in SCALED:
+        low, high = sizes[96][name], sizes[144][name]
+        ratio = (high[3] - high[1]) / (low[3] - low[1])
+        print("  %-9s height %3d at 96 dpi, %3d at 144 dpi: x%.2f; width %3d, %3d" % (
+            name, low[3] - low[1], high[3] - high[1], ratio, low[2] - low[0], high[2] - high[0]))
+        if not RATIO_LOW <= ratio <= RATIO_HIGH:
+            raise Failure("%s is %.2f times as high at 144 dpi as at 96 dpi, not about 1.5" % (name, ratio))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--exe", default=str(harness.BUILD / "win64" / "Showcase.exe"))
+    arguments = parser.parse_args()
+    exe = Path(arguments.exe)
+    results, sizes = [], {}
+    wine = Wine()
+    try:
+        pattern = harness.find_pattern_exe(exe)
+        wine.lock()
+    except HarnessError as error:
+        print("showcase: cannot run: %s" % error)
+        print("showcase: 3 scenarios, 0 passed, 3 failed")
+        return 1
+    for dpi in (96, 144):
+        started = time.monotonic()
+        try:
+            sizes[dpi] = run_at(exe, pattern, wine, dpi)
+            status, reason = "PASS", ""
+        except Failure as failure:
+            status, reason = "FAIL", str(failure)
+        except Exception:
+            status, reason = "FAIL", "harness error: " + traceback.format_exc().strip().replace("\n", " | ")
+        results.append(status)
+        print("%s showcase-%d (%.1f s)%s" % (status, dpi, time.monotonic() - started,
+                                             ": " + reason if reason else ""), flush=True)
+    wine.kill()
+    status, reason = "FAIL", "a run at one scale failed"
+    if len(sizes) == 2:
+        try:
+            compare_scales(sizes)
+            status, reason = "PASS", ""
+        except Failure as failure:
+            reason = str(failure)
+    results.append(status)
+    print("%s showcase-scaling%s" % (status, ": " + reason if reason else ""), flush=True)
+    passed = results.count("PASS")
+    print("showcase: %d scenarios, %d passed, %d failed" % (len(results), passed, len(results) - passed))
+    return 0 if passed == len(results) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
