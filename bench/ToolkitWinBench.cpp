@@ -194,9 +194,8 @@ private:
         {
             const s::platform::win::ObjectSelection selection(memory.get(), bitmap);
             PatBlt(memory.get(), 0, 0, kWidth, kHeight, WHITENESS);
-            time = medianMilliseconds([&] {
-                BitBlt(screen.get(), 0, 0, kWidth, kHeight, memory.get(), 0, 0, SRCCOPY);
-            });
+            time = medianMilliseconds(
+                [&] { BitBlt(screen.get(), 0, 0, kWidth, kHeight, memory.get(), 0, 0, SRCCOPY); });
         }
         DeleteObject(bitmap);
         return time;

@@ -67,8 +67,8 @@ Report report;
 
 std::string rectLine(const char* kind, const char* name, const RECT& rect) {
     char text[160];
-    std::snprintf(text, sizeof text, "%s %s%s%ld %ld %ld %ld", kind, name, *name ? " " : "", rect.left,
-                  rect.top, rect.right, rect.bottom);
+    std::snprintf(text, sizeof text, "%s %s%s%ld %ld %ld %ld", kind, name, *name ? " " : "",
+                  rect.left, rect.top, rect.right, rect.bottom);
     return text;
 }
 
@@ -245,9 +245,9 @@ int wmain(int argc, wchar_t** argv) {
     report.line("scale " + std::to_string(scale.getDpi()) + " " +
                 std::to_string(scale.getPixelsPer96()));
 
-    ActionReporter reporters[] = {
-        ActionReporter("checkbox 1"), ActionReporter("checkbox 0"), ActionReporter("toggle"),
-        ActionReporter("click default"), ActionReporter("click plain")};
+    ActionReporter reporters[] = {ActionReporter("checkbox 1"), ActionReporter("checkbox 0"),
+                                  ActionReporter("toggle"), ActionReporter("click default"),
+                                  ActionReporter("click plain")};
     auto window = s::thread::PoolRef<win::Window>::take();
     window->setTitle(u"Toolkit Showcase");
     window->setNativeFrame(true);

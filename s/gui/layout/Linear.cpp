@@ -79,6 +79,20 @@ int64_t Linear::shareGrowth(std::vector<Track>& tracks, int64_t space, int64_t t
     return extra;
 }
 
+int64_t Linear::keepWithin(std::vector<Track>& tracks, int64_t space, int32_t gap) {
+    int64_t over = gappedTotal(tracks, gap, &Track::size) - space;
+    for (size_t i = tracks.size(); i-- > 0 && over > 0;) {
+        Track& track = tracks[i];
+        const int64_t back = std::min<int64_t>(over, int64_t{track.size} - track.minimum);
+        if (back > 0) {
+            track.size = narrow(track.size - back);
+            // A track taken back to nothing also drops its gap.
+            over = gappedTotal(tracks, gap, &Track::size) - space;
+        }
+    }
+    return space - gappedTotal(tracks, gap, &Track::size);
+}
+
 void Linear::place(std::vector<Track>& tracks, int64_t start, int32_t gap) {
     int64_t position = start;
     for (size_t i = 0; i < tracks.size(); ++i) {
@@ -114,7 +128,8 @@ void Linear::arrange(Axis primary, const LayoutRequest& request, LayoutResult& r
     // 2. The space along the stack is at least what the children need; the
     //    rest is shared among those that can grow.
     const int64_t space = std::max<int64_t>(along(request.content, primary), total);
-    const int64_t extra = shareGrowth(result.tracks, space, total, totalLargest);
+    shareGrowth(result.tracks, space, total, totalLargest);
+    const int64_t extra = keepWithin(result.tracks, space, gap);
 
     // 3. Across the stack every child is stretched as far as it allows.
     const int32_t spaceAcross = std::max(along(request.content, secondary), minimumAcross);

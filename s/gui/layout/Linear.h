@@ -42,6 +42,12 @@ public:
     // space still left over.
     static int64_t shareGrowth(std::vector<Track>& tracks, int64_t space, int64_t total,
                                int64_t totalLargest);
+    // A track with a minimum of nothing that was given some space brings the
+    // gap after it, which the gapped minimum total did not count: the stack
+    // would stick out of `space` by that gap. Takes the excess back from the
+    // tracks' growth, last track first, never below a minimum. Answers the
+    // space left over once the tracks are placed with their gaps.
+    static int64_t keepWithin(std::vector<Track>& tracks, int64_t space, int32_t gap);
     // Sets each track's position from `start`, the gap going before every
     // track whose predecessor was given at least one pixel.
     static void place(std::vector<Track>& tracks, int64_t start, int32_t gap);

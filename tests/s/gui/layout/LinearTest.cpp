@@ -104,6 +104,36 @@ TEST(LinearTest, ExtraSpaceIsSharedInProportionToWhatEachChildCanStillGrow) {
     EXPECT_EQ(space - minimum, mixed.bounds[1].height);
 }
 
+TEST(LinearTest, AChildGrownFromNothingBringsItsGapWithoutPushingTheRowOutOfItsBox) {
+    // Two halves of a 175-pixel row with gap 10: a picture of minimum 0 (its
+    // width is a percentage) and a column of minimum 68. The minimum total
+    // counts no gap after the picture, but once it has grown the gap is
+    // there: the growth gives it back, from the last child first.
+    LayoutRequest halves = request({175, 40}, {ranged(0, 40, 87, 40), ranged(68, 40, 88, 40)});
+    halves.horizontalGap = 10;
+    LayoutResult result = row(halves);
+    EXPECT_EQ(87, result.bounds[0].width);
+    EXPECT_EQ(97, result.bounds[1].x);
+    EXPECT_EQ(78, result.bounds[1].width);
+    EXPECT_EQ(175, result.bounds[1].x + result.bounds[1].width) << "ends at the row's edge";
+
+    // Never below a minimum: too little room overflows as it did before.
+    LayoutRequest tight = request({70, 40}, {ranged(0, 40, 87, 40), ranged(68, 40, 88, 40)});
+    tight.horizontalGap = 10;
+    result = row(tight);
+    EXPECT_EQ(68, result.bounds[1].width);
+    EXPECT_LE(result.bounds[1].x + result.bounds[1].width, 70 + 10);
+    EXPECT_GE(result.bounds[0].width, 0);
+
+    // A child taken back to nothing drops its gap again: in 14 pixels the
+    // growable first child would get 2 and a gap of 10, leaving no room.
+    LayoutRequest taken = request({14, 40}, {ranged(0, 40, 5, 40), exact(12, 40)});
+    taken.horizontalGap = 10;
+    result = row(taken);
+    EXPECT_EQ(0, result.bounds[0].width);
+    EXPECT_EQ(0, result.bounds[1].x);
+}
+
 TEST(LinearTest, PixelsLeftByTruncationGoToTheFirstChildThatCanTakeThem) {
     // 41 high, three children 10 .. 20: 11 to share over 30 of room; each
     // share truncates to 3, and the 2 pixels left go to the first child that
