@@ -55,6 +55,7 @@ vexa_wine_dual_monitor off
 HOME="$VEXA_WINE_HOME" wineserver -k 2>/dev/null || true
 vexa_display_stop
 run_layer e2e python3 "$root/tests/e2e/run_e2e.py" --exe "$root/build/win64/VexaMagnifier.exe"
+run_layer e2e-toolkit python3 "$root/tests/e2e/run_showcase.py" --exe "$root/build/win64/Showcase.exe"
 
 # What is shipped: the 32-bit build (its tests compile; this machine's Wine
 # runs only 64-bit programs), the import check of both programs, the zips and
