@@ -4,9 +4,12 @@
 //  - laying out a window's tree of 200 components (boxes, labels, buttons,
 //    check boxes, spacers), native windows moved included: the root box is
 //    given another width each round, so that every child moves or resizes;
-//  - painting a 340 x 285 window with its components: the window and every
-//    child invalidated and redrawn at once (RedrawWindow with
-//    RDW_UPDATENOW), each component through its off-screen buffer;
+//  - painting a 340 x 285 window: frame, background and every child
+//    invalidated and redrawn at once (RedrawWindow with RDW_UPDATENOW); the
+//    window paints through its off-screen buffer (with a drawer the frame
+//    too), the labels and boxes through theirs. Measured with a drawer
+//    (frame and background in the buffer) and without one (native frame),
+//    with the components of a small dialog and without any;
 //  - the BitBlt: a 340 x 285 memory bitmap onto the shown window.
 // Everything is measured on the window's own thread (a synchronous call), so
 // no thread hop is counted.
@@ -17,6 +20,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "s/gui/drawer/IWindow.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/Button.h"
 #include "s/gui/win/CheckBox.h"
@@ -50,9 +54,12 @@ template <class Work> double medianMilliseconds(Work work, int runs = kRuns) {
     return times[times.size() / 2];
 }
 
-void report(const char* name, double measured, double baseline) {
-    std::printf("%-52s %8.3f ms   BitBlt %6.3f ms   ratio %7.1fx\n", name, measured, baseline,
-                measured / baseline);
+// Side by side with both BitBlts of 340 x 285: onto the shown window (what
+// a paint ends with) and between two memory bitmaps.
+void report(const char* name, double measured, double onWindow, double inMemory) {
+    std::printf("%-52s %7.3f ms | BitBlt onto window %6.3f ms: %6.1fx | in memory %6.3f ms: "
+                "%6.1fx\n",
+                name, measured, onWindow, measured / onWindow, inMemory, measured / inMemory);
 }
 
 // A leaf of the tree, by turns a label, a button, a check box and a spacer.
@@ -156,6 +163,37 @@ win::Box* dialog() {
     return root;
 }
 
+// A plain skin's window drawer: a light background and a 1-pixel frame.
+class FrameDrawer : public s::gui::drawer::IWindow {
+public:
+    const char16_t* getClassName() const override { return u"bench_FrameDrawer"; }
+    s::base::IObject* newObject() const override { return nullptr; }
+    void release() override {}
+
+    void draw(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom) override {
+        HBRUSH frame = CreateSolidBrush(RGB(60, 60, 60));
+        HBRUSH face = CreateSolidBrush(RGB(240, 240, 240));
+        const RECT whole = {left, top, right, bottom};
+        const RECT inside = {left + 1, top + 1, right - 1, bottom - 1};
+        FillRect(dc, &whole, frame);
+        FillRect(dc, &inside, face);
+        DeleteObject(frame);
+        DeleteObject(face);
+    }
+    HRGN getRegion(int32_t, int32_t, int32_t, int32_t) override { return nullptr; }
+    COLORREF getBackground() const override { return RGB(240, 240, 240); }
+    uint8_t getBackgroundRed() const override { return 240; }
+    uint8_t getBackgroundGreen() const override { return 240; }
+    uint8_t getBackgroundBlue() const override { return 240; }
+    void setBackground(uint8_t, uint8_t, uint8_t) override {}
+    uint8_t getFrameRed() const override { return 60; }
+    uint8_t getFrameGreen() const override { return 60; }
+    uint8_t getFrameBlue() const override { return 60; }
+    void setFrameColor(uint8_t, uint8_t, uint8_t) override {}
+    void setTopCorners(int32_t) override {}
+    void setBottomCorners(int32_t) override {}
+};
+
 // Runs the measurements on the window's thread when called (code 2).
 class Measurer : public s::gui::events::IEventListener {
 public:
@@ -165,7 +203,8 @@ public:
         if (code != static_cast<int32_t>(win::WindowEvent::Call)) {
             return;
         }
-        blit = blitOnce();
+        blit = blitOnce(false);
+        memoryBlit = blitOnce(true);
         if (root != nullptr) {
             int round = 0;
             measured = medianMilliseconds([this, &round] {
@@ -177,27 +216,36 @@ public:
             const HWND handle = window.getHandle();
             measured = medianMilliseconds([handle] {
                 RedrawWindow(handle, nullptr, nullptr,
-                             RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                             RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW |
+                                 RDW_ALLCHILDREN);
             });
         }
     }
 
     double measured = 0;
     double blit = 0;
+    double memoryBlit = 0;
 
 private:
-    double blitOnce() const {
+    // One BitBlt of 340 x 285 from a memory bitmap onto the window, or into
+    // a second memory bitmap (each the median of single copies).
+    double blitOnce(bool intoMemory) const {
         const s::platform::win::WindowDC screen(window.getHandle());
         const s::platform::win::MemoryDC memory(screen.get());
+        const s::platform::win::MemoryDC target(screen.get());
         HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), kWidth, kHeight);
+        HBITMAP copy = CreateCompatibleBitmap(screen.get(), kWidth, kHeight);
         double time = 0;
         {
             const s::platform::win::ObjectSelection selection(memory.get(), bitmap);
+            const s::platform::win::ObjectSelection targetSelection(target.get(), copy);
             PatBlt(memory.get(), 0, 0, kWidth, kHeight, WHITENESS);
+            const HDC destination = intoMemory ? target.get() : screen.get();
             time = medianMilliseconds(
-                [&] { BitBlt(screen.get(), 0, 0, kWidth, kHeight, memory.get(), 0, 0, SRCCOPY); });
+                [&] { BitBlt(destination, 0, 0, kWidth, kHeight, memory.get(), 0, 0, SRCCOPY); });
         }
         DeleteObject(bitmap);
+        DeleteObject(copy);
         return time;
     }
 
@@ -205,17 +253,24 @@ private:
     win::Box* root;
 };
 
-void run(const char* name, win::Box* root, bool layoutOnly, int32_t width, int32_t height) {
+void run(const char* name, win::Box* root, bool layoutOnly, s::gui::drawer::IWindow* drawer,
+         int32_t width, int32_t height) {
     auto window = s::thread::PoolRef<win::Window>::take();
-    window->setNativeFrame(true);
+    if (drawer != nullptr) {
+        window->setDrawer(drawer, false);
+    } else {
+        window->setNativeFrame(true);
+    }
     window->setBounds(100, 100, width, height);
-    window->add(root);
+    if (root != nullptr) {
+        window->add(root);
+    }
     window->setVisible(true);
     Sleep(500); // the X server maps the window and its first paint passes
     Measurer measurer(*window, layoutOnly ? root : nullptr);
     window->addListener(win::WindowEvent::Call, &measurer);
     window->sendCall(0, 0, 0, 0);
-    report(name, measurer.measured, measurer.blit);
+    report(name, measurer.measured, measurer.blit, measurer.memoryBlit);
     window->close();
 }
 
@@ -226,7 +281,13 @@ int main() {
     win::Box* big = tree(&count);
     char name[80];
     std::snprintf(name, sizeof name, "layout of a tree of %d components", count);
-    run(name, big, true, 700, 640);
-    run("painting a 340 x 285 window with its components", dialog(), false, kWidth, kHeight);
+    run(name, big, true, nullptr, 700, 640);
+    FrameDrawer drawer;
+    run("painting a 340 x 285 window, drawer, components", dialog(), false, &drawer, kWidth,
+        kHeight);
+    run("painting a 340 x 285 window, drawer, no components", nullptr, false, &drawer, kWidth,
+        kHeight);
+    run("painting a 340 x 285 window, native frame, components", dialog(), false, nullptr, kWidth,
+        kHeight);
     return 0;
 }
