@@ -43,6 +43,8 @@ namespace {
 constexpr int32_t kPictureWidth = 64;
 constexpr int32_t kPictureHeight = 32;
 constexpr uint8_t kPictureBlue = 160;
+constexpr int32_t kImageWidth = 96;
+constexpr int32_t kImageHeight = 72;
 
 // The report file; lines come from the main thread and the window's thread.
 class Report {
@@ -157,8 +159,9 @@ win::Box* pictureRow(ActionReporter& toggled, ActionReporter& okClick, ActionRep
     row->setHorizontal();
     row->setHorizontalGap(10);
     auto* image = named("image", win::Image::newInstance());
-    image->setWidthPercent(50);
-    image->setImage(gradient(), true, true, true, false, -1, -1);
+    // Fixed at 4:3, so that the 2:1 picture keeps its aspect only with
+    // bands above and below it.
+    image->setImage(gradient(), true, true, true, false, kImageWidth, kImageHeight);
     row->add(image);
     auto* column = named("buttons", win::Box::newInstance());
     column->setMouseTransparent(true);
@@ -215,24 +218,38 @@ win::Box* content(ActionReporter* reporters) {
     return root;
 }
 
-void writeLayout(int32_t number, HWND window) {
-    report.line("layout " + std::to_string(number));
-    RECT rect;
-    GetWindowRect(window, &rect);
-    report.line(rectLine("window", "", rect));
-    for (const Named& item : shown) {
-        const HWND handle = item.handle(item.component);
-        if (handle != nullptr && GetWindowRect(handle, &rect)) {
-            report.line(rectLine("rect", item.name, rect));
-        } else {
-            report.line(std::string("missing ") + item.name);
-        }
-    }
-    report.line("end " + std::to_string(number));
-}
-
 bool sameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// The window's and every component's rectangle, read while the window kept
+// its own (a layout read in the middle of a drag would mix two states);
+// false when the window changed meanwhile.
+bool writeLayout(int32_t number, HWND window) {
+    std::vector<std::string> lines;
+    lines.push_back("layout " + std::to_string(number));
+    RECT before;
+    GetWindowRect(window, &before);
+    lines.push_back(rectLine("window", "", before));
+    for (const Named& item : shown) {
+        const HWND handle = item.handle(item.component);
+        RECT rect;
+        if (handle != nullptr && GetWindowRect(handle, &rect)) {
+            lines.push_back(rectLine("rect", item.name, rect));
+        } else {
+            lines.push_back(std::string("missing ") + item.name);
+        }
+    }
+    lines.push_back("end " + std::to_string(number));
+    RECT after;
+    GetWindowRect(window, &after);
+    if (!sameRect(before, after)) {
+        return false;
+    }
+    for (const std::string& line : lines) {
+        report.line(line);
+    }
+    return true;
 }
 
 } // namespace
@@ -270,7 +287,11 @@ int wmain(int argc, wchar_t** argv) {
         if (!sameRect(now, last)) {
             Sleep(150); // let the layout of a move or resize settle
             GetWindowRect(handle, &last);
-            writeLayout(++number, handle);
+            if (writeLayout(number + 1, handle)) {
+                ++number;
+            } else {
+                last = {0, 0, 0, 0};
+            }
         }
     }
     return 0;
