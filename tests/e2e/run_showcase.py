@@ -132,7 +132,8 @@ class Showcase:
             return None
         found = wait_for(matching, timeout, 0.1)
         if found is None:
-            self.fail("no layout reported %s (last: %s)" % (what, (self.report.layouts() or [None])[-1]))
+            windows = [None] + [window for window, _ in self.report.layouts()]
+            self.fail("no layout reported %s (last window: %s)" % (what, windows[-1]))
         self.window, self.rects = found
         time.sleep(0.5)  # painted after the move or resize
         return found
@@ -182,6 +183,13 @@ class Showcase:
             pixels = count(image, self.rect(name), dark)
             if pixels < 20:
                 self.fail("the label %s shows no text (%d dark pixels in %s)" % (name, pixels, self.rects[name]))
+            # A line of text fills its label from near the top: the letters'
+            # tops lie in its upper part.
+            left, top, right, bottom = self.rect(name)
+            first = next(y for y in range(top, bottom) if count(image, (left, y, right, y + 1), dark))
+            if first - top > (bottom - top) * 0.4:
+                self.fail("the text of %s starts %d pixels below the label's top edge, in %d pixels" % (
+                    name, first - top, bottom - top))
         if count(image, self.rect("link"), greenish) < 20:
             self.fail("the link label shows no green text")
         for upper, lower in zip(ROOT_CHILDREN, ROOT_CHILDREN[1:]):
