@@ -130,7 +130,7 @@ win::Button* button(const char* name, const char16_t* text) {
     return item;
 }
 
-// A row: title, spacer, check box, link label, middle-aligned.
+// A row: a label, a spacer, the check box and a link, middle-aligned.
 win::Box* optionsRow(ActionReporter& checked, ActionReporter& unchecked) {
     auto* row = named("row", win::Box::newInstance());
     row->setMouseTransparent(true);
@@ -199,6 +199,8 @@ win::Box* content(ActionReporter* reporters) {
     auto* title = label("title", u"Toolkit showcase");
     title->setFontSize(103);
     root->add(title);
+    // Word-wrapped: a wrapped label asks for the height of its unbroken text,
+    // so in a narrower window it shows its first line.
     auto* wrapped = label("wrapped", u"A long line of words that wraps when the window is narrower "
                                      u"than the text itself.");
     wrapped->setWordWrap(true);
@@ -280,6 +282,8 @@ int wmain(int argc, wchar_t** argv) {
     const HWND handle = window->getHandle();
     RECT last = {0, 0, 0, 0};
     int32_t number = 0;
+    // Five minutes at most: a scenario that lost track of the program does
+    // not leave it running.
     for (int i = 0; i < 6000 && !window->isClosed(); ++i) {
         Sleep(50);
         RECT now;
