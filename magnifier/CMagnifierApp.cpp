@@ -89,6 +89,7 @@ bool CMagnifierApp::initInstance() {
     // Given back before the settings and the application base it borrows.
     s::thread::PoolRef<Dialog> dialog(
         Dialog::createDialog(appBase->getSettings(), mainWindow->getLocalizer()));
+    dialog->setApplication(appBase.get());
     dialog->start(bootStart);
     dialog->getLensWindow()->waitClosed();
     return false;

@@ -9,6 +9,10 @@
 #include "magnifier/logic/MagnifierSettings.h"
 #include "magnifier/logic/ProductIdentity.h"
 #include "magnifier/logic/TriggerKeys.h"
+#include "s/app/WindowRules.h"
+#include "s/app/win/AppBase.h"
+#include "s/app/win/AppWindow.h"
+#include "s/gui/dialogs/About3.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/MessageBoxW.h"
 #include "s/gui/win/PopupMenu.h"
@@ -35,6 +39,12 @@ namespace {
 
 // Period of the polling loop and of its wait-for-release loops.
 constexpr DWORD kPollMilliseconds = 10;
+
+// The version information window's settings: its name and defaults.
+constexpr const char16_t* kAboutWindow = u"AboutWindow";
+constexpr int32_t kAboutWidth = 340;
+constexpr int32_t kAboutHeight = 285;
+constexpr const char16_t* kAboutSkin = u"Classic LG";
 
 // Milliseconds since 1970-01-01 UTC from the system time.
 int64_t nowMilliseconds(void*) {
@@ -90,10 +100,22 @@ void Dialog::reset() {
     // its own thread. Giving it back closes it, and its close event sets
     // stopRequested again; the flag is cleared only afterwards, or the next
     // start's polling loop would end at once.
+    // The version window goes first: closing it enables its owner, the
+    // lens window, which must still exist then.
+    if (aboutWindow != nullptr) {
+        aboutWindow->release();
+        aboutWindow = nullptr;
+    }
+    if (aboutSettings != nullptr) {
+        aboutSettings->release();
+        aboutSettings = nullptr;
+    }
+    lensEnabledOverModal = false;
     if (lensWindow != nullptr) {
         lensWindow->release();
         lensWindow = nullptr;
     }
+    appBase = nullptr;
     canvas = nullptr;
     trayMenu = nullptr;
     menu = TrayMenu();
@@ -345,8 +367,21 @@ void Dialog::storeSetting(const MenuAction& action) {
 }
 
 void Dialog::openAbout() {
-    // The version information window is not part of the program yet; the
-    // command shows nothing until it is.
+    if (appBase == nullptr) {
+        return;
+    }
+    if (aboutWindow == nullptr) {
+        // Made once and reused: the window keeps its settings section and
+        // each showing builds a fresh window over them. No skin selector
+        // exists yet, so the window follows the application's look.
+        aboutSettings = s::app::win::AppWindow::newInstance();
+        aboutSettings->init(appBase, kAboutWindow, appBase->getSoftwareType(), kAboutWidth,
+                            kAboutHeight, true, false, s::app::WindowRules::kClose, nullptr,
+                            kAboutSkin);
+        aboutWindow = s::gui::dialogs::About3::newInstance();
+        aboutWindow->setSettings(aboutSettings);
+    }
+    aboutWindow->show(lensWindow);
 }
 
 // --- showing and hiding -----------------------------------------------------------
@@ -364,6 +399,16 @@ void Dialog::showLens() {
         return;
     }
     rules.lensShown();
+    // The version window disables its owner, the lens window, and a
+    // disabled window gets no mouse input: the lens could not pan, and with
+    // auto-lock a click could not end it. The trigger is the user asking
+    // for the lens, so the lens takes its input back while it is shown and
+    // gives the version window its modal state back when it hides (unless
+    // that window closed meanwhile and released its owner itself).
+    lensEnabledOverModal = !lensWindow->isEnabled();
+    if (lensEnabledOverModal) {
+        lensWindow->setModal(false);
+    }
     lensWindow->setVisible(true, true);
     lensWindow->setBounds(screen::virtualScreenLeft(), screen::virtualScreenTop(),
                           screen::virtualScreenWidth(), screen::virtualScreenHeight());
@@ -375,6 +420,12 @@ void Dialog::hideLens() {
     lensWindow->setVisible(false);
     lensWindow->setSize(0, 0);
     lensWindow->minimize();
+    if (lensEnabledOverModal) {
+        lensEnabledOverModal = false;
+        if (aboutWindow != nullptr && aboutWindow->isOwnerHeld()) {
+            lensWindow->setModal(true);
+        }
+    }
     // An idle magnifier holds no screen-sized memory: the next show captures
     // into a new image, which costs less than one frame.
     if (snapshot != nullptr) {

@@ -17,6 +17,13 @@
 #include "s/thread/ITask.h"
 #include "s/thread/ObjLocker.h"
 
+namespace s::app::win {
+class AppBase;
+class AppWindow;
+} // namespace s::app::win
+namespace s::gui::dialogs {
+class About3;
+}
 namespace s::gui::win {
 class Box;
 class PopupMenu;
@@ -74,6 +81,11 @@ public:
     // task and, unless started at boot, shows the usage hint (modal).
     void start(bool bootStart);
     s::gui::win::Window* getLensWindow() const { return lensWindow; }
+    // The application whose windows the About command opens (borrowed; it
+    // must outlive the dialog). Without one the command shows nothing.
+    void setApplication(s::app::win::AppBase* application) { appBase = application; }
+    // The version information window, once the About command made it.
+    s::gui::dialogs::About3* getAboutWindow() const { return aboutWindow; }
 
     void drawLens(bool force, HDC paintDc);
     bool isTriggerHeld() const;
@@ -113,7 +125,14 @@ private:
 
     s::map::IMappedData* settings = nullptr;
     s::lang::Localizer* localizer = nullptr;
+    s::app::win::AppBase* appBase = nullptr;
     s::gui::win::Window* lensWindow = nullptr;
+    // Made on the first About command, kept for the program's life; owned.
+    s::app::win::AppWindow* aboutSettings = nullptr;
+    s::gui::dialogs::About3* aboutWindow = nullptr;
+    // The lens window's thread: the lens was shown while the version window
+    // held its window disabled, and enabled it for the time it is shown.
+    bool lensEnabledOverModal = false;
     // Borrowed: the lens window owns its tray menu and canvas.
     s::gui::win::PopupMenu* trayMenu = nullptr;
     // The tray menu's tree and commands.
