@@ -869,6 +869,260 @@ def menu_web_link(m):
         m.fail("the browser got %s, expected the product page" % (opened,))
 
 
+# --- the version information window ---------------------------------------------------------
+
+VERSION_ENTRY = 0
+PRODUCT_NAMES = {"English": "Vexa Magnifier", "German": "Vexa Bildschirmlupe"}
+ABOUT_TITLES = {"English": "Version Information", "German": "Versionsinformationen"}
+DPI_KEY = r"HKCU\Control Panel\Desktop"
+# Flat colours of the wide logo at points of its 700 x 230 picture (see
+# resources/logos/render_logos.py): background, glass, the stripe at the foot.
+LOGO_POINTS = [((680, 20), (0x14, 0x2B, 0x45)), ((100, 46), (0x2C, 0x6E, 0xA8)),
+               ((350, 226), (0xF2, 0xA3, 0x3A))]
+
+
+def descendants(windows, root):
+    """The windows below `root` (children, their children ...)."""
+    below, frontier = [], {root.handle}
+    while frontier:
+        children = [window for window in windows if window.parent in frontier]
+        below += children
+        frontier = {window.handle for window in children}
+    return below
+
+
+def window_enabled(m, handles):
+    """IsWindowEnabled of each handle, through the test's helper program:
+    {handle: True/False}; a handle that is gone is left out."""
+    helper = m.pattern_exe.parent / "WindowEnabled.exe"
+    if not helper.exists():
+        raise HarnessError("%s not found: build the WindowEnabled target" % helper)
+    result = m.wine.run([helper] + [str(handle) for handle in handles], timeout=60)
+    states = {}
+    for line in result.stdout.decode(errors="replace").splitlines():
+        fields = line.split()
+        if len(fields) == 2 and fields[1] in "01":
+            states[int(fields[0])] = fields[1] == "1"
+    return states
+
+
+class AboutWindow:
+    """What the scenarios find of the version window: its rectangle, the
+    close glyph button, the Close button, the banner, the icon and the
+    caption boxes, from the window list of the program."""
+
+    def __init__(self, window, below, scale):
+        self.window = window
+        buttons = sorted((w for w in below if w.class_name.lower() == "button"), key=lambda w: w.right - w.left)
+        self.glyph = buttons[0] if buttons else None
+        self.close = buttons[-1] if len(buttons) > 1 else None
+        pictures = [w for w in below if w.bottom > w.top and
+                    abs((w.right - w.left) / (w.bottom - w.top) - 700 / 230) < 0.05 and w.right - w.left > 100]
+        self.banner = max(pictures, key=lambda w: w.right - w.left) if pictures else None
+        icon_size = round(16 * scale)
+        icons = [w for w in below if w.right - w.left == icon_size and w.bottom - w.top == icon_size]
+        self.icon = icons[0] if icons else None
+        self.captions = [w for w in below if w.right - w.left == round(140 * scale)
+                         and w.bottom - w.top == round(20 * scale)]
+
+    @staticmethod
+    def size(window):
+        return (window.right - window.left, window.bottom - window.top) if window else None
+
+
+def program_window(m, title, visible=True):
+    for window in m.program_windows(visible_only=visible):
+        if window.title == title and window.class_name == "CorvelWindowClass":
+            return window
+    return None
+
+
+def lens_handle(m, language="English"):
+    lens = program_window(m, PRODUCT_NAMES[language], visible=False)
+    if lens is None:
+        m.fail("no lens window titled %r among %s" % (PRODUCT_NAMES[language], m.program_windows(False)))
+    return lens.handle
+
+
+def open_about(m, language="English", scale=1.0):
+    """About -> Version Information; waits for the window and answers it."""
+    m.choose_menu_path((ROOT, ABOUT), (ABOUT_ENTRIES, VERSION_ENTRY))
+    m.wait_menus_closed()
+    title = ABOUT_TITLES[language]
+    window = wait_for(lambda: program_window(m, title), 15, 0.3)
+    if window is None:
+        m.fail("no window titled %r after About -> Version Information" % title)
+    time.sleep(0.5)  # the last layout pass and paint
+    windows = m.program_windows(visible_only=True, children=True)
+    window = program_window(m, title)
+    return AboutWindow(window, descendants(windows, window), scale)
+
+
+def expect_enabled(m, handle, enabled, what):
+    state = wait_for(lambda: window_enabled(m, [handle]).get(handle) == enabled or None, 5, 0.3)
+    if state is None:
+        m.fail("%s: the lens window is %s, expected %s" % (
+            what, {True: "enabled", False: "disabled", None: "gone"}[window_enabled(m, [handle]).get(handle)],
+            "enabled" if enabled else "disabled"))
+
+
+def expect_about_layout(m, about, scale, tag):
+    """Sizes of the design at the display scale, the banner's aspect and
+    colours, the icon and text on the screen."""
+    shot = m.screenshot()
+    m.save(tag, shot)
+    expected_glyph = (round(50 * scale), round(14 * scale))
+    if AboutWindow.size(about.glyph) != expected_glyph:
+        m.fail("%s: close glyph button %s, expected %s" % (tag, AboutWindow.size(about.glyph), expected_glyph))
+    if len(about.captions) != 4:
+        m.fail("%s: %d caption boxes of %dx%d, expected 4" % (tag, len(about.captions), round(140 * scale),
+                                                             round(20 * scale)))
+    if about.banner is None:
+        m.fail("%s: no banner keeping the logo's aspect among the window's parts" % tag)
+    window = about.window
+    banner = about.banner
+    width = banner.right - banner.left
+    if abs(width - (about.close.right - about.close.left)) > round(8 * scale):
+        m.fail("%s: the banner (%d wide) does not span the window like the Close row (%d)"
+               % (tag, width, about.close.right - about.close.left))
+    for (x, y), colour in LOGO_POINTS:
+        sx, sy = m.to_x(banner.left + x * width // 700, banner.top + y * (banner.bottom - banner.top) // 230)
+        got = shot.pixel(sx, sy)
+        if any(abs(a - b) > 40 for a, b in zip(got, colour)):
+            m.fail("%s: banner point (%d, %d) shows %s, expected about %s" % (tag, x, y, got, colour))
+    if about.icon is None:
+        m.fail("%s: no %d-pixel icon in the product row" % (tag, round(16 * scale)))
+    coloured = 0
+    for y in range(about.icon.top, about.icon.bottom):
+        for x in range(about.icon.left, about.icon.right):
+            if min(shot.pixel(*m.to_x(x, y))) < 200:
+                coloured += 1
+    if coloured < (about.icon.right - about.icon.left) ** 2 // 4:
+        m.fail("%s: the icon shows hardly anything (%d coloured pixels)" % (tag, coloured))
+    # Text: dark pixels in every caption box.
+    for caption in about.captions:
+        dark = sum(1 for y in range(caption.top, caption.bottom) for x in range(caption.left, caption.right)
+                   if max(shot.pixel(*m.to_x(x, y))) < 110)
+        if dark < 10:
+            m.fail("%s: no caption text in %s" % (tag, caption))
+    return shot
+
+
+def about_picture(m, about, shot):
+    """The pixels of the window's title row and information rows, to compare
+    two languages."""
+    window = about.window
+    return bytes(channel for y in range(window.top, about.banner.top) for x in range(window.left, window.right)
+                 for channel in shot.pixel(*m.to_x(x, y)))
+
+
+def run_about_layout(m, dpi):
+    scale = max(1.0, dpi / 96.0)
+    m.settings()
+    m.wine.reg_add(DPI_KEY, "LogPixels", "REG_DWORD", dpi)
+    try:
+        m.wine.kill()
+        m.wine.prepare(m.display)
+        process = m.launch("/STARTUP")
+        lens = lens_handle(m)
+        about = open_about(m, "English", scale)
+        expect_enabled(m, lens, False, "version window open")
+        english = expect_about_layout(m, about, scale, "about-english-%d" % dpi)
+        english_rows = about_picture(m, about, english)
+        xdotool_click(m, about.close)
+        expect_enabled(m, lens, True, "Close button")
+        # Deutsch from the tray menu: the window's texts follow.
+        m.choose_menu_path((ROOT, LANGUAGE), (LANGUAGES, GERMAN))
+        m.wait_menus_closed()
+        about = open_about(m, "German", scale)
+        german = expect_about_layout(m, about, scale, "about-german-%d" % dpi)
+        if about_picture(m, about, german) == english_rows:
+            m.fail("the version window's texts look the same in German")
+        xdotool_click(m, about.glyph)
+        expect_enabled(m, lens_handle(m, "German"), True, "close glyph button")
+        m.stop_program(process)
+    finally:
+        m.wine.reg_add(DPI_KEY, "LogPixels", "REG_DWORD", 96)
+
+
+def xdotool_click(m, window, button=1):
+    x, y = m.to_x((window.left + window.right) // 2, (window.top + window.bottom) // 2)
+    m.mouse_move(x, y)
+    time.sleep(0.2)
+    m.click(button)
+
+
+@scenario("about_layout_96dpi")
+def about_layout_96dpi(m):
+    """About -> Version Information at 96 dpi: the lens window disabled, the
+    design sizes, the banner's colours, the icon and the captions on the
+    screen; in English and after choosing Deutsch."""
+    run_about_layout(m, 96)
+
+
+@scenario("about_layout_144dpi")
+def about_layout_144dpi(m):
+    """The same at 144 dpi: every size one and a half times."""
+    run_about_layout(m, 144)
+
+
+@scenario("about_close_ways")
+def about_close_ways(m):
+    """The glyph button, the Close button, the middle click and the system's
+    close (Alt+F4) each close the version window and enable the lens window
+    again."""
+    m.settings()
+    m.launch("/STARTUP")
+    lens = lens_handle(m)
+
+    def alt_f4(about):
+        ids = m.x_windows("^%s$" % ABOUT_TITLES["English"])
+        if not ids:
+            m.fail("no X window of the version window")
+        harness.xdotool(m.display, ["windowfocus", "--sync", str(ids[0])], check=False, timeout=5)
+        m.tap("alt+F4")
+
+    ways = [("glyph button", lambda about: xdotool_click(m, about.glyph)),
+            ("Close button", lambda about: xdotool_click(m, about.close)),
+            ("middle click", lambda about: xdotool_click(m, about.banner, 2)),
+            ("system close", alt_f4)]
+    for name, close in ways:
+        about = open_about(m)
+        expect_enabled(m, lens, False, "version window open before the %s" % name)
+        close(about)
+        if wait_for(lambda: program_window(m, ABOUT_TITLES["English"]) is None, 5, 0.3) is None:
+            m.fail("the version window is still shown after the %s" % name)
+        expect_enabled(m, lens, True, name)
+    stored = m.wine.reg_query(r"HKCU\Software\Vexa\Vexa Magnifier\SaveData\AboutWindow\View", "Width")
+    if stored is None:
+        m.fail("no bounds stored in AboutWindow\\View")
+
+
+@scenario("about_lens_over_it")
+def about_lens_over_it(m):
+    """With the version window open the trigger still shows the lens, the
+    mouse pans it and a click hides it (auto-lock); the lens window is
+    disabled again afterwards, until the version window closes."""
+    m.settings()
+    m.launch("/STARTUP")
+    lens = lens_handle(m)
+    about = open_about(m)
+    expect_enabled(m, lens, False, "version window open")
+    # The pattern well away from the version window.
+    x = 1440 if about.window.left < 960 else 480
+    m.ready_for_keys(x, 700)
+    m.tap("Control_R")
+    m.wait_lens(200, (x, 700), "right Ctrl with the version window open")
+    m.mouse_move(x, 800)
+    m.wait_lens(200, (x, 800), "mouse moved over the lens with the version window open")
+    m.click(1)
+    m.wait_desktop("left click on the lens with the version window open")
+    expect_enabled(m, lens, False, "lens hidden while the version window is still open")
+    about = open_about(m) if program_window(m, ABOUT_TITLES["English"]) is None else about
+    xdotool_click(m, about.close)
+    expect_enabled(m, lens, True, "Close button after the lens")
+
+
 # --- the runner ---------------------------------------------------------------------------
 
 class ScenarioTimeout(Exception):

@@ -8,6 +8,7 @@
 #include "s/gui/IContainer.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/Button.h"
+#include "s/gui/win/Font.h"
 #include "s/gui/win/Label.h"
 #include "s/gui/win/Window.h"
 #include "s/lang/Localizer.h"
