@@ -80,8 +80,17 @@ s::image::win::BufferedImage* copyOf(const s::image::win::BufferedImage* picture
     return copy;
 }
 
-Box* box(bool horizontal) {
+// The boxes let the mouse through to the window, so that easy drag and the
+// middle-click action work anywhere on the window's face, not only on the
+// few pixels its margins leave uncovered.
+Box* plainBox() {
     Box* made = Box::newInstance();
+    made->setMouseTransparent(true);
+    return made;
+}
+
+Box* box(bool horizontal) {
+    Box* made = plainBox();
     if (horizontal) {
         made->setHorizontal();
     } else {
@@ -282,7 +291,7 @@ Box* About3::informationRow(int32_t captionId, Label* value) {
     row->alignRight();
     row->alignTop();
     row->setMarginsLeftRight(px(kRowMargin));
-    Box* caption = Box::newInstance();
+    Box* caption = plainBox();
     caption->setVertical();
     caption->setFixedWidth(px(kCaptionWidth), false);
     caption->setFixedHeight(px(kRowHeight), false);
