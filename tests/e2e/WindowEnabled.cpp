@@ -15,8 +15,8 @@
 
 int wmain(int argc, wchar_t** argv) {
     if (argc == 3 && std::wcscmp(argv[1], L"--system-close") == 0) {
-        HWND window = reinterpret_cast<HWND>(
-            static_cast<uintptr_t>(std::wcstoull(argv[2], nullptr, 10)));
+        HWND window =
+            reinterpret_cast<HWND>(static_cast<uintptr_t>(std::wcstoull(argv[2], nullptr, 10)));
         return PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
     }
     for (int i = 1; i < argc; ++i) {

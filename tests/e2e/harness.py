@@ -969,34 +969,52 @@ class Session:
         as a layout string ('s' a separator, any other letter an item or a
         submenu): answers one (top, bottom) per entry. The item height comes
         from the menu's own height; the separators' grey lines must show where
-        the layout puts them, or the layout is not what the menu shows."""
+        the layout puts them, or the layout is not what the menu shows. On a
+        display scaled above 96 dpi the system's separators are taller: each
+        separator height from the 96-dpi one up to twice it is tried."""
         left, top = self.to_x(menu.left, menu.top)
         right, bottom = self.to_x(menu.right, menu.bottom)
         separators = layout.count("s")
         items = len(layout) - separators
-        room = (bottom - top) - 2 * self.MENU_FRAME - separators * self.MENU_SEPARATOR
-        if items == 0 or room % items != 0:
-            raise HarnessError("a menu of %d x %d pixels cannot hold the layout %r" % (
-                right - left, bottom - top, layout))
-        height = room // items
-        rows = []
-        y = top + self.MENU_FRAME
-        for kind in layout:
-            rows.append((y, y + (self.MENU_SEPARATOR if kind == "s" else height)))
-            y += rows[-1][1] - rows[-1][0]
 
-        def separators_show():
+        def rows_for(separator):
+            room = (bottom - top) - 2 * self.MENU_FRAME - separators * separator
+            if items == 0 or room <= 0 or room % items != 0:
+                return None
+            height = room // items
+            rows = []
+            y = top + self.MENU_FRAME
+            for kind in layout:
+                rows.append((y, y + (separator if kind == "s" else height)))
+                y += rows[-1][1] - rows[-1][0]
+            return rows
+
+        def separators_show(rows, separator):
             image = self.screenshot((left, top, right, bottom))
             for kind, (row_top, _) in zip(layout, rows):
                 if kind == "s":
-                    line = row_top + self.MENU_SEPARATOR // 2
+                    line = row_top + separator // 2
                     colours = {image.pixel(x, line) for x in range(left + 20, right - 20, 7)}
                     if len(colours) != 1 or colours == {image.pixel(left + 20, row_top)}:
                         return False
             return True
 
+        candidates = [(separator, rows_for(separator))
+                      for separator in range(self.MENU_SEPARATOR, 2 * self.MENU_SEPARATOR + 1)]
+        candidates = [(separator, rows) for separator, rows in candidates if rows is not None]
+        if not candidates:
+            raise HarnessError("a menu of %d x %d pixels cannot hold the layout %r" % (
+                right - left, bottom - top, layout))
+
+        def matching():
+            for separator, rows in candidates:
+                if separators_show(rows, separator):
+                    return rows
+            return None
+
         # A menu that has just opened may not be drawn completely yet.
-        if wait_for(separators_show, 3, 0.1) is None:
+        rows = wait_for(matching, 3, 0.1)
+        if rows is None:
             self.save("menu-layout-mismatch", self.screenshot())
             raise HarnessError("the separator lines of the menu %s are not where the layout %r puts them" % (
                 menu, layout))
