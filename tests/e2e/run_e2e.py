@@ -1125,6 +1125,35 @@ def about_lens_over_it(m):
     expect_enabled(m, lens, True, "Close button after the lens")
 
 
+@scenario("about_links")
+def about_links(m):
+    """The web address of the URL row and the donation request open their
+    pages in the desktop's browser; the window stays open."""
+    m.settings()
+    record = m.wine.prefix.parent / "browser-record.txt"
+    if record.exists():
+        record.unlink()
+    m.wine.record_browser(record)
+    m.launch("/STARTUP")
+    about = open_about(m)
+    windows = m.program_windows(visible_only=True, children=True)
+    below = [w for w in descendants(windows, about.window) if w.right > w.left and w.bottom > w.top]
+    url_caption = sorted(about.captions, key=lambda w: w.top)[-1]
+    url_link = min((w for w in below if w.top >= url_caption.top and w.bottom <= url_caption.bottom
+                    and w.left >= url_caption.right), key=lambda w: w.right - w.left)
+    donation = max((w for w in below if w.top > url_caption.bottom and w.bottom < about.close.top),
+                   key=lambda w: w.top)
+    for link, address in ((url_link, "https://vexasoft.example/software/Magnifier/"),
+                          (donation, "https://vexasoft.example/donate/")):
+        xdotool_click(m, link)
+        opened = wait_for(lambda: record.exists() and address in record.read_text().split(), 15, 0.3)
+        if not opened:
+            m.fail("the browser got %s, expected %s" % (record.read_text().split() if record.exists() else [],
+                                                        address))
+    if program_window(m, ABOUT_TITLES["English"]) is None:
+        m.fail("the version window closed after its links were clicked")
+
+
 # --- the runner ---------------------------------------------------------------------------
 
 class ScenarioTimeout(Exception):
