@@ -96,10 +96,6 @@ void Dialog::reset() {
     if (worker != nullptr) {
         worker->waitIdle();
     }
-    // The window owns the canvas and the tray menu and gives them back on
-    // its own thread. Giving it back closes it, and its close event sets
-    // stopRequested again; the flag is cleared only afterwards, or the next
-    // start's polling loop would end at once.
     // The version window goes first: closing it enables its owner, the
     // lens window, which must still exist then.
     if (aboutWindow != nullptr) {
@@ -111,6 +107,10 @@ void Dialog::reset() {
         aboutSettings = nullptr;
     }
     lensEnabledOverModal = false;
+    // The window owns the canvas and the tray menu and gives them back on
+    // its own thread. Giving it back closes it, and its close event sets
+    // stopRequested again; the flag is cleared only afterwards, or the next
+    // start's polling loop would end at once.
     if (lensWindow != nullptr) {
         lensWindow->release();
         lensWindow = nullptr;
