@@ -3,8 +3,14 @@
 #include <objbase.h>
 
 #include "s/app/WindowRules.h"
+#include "s/app/update/UpdateCheck.h"
+#include "s/app/update/win/DialogAsker.h"
+#include "s/app/update/win/DownloaderNetwork.h"
+#include "s/app/update/win/ShellPageOpener.h"
+#include "s/app/update/win/SystemHour.h"
 #include "s/app/win/AppBase.h"
 #include "s/app/win/SkinnerAccess.h"
+#include "s/gui/win/Window.h"
 #include "s/lang/Localizer.h"
 #include "s/map/IMappedData.h"
 #include "s/str/Ascii.h"
@@ -420,6 +426,26 @@ void AppWindow::clearTaskbarProgress(HWND window) {
     if (taskbar != nullptr && window != nullptr) {
         taskbar->SetProgressState(window, TBPF_NOPROGRESS);
     }
+}
+
+void AppWindow::checkForUpdate(s::gui::win::Window* parentWindow) {
+    if (appBase == nullptr) {
+        return;
+    }
+    // The parent is bound to these settings, so its texts are this object's.
+    s::app::update::win::DownloaderNetwork network;
+    s::app::update::win::ShellPageOpener opener;
+    s::app::update::win::DialogAsker asker(
+        appBase, parentWindow != nullptr ? parentWindow->getHandle() : nullptr);
+    s::app::update::UpdateCheck::Context context;
+    context.localizer = getLocalizer();
+    context.store = store();
+    context.windowName = name.c_str();
+    context.textBase = textBase;
+    context.network = &network;
+    context.asker = &asker;
+    context.opener = &opener;
+    s::app::update::UpdateCheck(context).run(s::app::update::win::SystemHour::now());
 }
 
 } // namespace s::app::win

@@ -12,6 +12,9 @@
 namespace s::map {
 class IMappedData;
 }
+namespace s::gui::win {
+class Window;
+}
 
 namespace s::app::win {
 
@@ -110,6 +113,14 @@ public:
     void clearTaskbarProgress(HWND window) override;
     // True when the taskbar object could be made (Windows 7 and later).
     bool hasTaskbar() const { return taskbar != nullptr; }
+
+    // The check for a newer version, at most once every 30 days (see
+    // s::app::update::UpdateCheck), over the system's network, the
+    // confirmation dialog centred on `parentWindow` and the shell's browser.
+    // Blocks the calling thread for the transfer's bound (about 8 seconds)
+    // and then while the question is open; call it where that holds up
+    // nothing the user waits for.
+    void checkForUpdate(s::gui::win::Window* parentWindow);
 
 private:
     AppWindow() { reset(); }
