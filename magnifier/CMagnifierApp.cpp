@@ -91,6 +91,10 @@ bool CMagnifierApp::initInstance() {
         Dialog::createDialog(appBase->getSettings(), mainWindow->getLocalizer()));
     dialog->setApplication(appBase.get());
     dialog->start(bootStart);
+    // The lens, its menus and the tray icon already run on their own
+    // threads, so the check's wait for the server and for the user's answer
+    // holds up nothing but this thread, which only waits from here on.
+    mainWindow->checkForUpdate(dialog->getLensWindow());
     dialog->getLensWindow()->waitClosed();
     return false;
 }

@@ -218,12 +218,7 @@ void FlexAsker::placeWindow() {
     }
 
     // 3. Centred on the parent's window rectangle.
-    RECT parentRect;
-    if (isLiveWindow(parent) && GetWindowRect(parent, &parentRect) != FALSE) {
-        const int32_t x = (parentRect.left + parentRect.right) / 2 - target->getWidth() / 2;
-        const int32_t y = (parentRect.top + parentRect.bottom) / 2 - target->getHeight() / 2;
-        target->setLocation(x, y);
-    }
+    centreOnParent();
 
     // 4. Yes is the default; the dialog shows on the screen, in front.
     target->doLayout();
@@ -233,17 +228,28 @@ void FlexAsker::placeWindow() {
     target->setVisible(true, true);
 }
 
-void FlexAsker::waitUntilClosed() const {
-    const Window* target = window.load();
-    while (!target->isClosed()) {
-        // A caller that owns windows of its own keeps serving them.
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, kWaitStepMs, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+bool FlexAsker::centreOnParent() {
+    Window* target = window.load();
+    RECT parentRect;
+    if (!isLiveWindow(parent) || GetWindowRect(parent, &parentRect) == FALSE) {
+        return false;
     }
+    if (IsIconic(parent) != FALSE || IsWindowVisible(parent) == FALSE) {
+        // A minimized or hidden parent has no place on the screen (a
+        // minimized one lies far outside it): the question goes to the
+        // middle of the screen rather than to its edge.
+        target->centerOnWorkArea();
+    } else {
+        target->setLocation((parentRect.left + parentRect.right) / 2 - target->getWidth() / 2,
+                            (parentRect.top + parentRect.bottom) / 2 - target->getHeight() / 2);
+    }
+    // A bound window without a stored place is centred on the screen when
+    // it shows: the place chosen here is the one to keep.
+    if (settings != nullptr) {
+        settings->setX(target->getX());
+        settings->setY(target->getY());
+    }
+    return true;
 }
 
 // --- events (on the window's thread) --------------------------------------------

@@ -115,6 +115,8 @@ private:
     void buildWindow(const char16_t* title);
     void buildContent(const char16_t* question);
     void placeWindow();
+    // False when there is no live parent to centre on.
+    bool centreOnParent();
     void waitUntilClosed() const;
     void dropWindow();
 
