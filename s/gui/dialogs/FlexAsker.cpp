@@ -252,6 +252,19 @@ bool FlexAsker::centreOnParent() {
     return true;
 }
 
+void FlexAsker::waitUntilClosed() const {
+    const Window* target = window.load();
+    while (!target->isClosed()) {
+        // A caller that owns windows of its own keeps serving them.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kWaitStepMs, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
 // --- events (on the window's thread) --------------------------------------------
 
 void FlexAsker::onEvent(s::base::IObject* source, int32_t code) {
