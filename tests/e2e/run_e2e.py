@@ -12,7 +12,9 @@ scenario failed. Screenshots of failures go to build/e2e-artifacts/.
 """
 
 import argparse
+import os
 import signal
+import subprocess
 import sys
 import time
 import traceback
@@ -21,6 +23,8 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import harness  # noqa: E402
+import netns  # noqa: E402
+import update_scenarios  # noqa: E402
 from harness import (BUILD, MAGNIFIER_SETTINGS_KEY, TRAY_STRIP, TWO_MONITORS, Display, Failure,  # noqa: E402
                      HarnessError, Session, Wine, expected_lens_mapping, is_identity, measure_view, wait_for)
 
@@ -1154,6 +1158,56 @@ def about_links(m):
         m.fail("the version window closed after its links were clicked")
 
 
+# The update check and the first start (tests/e2e/update_scenarios.py).
+SCENARIOS.extend(update_scenarios.SCENARIOS)
+
+# Scenarios that run in a private network namespace of their own, by the
+# network they get there (see tests/e2e/netns.py).
+NAMESPACE_KINDS = {"netns": "online", "netns-offline": "offline"}
+NAMESPACE_TIMEOUT = 600  # seconds for all scenarios of one namespace
+
+
+def run_in_namespace(exe, pattern, mode, names, wine):
+    """Runs the named scenarios by this runner started again inside a new
+    network and mount namespace; answers (name, status, reason) for each.
+    When the namespace cannot be made, every one of them fails and says why:
+    they never pass by being skipped."""
+    problem = netns.namespace_problem()
+    if problem:
+        return [(name, "FAIL", "CANNOT RUN: no private network namespace: %s" % problem) for name in names]
+    wine.kill()  # Wine's server and services must start inside the namespace
+    command = ["unshare", "--net", "--mount", sys.executable, str(Path(__file__).resolve()), "--exe", str(exe),
+               "--pattern", str(pattern), "--in-namespace", mode]
+    for name in names:
+        command += ["--exact", name]
+    environment = dict(os.environ, VEXA_E2E_PREFIX_LOCKED="1", PYTHONUNBUFFERED="1")
+    try:
+        result = subprocess.run(command, env=environment, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, timeout=NAMESPACE_TIMEOUT)
+        output = result.stdout.decode(errors="replace")
+        code = result.returncode
+    except subprocess.TimeoutExpired as expired:
+        output = (expired.stdout or b"").decode(errors="replace")
+        code = "timeout"
+    outcome = {}
+    for line in output.splitlines():
+        words = line.split(" ", 2)
+        if len(words) >= 2 and words[0] in ("PASS", "FAIL") and words[1] in names:
+            outcome[words[1]] = (words[0], line)
+        elif not line.startswith("e2e:"):
+            print("  [%s] %s" % (mode, line), flush=True)
+    results = []
+    for name in names:
+        if name in outcome:
+            print(outcome[name][1], flush=True)
+            results.append((name, outcome[name][0], None))
+        else:
+            reason = "the %s namespace run ended (%s) without a result" % (mode, code)
+            print("FAIL %s: %s" % (name, reason), flush=True)
+            results.append((name, "FAIL", reason))
+    return results
+
+
 # --- the runner ---------------------------------------------------------------------------
 
 class ScenarioTimeout(Exception):
@@ -1212,6 +1266,8 @@ def main():
     parser.add_argument("-k", dest="selection", action="append", default=[],
                         help="run only scenarios whose name contains this (repeatable)")
     parser.add_argument("--list", action="store_true", help="list the scenarios and exit")
+    parser.add_argument("--exact", action="append", default=[], help=argparse.SUPPRESS)
+    parser.add_argument("--in-namespace", choices=["online", "offline"], help=argparse.SUPPRESS)
     arguments = parser.parse_args()
 
     if arguments.list:
@@ -1220,6 +1276,20 @@ def main():
         return 0
     selected = [entry for entry in SCENARIOS
                 if not arguments.selection or any(word in entry[0] for word in arguments.selection)]
+    if arguments.exact:
+        selected = [entry for entry in SCENARIOS if entry[0] in arguments.exact]
+    if arguments.in_namespace:
+        # Started again by run_in_namespace: set the network up, then run
+        # the scenarios of this namespace on an ordinary display.
+        try:
+            netns.enter(arguments.in_namespace, BUILD / "e2e-wine" / "netns")
+        except Exception as error:
+            print("e2e: cannot set the private network up: %s" % error)
+            for name, _, _ in selected:
+                print("FAIL %s: CANNOT RUN: the private network could not be set up: %s" % (name, error))
+            return 1
+        selected = [(name, "single", function) for name, kind, function in selected
+                    if NAMESPACE_KINDS.get(kind) == arguments.in_namespace]
     if not selected:
         print("e2e: no scenario matches %s" % arguments.selection)
         return 2
@@ -1239,7 +1309,10 @@ def main():
     results = []
     wine = Wine()
     try:
-        wine.lock()
+        if os.environ.get("VEXA_E2E_PREFIX_LOCKED"):
+            wine.locked = True  # the runner that started this one holds it
+        else:
+            wine.lock()
     except HarnessError as error:
         print("e2e: cannot run: %s" % error)
         print("e2e: %d scenarios, 0 passed, %d failed" % (len(selected), len(selected)))
@@ -1252,7 +1325,13 @@ def main():
     # Every scenario gets a display of its own: X keeps state across Wine
     # sessions (a later session was seen to receive a phantom left Ctrl press
     # ahead of every right Ctrl press), and a fresh Xvfb costs a second.
-    for name, display_kind, function in [entry for entry in selected if entry[1] != "none"]:
+    for mode in ("online", "offline"):
+        names = [name for name, kind, _ in selected if NAMESPACE_KINDS.get(kind) == mode]
+        if names:
+            for name, status, _ in run_in_namespace(exe, pattern, mode, names, wine):
+                results.append((name, status))
+    for name, display_kind, function in [entry for entry in selected
+                                         if entry[1] != "none" and entry[1] not in NAMESPACE_KINDS]:
         display = Display(3200, 1080, TWO_MONITORS) if display_kind == "dual" else Display(1920, 1080)
         try:
             wine.kill()  # no Wine server may outlive a change of display
