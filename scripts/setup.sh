@@ -10,6 +10,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick xfonts-base evilwm
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev libpugixml-dev
+    iproute2 openssl
 )
 
 sudo=""

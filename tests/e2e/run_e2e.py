@@ -1174,7 +1174,10 @@ def run_in_namespace(exe, pattern, mode, names, wine):
     they never pass by being skipped."""
     problem = netns.namespace_problem()
     if problem:
-        return [(name, "FAIL", "CANNOT RUN: no private network namespace: %s" % problem) for name in names]
+        reason = "CANNOT RUN: no private network namespace: %s" % problem
+        for name in names:
+            print("FAIL %s: %s" % (name, reason), flush=True)
+        return [(name, "FAIL", reason) for name in names]
     wine.kill()  # Wine's server and services must start inside the namespace
     command = ["unshare", "--net", "--mount", sys.executable, str(Path(__file__).resolve()), "--exe", str(exe),
                "--pattern", str(pattern), "--in-namespace", mode]
