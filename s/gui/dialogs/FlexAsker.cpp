@@ -228,11 +228,11 @@ void FlexAsker::placeWindow() {
     target->setVisible(true, true);
 }
 
-bool FlexAsker::centreOnParent() {
+void FlexAsker::centreOnParent() {
     Window* target = window.load();
     RECT parentRect;
     if (!isLiveWindow(parent) || GetWindowRect(parent, &parentRect) == FALSE) {
-        return false;
+        return;
     }
     if (IsIconic(parent) != FALSE || IsWindowVisible(parent) == FALSE) {
         // A minimized or hidden parent has no place on the screen (a
@@ -249,12 +249,13 @@ bool FlexAsker::centreOnParent() {
         settings->setX(target->getX());
         settings->setY(target->getY());
     }
-    return true;
 }
 
 void FlexAsker::waitUntilClosed() const {
     const Window* target = window.load();
-    while (!target->isClosed()) {
+    // A window that could not be made (or is gone) never closes: no answer,
+    // which is No, rather than a caller blocked for good.
+    while (!target->isClosed() && isLiveWindow(target->getHandle())) {
         // A caller that owns windows of its own keeps serving them.
         MsgWaitForMultipleObjects(0, nullptr, FALSE, kWaitStepMs, QS_ALLINPUT);
         MSG message;

@@ -115,8 +115,9 @@ private:
     void buildWindow(const char16_t* title);
     void buildContent(const char16_t* question);
     void placeWindow();
-    // False when there is no live parent to centre on.
-    bool centreOnParent();
+    // Centred on a shown parent, on the screen's work area for a minimized
+    // or hidden one; nothing without a live parent.
+    void centreOnParent();
     void waitUntilClosed() const;
     void dropWindow();
 
