@@ -25,7 +25,9 @@ namespace s::gui::dialogs {
 // The confirmation dialog: a Yes/No question in a small window of its own,
 // with a check-box row below the buttons ("Don't ask me again", or an empty
 // label when that option is off), centred on the window the question belongs
-// to, which is disabled while the question is open.
+// to (on the screen when that window is minimized or hidden), which is
+// disabled while the question is open and afterwards enabled again unless it
+// was disabled before.
 //
 //     s::thread::PoolRef<FlexAsker> asker(FlexAsker::newInstance());
 //     asker->setSettings(flexAskerWindowSettings);  // "FlexAskerWindow"
