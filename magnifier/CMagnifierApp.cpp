@@ -10,6 +10,7 @@
 #include "s/app/WindowRules.h"
 #include "s/app/win/AppBase.h"
 #include "s/app/win/AppWindow.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/gui/win/Window.h"
 #include "s/process/commandline/win/CommandLine.h"
 #include "s/system/win/CommonControls.h"
@@ -70,10 +71,10 @@ s::app::AppIdentity CMagnifierApp::identity() {
 
 bool CMagnifierApp::initInstance() {
     initCommonControls();
-    // The skins come with their own selector; until then the program draws
-    // without one.
+    // The application base owns the skin selector from here on; every
+    // window that follows the application's skin shares it.
     s::thread::PoolRef<AppBase> appBase(AppBase::newInstance());
-    appBase->init(identity(), nullptr);
+    appBase->init(identity(), s::gui::drawer::Skinner::newThinWindowSkinner());
     s::thread::PoolRef<AppWindow> mainWindow(AppWindow::newInstance());
     mainWindow->init(appBase.get(), kMainWindow, appBase->getSoftwareType(), kMainWidth,
                      kMainHeight, false, true, s::app::WindowRules::kDoNothing,
@@ -87,8 +88,7 @@ bool CMagnifierApp::initInstance() {
         appBase->openFirstRunPage();
     }
     // Given back before the settings and the application base it borrows.
-    s::thread::PoolRef<Dialog> dialog(
-        Dialog::createDialog(appBase->getSettings(), mainWindow->getLocalizer()));
+    s::thread::PoolRef<Dialog> dialog(Dialog::createDialog(mainWindow.get()));
     dialog->setApplication(appBase.get());
     dialog->start(bootStart);
     // The lens, its menus and the tray icon already run on their own

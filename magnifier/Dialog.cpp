@@ -7,8 +7,9 @@
 #include "magnifier/TextIds.h"
 #include "magnifier/logic/LensGeometry.h"
 #include "magnifier/logic/MagnifierSettings.h"
-#include "magnifier/logic/ProductIdentity.h"
 #include "magnifier/logic/TriggerKeys.h"
+#include "s/app/IAppBase.h"
+#include "s/app/IAppWindow.h"
 #include "s/app/WindowRules.h"
 #include "s/app/win/AppBase.h"
 #include "s/app/win/AppWindow.h"
@@ -69,6 +70,19 @@ void sendMouseButton(DWORD flag) {
 
 } // namespace
 
+Dialog* Dialog::createDialog(s::app::IAppWindow* appWindow) {
+    if (appWindow == nullptr) {
+        return createDialog(nullptr, nullptr);
+    }
+    s::app::IAppBase* base = appWindow->getAppBase();
+    Dialog* dialog =
+        createDialog(base != nullptr ? base->getSettings() : nullptr, appWindow->getLocalizer());
+    if (dialog != nullptr) {
+        dialog->appWindow = appWindow;
+    }
+    return dialog;
+}
+
 Dialog* Dialog::createDialog(s::map::IMappedData* settings, s::lang::Localizer* localizer) {
     Dialog* dialog = newInstance();
     if (dialog != nullptr) {
@@ -127,6 +141,7 @@ void Dialog::reset() {
         snapshot = nullptr;
     }
     painter.releaseBuffers();
+    appWindow = nullptr;
     settings = nullptr;
     localizer = nullptr;
     rules.reset();
@@ -200,20 +215,28 @@ void Dialog::start(bool bootStart) {
     lensWindow->setNativeFrame(false);
     lensWindow->setMaximizeBox(false);
     lensWindow->setClientEdge(false);
-    lensWindow->setTitle(text(TextId::ProductName));
-    lensWindow->setSmallIcon(s::platform::win::OwnedIcon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ProductIdentity::kIconResourceId),
-                   IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))));
+    bindLensWindow();
     buildTrayMenu(readSettings());
     lensWindow->setTrayMenu(trayMenu);
-    // The tray tip follows the language as the menus do.
-    if (localizer != nullptr) {
-        localizer->addListener(this);
-    }
     buildLensWindow();
     worker->run(this);
     if (!bootStart) {
         showUsageHint();
+    }
+}
+
+// The main window's settings give the lens window its title (which the
+// tray tip shows, following the language), icons and options, and the
+// window stores a language change through the application base. Without
+// them the dialog sets the title itself.
+void Dialog::bindLensWindow() {
+    if (appWindow != nullptr) {
+        lensWindow->bindSettings(appWindow, false);
+        return;
+    }
+    lensWindow->setTitle(text(TextId::ProductName));
+    if (localizer != nullptr) {
+        localizer->addListener(this);
     }
 }
 
@@ -357,7 +380,8 @@ void Dialog::storeSetting(const MenuAction& action) {
         MagnifierSettings::writeMagnificationLevel(*settings, action.value);
         break;
     case MenuAction::Kind::Language:
-        if (localizer != nullptr) {
+        // A bound lens window stores it through the application base.
+        if (appWindow == nullptr && localizer != nullptr) {
             MagnifierSettings::writeLanguage(*settings, *localizer);
         }
         break;

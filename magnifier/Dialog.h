@@ -38,6 +38,9 @@ class Localizer;
 namespace s::map {
 class IMappedData;
 }
+namespace s::app {
+class IAppWindow;
+}
 
 namespace s::image::gui::dialogs::magnifier {
 
@@ -73,8 +76,14 @@ public:
     // The key-polling loop; runs on `worker`.
     void run() override;
 
-    // A dialog over the application's settings store and localizer (both
-    // borrowed; they must outlive the dialog). Owned by the caller.
+    // A dialog for the main window's settings object: the lens window is
+    // bound to it, and the dialog uses its localizer and its application
+    // base's store (all borrowed; they must outlive the dialog). Owned by
+    // the caller.
+    static Dialog* createDialog(s::app::IAppWindow* appWindow);
+    // A dialog over a bare store and localizer, its lens window bound to no
+    // settings (it then sets its own title and icon): the menu and lens
+    // tests use their own keys.
     static Dialog* createDialog(s::map::IMappedData* settings, s::lang::Localizer* localizer);
 
     // Builds the lens window, its menu and tray icon, starts the polling
@@ -108,6 +117,7 @@ private:
     MagnifierSettings readSettings();
     void buildTrayMenu(const MagnifierSettings& stored);
     void buildLensWindow();
+    void bindLensWindow();
     void showUsageHint();
     void onLensWindowEvent(int32_t code);
     void onCall();
@@ -123,6 +133,7 @@ private:
     void waitForRelease() const;
     void makeActivationClick();
 
+    s::app::IAppWindow* appWindow = nullptr;
     s::map::IMappedData* settings = nullptr;
     s::lang::Localizer* localizer = nullptr;
     s::app::win::AppBase* appBase = nullptr;

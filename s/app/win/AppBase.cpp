@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "s/app/win/DesktopInstances.h"
-#include "s/app/win/SkinnerAccess.h"
+#include "s/gui/drawer/ISkin.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/image/win/JpegDecoder.h"
 #include "s/lang/LangPack.h"
 #include "s/lang/Localizer.h"
@@ -70,8 +71,10 @@ void AppBase::dropOwned() {
         localizer->release();
         localizer = nullptr;
     }
-    SkinnerAccess::release(skinner);
-    skinner = nullptr;
+    if (skinner != nullptr) {
+        skinner->release();
+        skinner = nullptr;
+    }
     icons.assign(nullptr);
     logoWide.assign(nullptr);
     logoTall.assign(nullptr);
@@ -181,7 +184,7 @@ void AppBase::restoreLanguage() {
 void AppBase::restoreSkin() {
     if (skinner != nullptr) {
         const std::u16string skin = getSkin();
-        SkinnerAccess::selectSkin(skinner, skin.c_str());
+        skinner->select(skin.c_str());
     }
 }
 
@@ -250,7 +253,8 @@ const char16_t* AppBase::getSkin() {
     const char16_t* stored = settings != nullptr ? settings->getString(kSkinSection, kOwnValue,
                                                                        defaultSkin, nullptr, true)
                                                  : defaultSkin;
-    if (skinner != nullptr && !SkinnerAccess::hasSkin(skinner, stored)) {
+    std::int32_t index = -1;
+    if (skinner != nullptr && !skinner->findScheme(stored, index)) {
         return defaultSkin;
     }
     return stored;

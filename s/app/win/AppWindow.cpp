@@ -9,7 +9,8 @@
 #include "s/app/update/win/ShellPageOpener.h"
 #include "s/app/update/win/SystemHour.h"
 #include "s/app/win/AppBase.h"
-#include "s/app/win/SkinnerAccess.h"
+#include "s/gui/drawer/ISkin.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/gui/win/Window.h"
 #include "s/lang/Localizer.h"
 #include "s/map/IMappedData.h"
@@ -59,7 +60,9 @@ void AppWindow::dropOwned() {
         localizer = nullptr;
     }
     if (ownSkin) {
-        SkinnerAccess::release(skinner);
+        if (skinner != nullptr) {
+            skinner->release();
+        }
         skinner = nullptr;
         ownSkin = false;
     }
@@ -103,7 +106,7 @@ void AppWindow::init(AppBase* base, const char16_t* windowName, const char16_t* 
         }
         if (skinner != nullptr && ownSkin) {
             const std::u16string skin = getSkin();
-            SkinnerAccess::selectSkin(skinner, skin.c_str());
+            skinner->select(skin.c_str());
         }
         middleClick = getMiddleClick();
         settings->setAutoSave(true);
@@ -113,14 +116,15 @@ void AppWindow::init(AppBase* base, const char16_t* windowName, const char16_t* 
 }
 
 void AppWindow::chooseSkin(s::gui::drawer::Skinner* skinnerGiven, const char16_t* defaultSkinName) {
-    if (ownSkin) {
-        SkinnerAccess::release(skinner);
+    if (ownSkin && skinner != nullptr && skinner != skinnerGiven) {
+        skinner->release();
     }
     skinner = skinnerGiven;
     ownSkin = appBase == nullptr || skinnerGiven != appBase->getSkinner();
     if (!ownSkin) {
-        const char16_t* current = SkinnerAccess::currentSkinName(skinnerGiven);
-        defaultSkin = current != nullptr ? current : u"";
+        const s::gui::drawer::ISkin* current =
+            skinnerGiven != nullptr ? skinnerGiven->getCurrent() : nullptr;
+        defaultSkin = current != nullptr ? current->getName() : u"";
     } else if (defaultSkinName != nullptr) {
         defaultSkin = defaultSkinName;
     }
@@ -193,7 +197,8 @@ const char16_t* AppWindow::getSkin() {
                                  ? settings->getString(sectionPath(kSkinSection), kOwnValue,
                                                        defaultSkin.c_str(), nullptr, true)
                                  : defaultSkin.c_str();
-    if (skinner != nullptr && !SkinnerAccess::hasSkin(skinner, stored)) {
+    std::int32_t index = -1;
+    if (skinner != nullptr && !skinner->findScheme(stored, index)) {
         return defaultSkin.c_str();
     }
     return stored;

@@ -1,5 +1,6 @@
 #include "s/app/win/AppBase.h"
 
+#include "s/gui/drawer/Skinner.h"
 #include "s/image/win/BufferedImage.h"
 #include "s/image/win/IconArchive.h"
 #include "s/lang/LangPack.h"
@@ -8,11 +9,13 @@
 #include "s/process/commandline/win/CommandLine.h"
 #include "s/str/Ascii.h"
 #include "tests/s/app/win/TestProduct.h"
+#include "tests/s/gui/win/TestDrawers.h"
 
 #include <string>
 #include <vector>
 
 using s::app::win::AppBase;
+using s::gui::drawer::Skinner;
 using s::image::win::BufferedImage;
 using s::image::win::IconArchive;
 using s::thread::PoolRef;
@@ -288,4 +291,41 @@ TEST_F(AppBaseWinTest, AProgramWithoutIconsOrPicturesStartsWithout) {
     AppBase& bare = start();
     EXPECT_EQ(nullptr, bare.getLogo());
     EXPECT_EQ(nullptr, bare.getIconArchive());
+}
+
+TEST_F(AppBaseWinTest, TheStoredSkinIsSelectedAndAnUnknownOneFallsBackToTheDefault) {
+    NamedSkin black(u"Black Black", nullptr);
+    NamedSkin blue(u"Blue Sky", nullptr);
+    writeText(settingsKey() + u"\\Skin", u"", u"blue sky");
+    Skinner* skinner = Skinner::newInstance();
+    skinner->addScheme(&black);
+    skinner->addScheme(&blue);
+    appBase.assign(AppBase::newInstance());
+    appBase->init(identity, skinner);
+    EXPECT_EQ(skinner, appBase->getSkinner());
+    EXPECT_EQ(&blue, skinner->getCurrent());
+    EXPECT_TRUE(std::u16string(appBase->getSkin()) == u"blue sky");
+    // A skin that no longer exists: the default.
+    appBase->setSkin(u"Gone");
+    EXPECT_TRUE(std::u16string(appBase->getSkin()) == u"Black Black");
+    appBase.assign(AppBase::newInstance());
+    skinner = Skinner::newInstance();
+    skinner->addScheme(&blue);
+    skinner->addScheme(&black);
+    appBase->init(identity, skinner);
+    // getSkin already answers the default, which the selector has.
+    EXPECT_EQ(&black, skinner->getCurrent());
+    EXPECT_EQ(u"Gone", rawText(settingsKey() + u"\\Skin", u""));
+    // The base owns the selector, and the selector its skins.
+    appBase.assign(nullptr);
+    EXPECT_TRUE(black.released);
+    EXPECT_TRUE(blue.released);
+}
+
+TEST_F(AppBaseWinTest, AFamilyWithoutSchemesKeepsTheDefaultSkin) {
+    writeText(settingsKey() + u"\\Skin", u"", u"Blue Sky");
+    appBase.assign(AppBase::newInstance());
+    appBase->init(identity, Skinner::newThinWindowSkinner());
+    EXPECT_TRUE(std::u16string(appBase->getSkin()) == u"Black Black");
+    EXPECT_EQ(nullptr, appBase->getSkinner()->getCurrent());
 }

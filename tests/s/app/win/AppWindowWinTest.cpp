@@ -1,16 +1,19 @@
 #include "s/app/win/AppWindow.h"
 
 #include "s/app/WindowRules.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/lang/Localizer.h"
 #include "s/map/IMappedData.h"
 #include "s/system/monitor/win/Screen.h"
 #include "tests/s/app/win/TestProduct.h"
+#include "tests/s/gui/win/TestDrawers.h"
 
 #include <string>
 
 using s::app::WindowRules;
 using s::app::win::AppBase;
 using s::app::win::AppWindow;
+using s::gui::drawer::Skinner;
 using s::thread::PoolRef;
 
 namespace {
@@ -116,31 +119,39 @@ TEST_F(AppWindowWinTest, StoredSizesOutsideTenAndTheVirtualScreenAreInvalid) {
 
 TEST_F(AppWindowWinTest, WindowWithItsOwnSkinnerKeepsItsSkinApart) {
     start();
-    // A stand-in for a skin selector of the window's own: the framework only
-    // compares it with the application's and hands it through.
-    alignas(16) static unsigned char selectorStandIn[64];
-    auto* ownSelector = reinterpret_cast<s::gui::drawer::Skinner*>(selectorStandIn);
+    NamedSkin classic(u"Classic LG", nullptr);
+    NamedSkin blue(u"Blue Sky", nullptr);
+    Skinner* ownSelector = Skinner::newInstance();
+    ownSelector->addScheme(&blue);
+    ownSelector->addScheme(&classic);
     PoolRef<AppWindow> about(AppWindow::newInstance());
     about->init(appBase.get(), u"AboutWindow", appBase->getSoftwareType(), 340, 285, true, false,
                 WindowRules::kClose, ownSelector, u"Classic LG", 1);
     EXPECT_TRUE(about->hasOwnSkin());
     EXPECT_EQ(ownSelector, about->getSkinner());
     EXPECT_TRUE(std::u16string(about->getSkin()) == u"Classic LG");
+    // Nothing stored: init made the default current, not the first scheme.
+    EXPECT_EQ(&classic, ownSelector->getCurrent());
     about->skinChanged(u"Blue Sky");
-    EXPECT_EQ(u"Blue Sky", rawText(settingsKey() + u"\\AboutWindow\\Skin", u""));
+    EXPECT_EQ(u"Blue Sky", rawText(settingsKey() + u"\AboutWindow\Skin", u""));
     EXPECT_TRUE(std::u16string(about->getSkin()) == u"Blue Sky");
     EXPECT_FALSE(store().hasSection(u"Skin"));
     EXPECT_TRUE(std::u16string(appBase->getSkin()) == u"Black Black");
+    // A stored skin the selector does not have gives the default.
+    about->skinChanged(u"Gone");
+    EXPECT_TRUE(std::u16string(about->getSkin()) == u"Classic LG");
 
     // The main window follows the application's skin.
     PoolRef<AppWindow> main = mainWindow(1);
+    EXPECT_FALSE(main->hasOwnSkin());
     main->skinChanged(u"Green Leaf");
-    EXPECT_EQ(u"Green Leaf", rawText(settingsKey() + u"\\Skin", u""));
-    EXPECT_FALSE(store().hasSection(u"MainWindow\\Skin"));
-    EXPECT_TRUE(std::u16string(about->getSkin()) == u"Blue Sky");
-    // PENDING: a real selector takes the stand-in's place when the skin
-    // selector lands (the release then hands it back to its pool).
+    EXPECT_EQ(u"Green Leaf", rawText(settingsKey() + u"\Skin", u""));
+    EXPECT_FALSE(store().hasSection(u"MainWindow\Skin"));
+    // The window owns its selector: giving it back gives back the skins.
+    EXPECT_FALSE(classic.released);
     about.assign(nullptr);
+    EXPECT_TRUE(classic.released);
+    EXPECT_TRUE(blue.released);
 }
 
 TEST_F(AppWindowWinTest, EveryInitRewritesTheWindowsIdentity) {
