@@ -133,7 +133,7 @@ TEST_F(AppWindowWinTest, WindowWithItsOwnSkinnerKeepsItsSkinApart) {
     // Nothing stored: init made the default current, not the first scheme.
     EXPECT_EQ(&classic, ownSelector->getCurrent());
     about->skinChanged(u"Blue Sky");
-    EXPECT_EQ(u"Blue Sky", rawText(settingsKey() + u"\AboutWindow\Skin", u""));
+    EXPECT_EQ(u"Blue Sky", rawText(settingsKey() + u"\\AboutWindow\\Skin", u""));
     EXPECT_TRUE(std::u16string(about->getSkin()) == u"Blue Sky");
     EXPECT_FALSE(store().hasSection(u"Skin"));
     EXPECT_TRUE(std::u16string(appBase->getSkin()) == u"Black Black");
@@ -145,8 +145,8 @@ TEST_F(AppWindowWinTest, WindowWithItsOwnSkinnerKeepsItsSkinApart) {
     PoolRef<AppWindow> main = mainWindow(1);
     EXPECT_FALSE(main->hasOwnSkin());
     main->skinChanged(u"Green Leaf");
-    EXPECT_EQ(u"Green Leaf", rawText(settingsKey() + u"\Skin", u""));
-    EXPECT_FALSE(store().hasSection(u"MainWindow\Skin"));
+    EXPECT_EQ(u"Green Leaf", rawText(settingsKey() + u"\\Skin", u""));
+    EXPECT_FALSE(store().hasSection(u"MainWindow\\Skin"));
     // The window owns its selector: giving it back gives back the skins.
     EXPECT_FALSE(classic.released);
     about.assign(nullptr);
