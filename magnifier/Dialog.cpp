@@ -71,23 +71,12 @@ void sendMouseButton(DWORD flag) {
 } // namespace
 
 Dialog* Dialog::createDialog(s::app::IAppWindow* appWindow) {
-    if (appWindow == nullptr) {
-        return createDialog(nullptr, nullptr);
-    }
-    s::app::IAppBase* base = appWindow->getAppBase();
-    Dialog* dialog =
-        createDialog(base != nullptr ? base->getSettings() : nullptr, appWindow->getLocalizer());
-    if (dialog != nullptr) {
-        dialog->appWindow = appWindow;
-    }
-    return dialog;
-}
-
-Dialog* Dialog::createDialog(s::map::IMappedData* settings, s::lang::Localizer* localizer) {
     Dialog* dialog = newInstance();
-    if (dialog != nullptr) {
-        dialog->settings = settings;
-        dialog->localizer = localizer;
+    if (dialog != nullptr && appWindow != nullptr) {
+        s::app::IAppBase* base = appWindow->getAppBase();
+        dialog->appWindow = appWindow;
+        dialog->settings = base != nullptr ? base->getSettings() : nullptr;
+        dialog->localizer = appWindow->getLocalizer();
     }
     return dialog;
 }
@@ -133,14 +122,12 @@ void Dialog::reset() {
     canvas = nullptr;
     trayMenu = nullptr;
     menu = TrayMenu();
-    if (localizer != nullptr) {
-        localizer->removeListener(this);
-    }
     if (snapshot != nullptr) {
         snapshot->release();
         snapshot = nullptr;
     }
     painter.releaseBuffers();
+    lensSettings.wrap(nullptr);
     appWindow = nullptr;
     settings = nullptr;
     localizer = nullptr;
@@ -226,17 +213,15 @@ void Dialog::start(bool bootStart) {
 }
 
 // The main window's settings give the lens window its title (which the
-// tray tip shows, following the language), icons and options, and the
-// window stores a language change through the application base. Without
-// them the dialog sets the title itself.
+// tray tip shows, following the language), icons, skin and options, and the
+// window stores a language change through the application base. Its bounds
+// they do not give: the lens is bound through a view that keeps its place
+// out of them (see LensWindowSettings). A dialog made without settings
+// binds nothing and works with the defaults.
 void Dialog::bindLensWindow() {
     if (appWindow != nullptr) {
-        lensWindow->bindSettings(appWindow, false);
-        return;
-    }
-    lensWindow->setTitle(text(TextId::ProductName));
-    if (localizer != nullptr) {
-        localizer->addListener(this);
+        lensSettings.wrap(appWindow);
+        lensWindow->bindSettings(&lensSettings, false);
     }
 }
 
@@ -265,8 +250,6 @@ void Dialog::onEvent(s::base::IObject* source, int32_t code) {
         }
     } else if (trayMenu != nullptr && source == static_cast<s::base::IObject*>(trayMenu)) {
         onMenuCommand(trayMenu->getSelectedId());
-    } else if (localizer != nullptr && source == static_cast<s::base::IObject*>(localizer)) {
-        lensWindow->setTitle(text(TextId::ProductName));
     }
 }
 
@@ -380,10 +363,8 @@ void Dialog::storeSetting(const MenuAction& action) {
         MagnifierSettings::writeMagnificationLevel(*settings, action.value);
         break;
     case MenuAction::Kind::Language:
-        // A bound lens window stores it through the application base.
-        if (appWindow == nullptr && localizer != nullptr) {
-            MagnifierSettings::writeLanguage(*settings, *localizer);
-        }
+        // The bound lens window stores the language through the
+        // application base, which owns that value.
         break;
     default:
         break;

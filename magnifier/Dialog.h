@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "magnifier/LensPainter.h"
+#include "magnifier/LensWindowSettings.h"
 #include "magnifier/TextIds.h"
 #include "magnifier/logic/LensRules.h"
 #include "magnifier/logic/MagnifierSettings.h"
@@ -80,11 +81,9 @@ public:
     // bound to it, and the dialog uses its localizer and its application
     // base's store (all borrowed; they must outlive the dialog). Owned by
     // the caller.
+    // Null gives a dialog with the default settings, no texts and nothing
+    // stored.
     static Dialog* createDialog(s::app::IAppWindow* appWindow);
-    // A dialog over a bare store and localizer, its lens window bound to no
-    // settings (it then sets its own title and icon): the menu and lens
-    // tests use their own keys.
-    static Dialog* createDialog(s::map::IMappedData* settings, s::lang::Localizer* localizer);
 
     // Builds the lens window, its menu and tray icon, starts the polling
     // task and, unless started at boot, shows the usage hint (modal).
@@ -134,6 +133,8 @@ private:
     void makeActivationClick();
 
     s::app::IAppWindow* appWindow = nullptr;
+    // The lens window's binding to `appWindow`, without its bounds.
+    LensWindowSettings lensSettings;
     s::map::IMappedData* settings = nullptr;
     s::lang::Localizer* localizer = nullptr;
     s::app::win::AppBase* appBase = nullptr;
