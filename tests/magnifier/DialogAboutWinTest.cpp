@@ -5,6 +5,8 @@
 #include <atomic>
 
 #include "magnifier/logic/TriggerKeys.h"
+#include "s/app/WindowRules.h"
+#include "s/app/win/AppWindow.h"
 #include "s/gui/dialogs/About3.h"
 #include "s/gui/win/Window.h"
 #include "tests/s/app/win/TestProduct.h"
@@ -12,6 +14,8 @@
 
 namespace magnifier = s::image::gui::dialogs::magnifier;
 using magnifier::Dialog;
+using s::app::WindowRules;
+using s::app::win::AppWindow;
 using s::thread::PoolRef;
 
 namespace {
@@ -30,13 +34,17 @@ protected:
     void SetUp() override {
         TestProduct::SetUp();
         start();
-        dialog.assign(Dialog::createDialog(appBase->getSettings(), appBase->getLocalizer()));
+        mainWindow.assign(AppWindow::newInstance());
+        mainWindow->init(appBase.get(), u"MainWindow", appBase->getSoftwareType(), 800, 600, false,
+                         true, WindowRules::kDoNothing, appBase->getSkinner(), nullptr, 1);
+        dialog.assign(Dialog::createDialog(mainWindow.get()));
         dialog->setApplication(appBase.get());
         dialog->getRules().setKeyProbe(&probeKey, nullptr);
         dialog->start(true);
     }
     void TearDown() override {
         dialog.assign(nullptr);
+        mainWindow.assign(nullptr);
         TestProduct::TearDown();
     }
     // The command as the native menu delivers it to the lens window.
@@ -56,6 +64,7 @@ protected:
     HWND lens() const { return dialog->getLensWindow()->getHandle(); }
     bool lensEnabled() const { return IsWindowEnabled(lens()) != FALSE; }
 
+    PoolRef<AppWindow> mainWindow;
     PoolRef<Dialog> dialog;
 };
 
