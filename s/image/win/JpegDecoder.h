@@ -11,7 +11,7 @@ namespace s::image::win {
 class BufferedImage;
 
 // JPEG pictures as 32-bit opaque images: bytes from anywhere, or a resource
-// of a module (the program's logo pictures are of type "IDR_JPG"). The
+// of a module (a custom resource type holding the JPEG bytes). The
 // decoding itself is s::image::jpeg::JpegReader; this puts its rows into the
 // image's bitmap. Stateless; any thread.
 class JpegDecoder {

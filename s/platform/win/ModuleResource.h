@@ -8,7 +8,7 @@ namespace s::platform::win {
 
 // The bytes of one resource of a module, found by type and numeric id. A
 // resource stays mapped while its module is loaded, so the bytes are borrowed
-// from the module and nothing is freed. `type` is a name ("IDR_JPG") or a
+// from the module and nothing is freed. `type` is a custom type name or a
 // predefined type (RT_GROUP_ICON).
 struct ModuleResource {
     const uint8_t* bytes = nullptr;
