@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include "ChildPlacement.h"
 #include "s/gui/win/Box.h"
@@ -39,13 +40,36 @@ BufferedImage* solidPicture(int width, int height, COLORREF colour) {
 }
 
 // Paints the picture component into a fresh black image; answers pixels.
+// Runs the given work when its window raises the call event (on the window's
+// thread); static in use, so that it outlives every window it listens to.
+class WorkOnCall : public s::gui::events::IEventListener {
+public:
+    void onEvent(s::base::IObject*, int32_t) override {
+        if (work) {
+            work();
+        }
+    }
+    std::function<void()> work;
+};
+
 class Painted {
 public:
-    explicit Painted(Image& image) : canvas(PoolRef<BufferedImage>::take()), dc(nullptr) {
+    // An attached picture is painted on its window's thread, where its own
+    // paint messages use the same off-screen buffer.
+    explicit Painted(Image& image, Window* window = nullptr)
+        : canvas(PoolRef<BufferedImage>::take()), dc(nullptr) {
         canvas->resize(400, 200);
         std::memset(canvas->getPixels(), 0, 400 * 200 * 4);
         s::platform::win::ObjectSelection selection(dc.get(), canvas->getBitmap());
-        image.paintInto(dc.get());
+        if (window == nullptr) {
+            image.paintInto(dc.get());
+        } else {
+            static WorkOnCall onWindowThread;
+            window->addListener(s::gui::win::WindowEvent::Call, &onWindowThread);
+            onWindowThread.work = [&image, this] { image.paintInto(dc.get()); };
+            window->sendCall(0, 0, 0, 0);
+            onWindowThread.work = nullptr;
+        }
         GdiFlush();
     }
     COLORREF at(int x, int y) const {
@@ -82,7 +106,7 @@ TEST(ImageWinTest, TheBannerFollowsItsBoxsWidthAndDrawsWithItsAspectKept) {
 
     // 335 x 110 of picture, centred; the column left over shows the white
     // panel behind the transparent picture.
-    const Painted painted(*banner);
+    const Painted painted(*banner, window.get());
     EXPECT_EQ(RGB(255, 0, 0), painted.at(0, 0));
     EXPECT_EQ(RGB(255, 0, 0), painted.at(334, 109));
     EXPECT_EQ(RGB(255, 255, 255), painted.at(335, 50));
