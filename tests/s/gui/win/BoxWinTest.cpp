@@ -189,10 +189,15 @@ TEST(BoxWinTest, AMouseTransparentBoxLetsHitTestsThroughExceptOverAnEnabledChild
 }
 
 TEST(BoxWinTest, HoverFollowsTheMouseAndHoldsTheCaptureWhileOver) {
+    // The real pointer goes away first: earlier tests may leave it where the
+    // new window appears, and the system then moves it over the box itself.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5);
+    Sleep(200);
     auto window = shownWindow();
     Box* box = Box::newInstance();
     box->setFixedWidth(100, false);
     box->setFixedHeight(50, false);
+    EXPECT_EQ(-1, box->getHoverState()); // nothing known before any mouse
     window->add(box);
     const HWND handle = box->getHandle();
     const DWORD thread = GetWindowThreadProcessId(handle, nullptr);
@@ -202,10 +207,7 @@ TEST(BoxWinTest, HoverFollowsTheMouseAndHoldsTheCaptureWhileOver) {
         GetGUIThreadInfo(thread, &info);
         return info.hwndCapture;
     };
-    EXPECT_EQ(-1, box->getHoverState());
-    // The real pointer stays away from the box, and moves still on their way
-    // from the X server (earlier tests move it) arrive before the test's own.
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5);
+    // Moves still on their way from the X server arrive before the test's own.
     Sleep(200);
     const int32_t before = box->getHoverState();
 
