@@ -13,7 +13,7 @@ set(VEXA_WINDOWS_AREAS gui app reg system process image platform)
 # image scaler, the rules of the update check and the address splitting of
 # the downloader, the window's frame rules, the JPEG reader over libjpeg, the
 # icon directory rules and the command-line splitter, tested natively.
-set(VEXA_PORTABLE_FOLDERS app/update gui/events gui/frame gui/layout gui/menuitem gui/model gui/paint gui/scale gui/text image/scale system/network
+set(VEXA_PORTABLE_FOLDERS app/update gui/drawer gui/events gui/frame gui/layout gui/menuitem gui/model gui/paint gui/scale gui/text image/scale system/network
                           image/jpeg image/icon process/commandline)
 
 function(vexa_is_windows_only path out)
