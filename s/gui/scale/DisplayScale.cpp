@@ -15,6 +15,13 @@ DisplayScale::DisplayScale(int32_t factor, int32_t reportedDpi) {
     pixelsPer96 = byFactor > dpi ? byFactor : dpi;
 }
 
+int32_t DisplayScale::getUnit() const {
+    if (pixelsPer96 >= 4 * kBaseDpi) {
+        return 4;
+    }
+    return pixelsPer96 * 2 >= 3 * kBaseDpi ? 2 : 1;
+}
+
 int32_t DisplayScale::pixels(int32_t designSize) const {
     // Rounded half away from zero, in 64 bits so that no design size can
     // overflow on the way.

@@ -41,6 +41,11 @@ public:
     // A design size in pixels; negative sizes scale the same way (so "-1:
     // none" must be checked before scaling).
     int32_t pixels(int32_t designSize) const;
+    // The step of the skins' painted geometry (frame lines, bevels, glyph
+    // strokes): 1, 2 or 4 whole pixels. Lines cannot be 1.5 pixels wide, so
+    // a scaling of 150 % and more steps up to 2, and 400 % and more to 4;
+    // on an unscaled display it is the screen factor.
+    int32_t getUnit() const;
     // A font's point size as the whole number of "scaled points" the font
     // height rule works on (point size x multiplier, rounded).
     int32_t scaledPoints(int32_t pointSize) const { return pixels(pointSize); }

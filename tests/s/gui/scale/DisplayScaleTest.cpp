@@ -40,3 +40,15 @@ TEST(DisplayScaleTest, OddInputGivesADefinedScaleThatNeverShrinksOrOverflows) {
     EXPECT_EQ(INT32_MIN, huge.pixels(INT32_MIN));
     EXPECT_EQ(96, DisplayScale().getPixelsPer96());
 }
+
+TEST(DisplayScaleTest, PaintedLinesStepInWholePixelsOfOneTwoOrFour) {
+    EXPECT_EQ(1, DisplayScale(1, 96).getUnit());
+    EXPECT_EQ(1, DisplayScale(1, 120).getUnit()) << "125 % keeps one-pixel lines";
+    EXPECT_EQ(1, DisplayScale(1, 143).getUnit());
+    EXPECT_EQ(2, DisplayScale(1, 144).getUnit()) << "150 % steps up to two";
+    EXPECT_EQ(2, DisplayScale(2, 96).getUnit()) << "a 4K screen at 100 %";
+    EXPECT_EQ(2, DisplayScale(1, 383).getUnit());
+    EXPECT_EQ(4, DisplayScale(1, 384).getUnit());
+    EXPECT_EQ(4, DisplayScale(4, 96).getUnit()) << "an 8K screen";
+    EXPECT_EQ(4, DisplayScale(1, 1'000'000).getUnit()) << "never more than four";
+}
