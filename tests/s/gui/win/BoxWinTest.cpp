@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
 #include <vector>
 
 #include "ChildPlacement.h"
@@ -27,11 +28,11 @@ using wintest::TestLeaf;
 namespace {
 
 // Records the events it gets, with what the box offered at that moment.
+// Paints arrive on the window's thread while the test reads the counts.
 class BoxRecorder : public s::gui::events::IEventListener {
 public:
     void onEvent(s::base::IObject* source, int32_t code) override {
         auto* box = static_cast<Box*>(source);
-        codes.push_back(code);
         if (code == static_cast<int32_t>(BoxEvent::LaidOut) && box->getHandle() != nullptr) {
             visibleWhenLaidOut.push_back(IsWindowVisible(box->getHandle()) != FALSE);
             controlParent =
@@ -48,8 +49,12 @@ public:
         if (code == static_cast<int32_t>(BoxEvent::Wheel)) {
             wheelValue = box->getWheelValue();
         }
+        // Counted last: what a count promises has been recorded.
+        const std::lock_guard<std::mutex> lock(guard);
+        codes.push_back(code);
     }
     int count(BoxEvent code) const {
+        const std::lock_guard<std::mutex> lock(guard);
         int seen = 0;
         for (int32_t each : codes) {
             seen += each == static_cast<int32_t>(code);
@@ -57,6 +62,7 @@ public:
         return seen;
     }
 
+    mutable std::mutex guard;
     std::vector<int32_t> codes;
     std::vector<bool> visibleWhenLaidOut;
     bool controlParent = false;
@@ -290,6 +296,11 @@ TEST(BoxWinTest, APaintListenerThatMarksPaintedKeepsTheBackgroundOff) {
     const HWND handle = box->getHandle();
 
     RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The box paints on its window's thread, which may not have got there
+    // yet when a busy system returns from the redraw.
+    for (int i = 0; i < 50 && recorder.count(BoxEvent::Paint) < 1; ++i) {
+        Sleep(20);
+    }
     EXPECT_GE(recorder.count(BoxEvent::Paint), 1);
     EXPECT_NE(nullptr, recorder.paintContext);
     EXPECT_EQ(nullptr, box->getPaintContext()); // only valid inside the event
