@@ -24,9 +24,11 @@ void FontDescription::reset(const char16_t* faceName, const s::gui::scale::Displ
     quality = kClearTypeQuality;
     textColor = rgb(0, 0, 0);
     backColor = rgb(kDefaultBackLevel, kDefaultBackLevel, kDefaultBackLevel);
+    shadeColor = backColor;
     wordWrap = false;
     ellipsis = false;
     sizeCode = 0;
+    effect = 0;
     marks = Marks();
 }
 
@@ -70,8 +72,18 @@ void FontDescription::setBackColor(uint8_t red, uint8_t green, uint8_t blue) {
     marks.backColor = true;
 }
 
+void FontDescription::setShadeColor(uint8_t red, uint8_t green, uint8_t blue) {
+    shadeColor = rgb(red, green, blue);
+    marks.shadeColor = true;
+}
+
 void FontDescription::setHeight(int32_t pixels) {
     height = pixels;
+    marks.size = true;
+}
+
+void FontDescription::setWidth(int32_t pixels) {
+    width = pixels;
     marks.size = true;
 }
 
@@ -106,8 +118,9 @@ void FontDescription::setClearType(bool on) {
 }
 
 bool FontDescription::isCustomized() const {
-    return marks.face || marks.textColor || marks.backColor || marks.size || marks.bold ||
-           marks.italic || marks.underline || marks.strikeOut || marks.weight || marks.quality;
+    return marks.face || marks.textColor || marks.backColor || marks.shadeColor || marks.size ||
+           marks.bold || marks.italic || marks.underline || marks.strikeOut || marks.weight ||
+           marks.quality;
 }
 
 void FontDescription::inheritFrom(const FontDescription& other) {
@@ -119,6 +132,9 @@ void FontDescription::inheritFrom(const FontDescription& other) {
     }
     if (!marks.backColor) {
         backColor = other.backColor;
+    }
+    if (!marks.shadeColor) {
+        shadeColor = other.shadeColor;
     }
     if (!marks.size) {
         height = other.height;

@@ -6,8 +6,9 @@
 namespace s::gui::text {
 
 // What a font looks like, before any platform font exists: face, height,
-// weight, style, colours and the two layout switches (word wrap, end
-// ellipsis), plus a mark for every property a caller set explicitly.
+// weight, style, colours (text, back and shade), the two layout switches
+// (word wrap, end ellipsis) and the drawing effect (see TextEffect), plus a
+// mark for every property a caller set explicitly.
 //
 // The marks are what lets a component's font be completed from a text style:
 // inheritFrom() takes from the style every property the font has not set
@@ -52,9 +53,13 @@ public:
     void setTextColor(uint8_t red, uint8_t green, uint8_t blue);
     uint32_t getBackColor() const { return backColor; }
     void setBackColor(uint8_t red, uint8_t green, uint8_t blue);
+    // The colour of the outline some effects draw around the text.
+    uint32_t getShadeColor() const { return shadeColor; }
+    void setShadeColor(uint8_t red, uint8_t green, uint8_t blue);
     int32_t getHeight() const { return height; }
     void setHeight(int32_t pixels);
     int32_t getWidth() const { return width; }
+    void setWidth(int32_t pixels);
     int32_t getWeight() const { return weight; }
     void setWeight(int32_t value);
     bool isBold() const { return weight >= kBoldFrom; }
@@ -74,14 +79,24 @@ public:
     void setWordWrap(bool on) { wordWrap = on; }
     bool getEllipsis() const { return ellipsis; }
     void setEllipsis(bool on) { ellipsis = on; }
+    // How the text is drawn (0 plain, 1 to 7 outlined, shadowed or
+    // engraved; see TextEffect). Like the switches it sets no mark and is
+    // never inherited: it belongs to the one text that asked for it.
+    int32_t getEffect() const { return effect; }
+    void setEffect(int32_t value) { effect = value; }
 
     // True when any property was set explicitly.
     bool isCustomized() const;
-    // Takes every property whose mark is not set from `other`: face,
-    // colours, height and width, italic, underline, strike-out and quality.
-    // The weight follows other's boldness unless bold was set explicitly,
-    // also when the weight itself was. Switches, size code and marks stay.
+    // Takes every property whose mark is not set from `other`: face, the
+    // three colours, height and width, italic, underline, strike-out and
+    // quality. The weight follows other's boldness unless bold was set
+    // explicitly, also when the weight itself was. Switches, effect, size
+    // code and marks stay.
     void inheritFrom(const FontDescription& other);
+    // Forgets that the quality was chosen: a font made from a text style
+    // keeps the style's quality as a value but still follows the next style
+    // it is completed from.
+    void clearQualityMark() { marks.quality = false; }
 
     const s::gui::scale::DisplayScale& getScale() const { return scale; }
 
@@ -91,6 +106,7 @@ private:
         bool face = false;
         bool textColor = false;
         bool backColor = false;
+        bool shadeColor = false;
         bool size = false;
         bool bold = false;
         bool italic = false;
@@ -113,9 +129,11 @@ private:
     int32_t quality = kClearTypeQuality;
     uint32_t textColor = 0;
     uint32_t backColor = 0;
+    uint32_t shadeColor = 0;
     bool wordWrap = false;
     bool ellipsis = false;
     int32_t sizeCode = 0;
+    int32_t effect = 0;
     Marks marks;
 };
 

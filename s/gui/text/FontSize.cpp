@@ -1,5 +1,7 @@
 #include "s/gui/text/FontSize.h"
 
+#include <cstdint>
+
 namespace s::gui::text {
 
 namespace {
@@ -43,6 +45,23 @@ int32_t FontSize::heightFor(int32_t points, const s::gui::scale::DisplayScale& s
         return kFallbackHeight;
     }
     return -(q + 1 + (q - 2) / 3);
+}
+
+int32_t FontSize::heightForPoints(int32_t points, int32_t dpi) {
+    // Tenths of a point over 720 tenths per inch, in 64 bits; a product
+    // whose height cannot be a 32-bit value is refused before it could
+    // overflow even those.
+    constexpr int64_t kTenthsPerInch = 720;
+    constexpr int64_t kLargestProduct = static_cast<int64_t>(INT32_MAX) * (kTenthsPerInch / 10);
+    const int64_t pointsByDpi = static_cast<int64_t>(dpi) * points;
+    if (pointsByDpi > kLargestProduct || pointsByDpi < -kLargestProduct) {
+        return -1;
+    }
+    const int64_t product = pointsByDpi * 10;
+    const int64_t half = kTenthsPerInch / 2;
+    const int64_t rounded =
+        product >= 0 ? (product + half) / kTenthsPerInch : (product - half) / kTenthsPerInch;
+    return static_cast<int32_t>(-rounded);
 }
 
 } // namespace s::gui::text

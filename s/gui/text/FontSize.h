@@ -39,6 +39,13 @@ public:
     // at factor 1, -27 at factor 2 and -53 at factor 4.
     static int32_t heightFor(int32_t points, const s::gui::scale::DisplayScale& scale);
 
+    // The height of a font of `points` for a screen of `dpi` vertical pixels
+    // per inch, as the system sizes fonts by points: -(dpi x points / 72),
+    // rounded half away from zero. No cap and no screen factor: a caller
+    // that asks for a point size gets exactly that size. A product beyond
+    // 32 bits gives the smallest font (-1) instead of a wrapped height.
+    static int32_t heightForPoints(int32_t points, int32_t dpi);
+
     bool isSize() const { return size; }
     int32_t getWeight() const { return weight; }
     int32_t getPoints() const { return points; }

@@ -1,21 +1,11 @@
 #include "s/gui/win/Font.h"
 
 #include "s/gui/scale/win/SystemScale.h"
+#include "s/gui/win/FontSetting.h"
 #include "s/gui/win/SystemFontFace.h"
 #include "s/platform/win/WideText.h"
 
 namespace s::gui::win {
-
-namespace {
-
-// Characters of every script the face has; the system picks the face's
-// proportional variant and draws outlines (scalable at any size).
-constexpr BYTE kCharacterSet = DEFAULT_CHARSET;
-constexpr BYTE kOutputPrecision = OUT_STRING_PRECIS;
-constexpr BYTE kClipPrecision = CLIP_STROKE_PRECIS;
-constexpr BYTE kPitchAndFamily = VARIABLE_PITCH;
-
-} // namespace
 
 void Font::reset() {
     changed();
@@ -29,6 +19,14 @@ void Font::setFontSize(int32_t code) {
 
 void Font::setTextColor(uint8_t red, uint8_t green, uint8_t blue) {
     description.setTextColor(red, green, blue);
+}
+
+void Font::setBackColor(uint8_t red, uint8_t green, uint8_t blue) {
+    description.setBackColor(red, green, blue);
+}
+
+void Font::setShadeColor(uint8_t red, uint8_t green, uint8_t blue) {
+    description.setShadeColor(red, green, blue);
 }
 
 void Font::setUnderline(bool on) {
@@ -56,26 +54,20 @@ void Font::inheritFrom(const s::gui::text::FontDescription& style) {
     changed();
 }
 
+void Font::inheritFrom(const FontSetting& style) {
+    inheritFrom(style.getDescription());
+}
+
+void Font::assign(const s::gui::text::FontDescription& source) {
+    description = source;
+    changed();
+}
+
 HFONT Font::getHandle() {
     if (handle) {
         return handle.get();
     }
-    LOGFONTW logical = {};
-    logical.lfHeight = description.getHeight();
-    logical.lfWidth = description.getWidth();
-    logical.lfWeight = description.getWeight();
-    logical.lfItalic = description.isItalic() ? TRUE : FALSE;
-    logical.lfUnderline = description.isUnderline() ? TRUE : FALSE;
-    logical.lfStrikeOut = description.isStrikeOut() ? TRUE : FALSE;
-    logical.lfCharSet = kCharacterSet;
-    logical.lfOutPrecision = kOutputPrecision;
-    logical.lfClipPrecision = kClipPrecision;
-    logical.lfQuality = static_cast<BYTE>(description.getQuality());
-    logical.lfPitchAndFamily = kPitchAndFamily;
-    const char16_t* face = description.getFace();
-    for (int32_t i = 0; i < LF_FACESIZE - 1 && face[i] != u'\0'; ++i) {
-        logical.lfFaceName[i] = static_cast<wchar_t>(face[i]);
-    }
+    const LOGFONTW logical = FontSetting::logicalFontOf(description);
     handle.assign(CreateFontIndirectW(&logical));
     return handle.get();
 }

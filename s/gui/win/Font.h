@@ -11,8 +11,11 @@
 
 namespace s::gui::win {
 
-// A component's font: a description (face, size, weight, style, text colour,
-// word wrap and end ellipsis, with the marks of what was set explicitly) and
+class FontSetting;
+
+// A component's font: a description (face, size, weight, style, the text,
+// back and shade colours, word wrap, end ellipsis and the drawing effect,
+// with the marks of what was set explicitly) and
 // the system font made from it. A new font is ordinary 10-point text in the
 // system's message face, sized for the display (see FontSize).
 //
@@ -35,6 +38,13 @@ public:
     int32_t getFontSize() const { return description.getFontSize(); }
     void setTextColor(uint8_t red, uint8_t green, uint8_t blue);
     COLORREF getTextColor() const { return description.getTextColor(); }
+    void setBackColor(uint8_t red, uint8_t green, uint8_t blue);
+    COLORREF getBackColor() const { return description.getBackColor(); }
+    void setShadeColor(uint8_t red, uint8_t green, uint8_t blue);
+    COLORREF getShadeColor() const { return description.getShadeColor(); }
+    // The drawing effect (see TextEffect); no mark, never inherited.
+    void setEffect(int32_t effect) { description.setEffect(effect); }
+    int32_t getEffect() const { return description.getEffect(); }
     void setWordWrap(bool on) { description.setWordWrap(on); }
     bool getWordWrap() const { return description.getWordWrap(); }
     void setEllipsis(bool on) { description.setEllipsis(on); }
@@ -47,7 +57,10 @@ public:
     // Takes every property not set explicitly from a text style (see
     // FontDescription::inheritFrom).
     void inheritFrom(const s::gui::text::FontDescription& style);
+    void inheritFrom(const FontSetting& style);
     const s::gui::text::FontDescription& getDescription() const { return description; }
+    // Becomes exactly `source`, marks included (a text style making a font).
+    void assign(const s::gui::text::FontDescription& source);
 
     // The system font for the present description; null only when the
     // system cannot make one. Valid until the next change.

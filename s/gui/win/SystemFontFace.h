@@ -2,12 +2,13 @@
 
 namespace s::gui::win {
 
-// The typeface of the system's message boxes (the message font the user's
-// display settings choose: "Segoe UI", "Tahoma", a CJK face ...), read once
-// per process and kept. Texts of the toolkit use it so that they look like
-// the rest of the system and show the user's script. When the system does
-// not answer, "MS Shell Dlg 2", the face every version maps to its dialog
-// font. Any thread.
+// The typeface of the toolkit's texts: on Windows Vista and later with
+// visual styles, the face of the theme's caption font (the face the system
+// draws its own window captions and dialogs with: "Segoe UI", or the user's
+// script's face); otherwise "MS Shell Dlg 2", the face every version maps to
+// its dialog font. The visual-styles library is loaded at run time, since a
+// system may lack it or have it switched off. Read once per process and
+// kept, so every text of a run shares one face. Any thread.
 const char16_t* systemFontFace();
 
 } // namespace s::gui::win

@@ -91,3 +91,43 @@ TEST(FontDescriptionTest, InheritsEveryUnsetPropertyButNeverSwitchesOrCode) {
     normal.inheritFrom(heavy);
     EXPECT_EQ(700, normal.getWeight()) << "600 counts as bold";
 }
+
+TEST(FontDescriptionTest, ShadeColourIsInheritedByItsMarkAndTheEffectNever) {
+    FontDescription style = described();
+    EXPECT_EQ(FontDescription::rgb(238, 238, 238), style.getShadeColor());
+    EXPECT_EQ(0, style.getEffect());
+    style.setShadeColor(1, 2, 3);
+    style.setEffect(7);
+    EXPECT_TRUE(style.isCustomized()) << "the shade colour is an explicit choice";
+
+    FontDescription font = described();
+    font.setEffect(2);
+    EXPECT_FALSE(font.isCustomized()) << "an effect sets no mark";
+    font.inheritFrom(style);
+    EXPECT_EQ(FontDescription::rgb(1, 2, 3), font.getShadeColor());
+    EXPECT_EQ(2, font.getEffect()) << "never inherited";
+
+    FontDescription own = described();
+    own.setShadeColor(9, 9, 9);
+    own.inheritFrom(style);
+    EXPECT_EQ(FontDescription::rgb(9, 9, 9), own.getShadeColor()) << "its own shade stays";
+
+    own.reset(u"Tahoma", DisplayScale(1, 96));
+    EXPECT_EQ(FontDescription::rgb(238, 238, 238), own.getShadeColor());
+    EXPECT_FALSE(own.isCustomized());
+}
+
+TEST(FontDescriptionTest, AnExplicitWidthIsASizeAndForgettingQualityFollowsTheNextStyle) {
+    FontDescription font = described();
+    font.setWidth(7);
+    font.setFontSize(5);
+    EXPECT_EQ(7, font.getWidth()) << "the size mark keeps the width";
+    EXPECT_EQ(-13, font.getHeight());
+
+    FontDescription plain = described();
+    plain.setClearType(false);
+    plain.clearQualityMark();
+    EXPECT_FALSE(plain.isClearType()) << "the value stays";
+    plain.inheritFrom(described());
+    EXPECT_TRUE(plain.isClearType()) << "but the next style decides";
+}

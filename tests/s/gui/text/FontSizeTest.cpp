@@ -72,3 +72,15 @@ TEST(FontSizeTest, TinyHugeAndNegativeSizesStayDefined) {
     EXPECT_EQ(-13, FontSize::heightFor(70, DisplayScale(1, 144))) << "105 scaled points";
     EXPECT_EQ(-13, FontSize::heightFor(INT32_MAX, DisplayScale(4, 96)));
 }
+
+TEST(FontSizeTest, PointSizesFollowTheScreenDpiRoundedHalfAwayFromZero) {
+    EXPECT_EQ(-13, FontSize::heightForPoints(10, 96));
+    EXPECT_EQ(-12, FontSize::heightForPoints(9, 96));
+    EXPECT_EQ(-15, FontSize::heightForPoints(11, 96)) << "14.67 rounds up";
+    EXPECT_EQ(-20, FontSize::heightForPoints(10, 144));
+    EXPECT_EQ(-133, FontSize::heightForPoints(100, 96)) << "no cap, unlike size codes";
+    EXPECT_EQ(-1, FontSize::heightForPoints(1, 36)) << "exactly one half rounds away from zero";
+    EXPECT_EQ(1, FontSize::heightForPoints(-1, 36));
+    EXPECT_EQ(0, FontSize::heightForPoints(0, 96));
+    EXPECT_EQ(-1, FontSize::heightForPoints(INT32_MAX, INT32_MAX)) << "too large for 32 bits";
+}

@@ -2,8 +2,10 @@
 
 #include "s/gui/scale/win/SystemScale.h"
 #include "s/gui/text/LayoutMeasure.h"
+#include "s/gui/text/TextEffect.h"
 #include "s/gui/text/TextFormat.h"
 #include "s/gui/win/Font.h"
+#include "s/gui/win/FontSetting.h"
 #include "s/gui/win/SystemFontFace.h"
 #include "s/platform/win/ObjectSelection.h"
 #include "s/platform/win/WideText.h"
@@ -61,13 +63,19 @@ void Basic::draw(HDC dc, int32_t left, int32_t top, int32_t right, int32_t botto
     if (left >= right || top >= bottom) {
         return;
     }
+    const s::gui::text::TextEffect::Copies copies = s::gui::text::TextEffect::copiesFor(
+        font.getEffect(), font.getTextColor(), font.getBackColor(), font.getShadeColor());
+    const uint32_t format = TextFormat::forDrawing(centred, font.getWordWrap(), font.getEllipsis());
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF previousColor = SetTextColor(dc, font.getTextColor());
     {
         const s::platform::win::ObjectSelection selection(dc, font.getHandle());
-        RECT rect = {left, top, right, bottom};
-        DrawTextW(dc, wide(orEmpty(text)), -1, &rect,
-                  TextFormat::forDrawing(centred, font.getWordWrap(), font.getEllipsis()));
+        for (int32_t index = 0; index < copies.count; ++index) {
+            const s::gui::text::TextEffect::Copy& copy = copies.copy[index];
+            SetTextColor(dc, copy.colour);
+            RECT rect = {left + copy.dx, top + copy.dy, right + copy.dx, bottom + copy.dy};
+            DrawTextW(dc, wide(orEmpty(text)), -1, &rect, format);
+        }
     }
     SetTextColor(dc, previousColor);
     SetBkMode(dc, previousMode);
@@ -80,14 +88,17 @@ s::gui::layout::Size Basic::measure(HDC dc, int32_t left, int32_t top, int32_t r
     RECT rect = {left, top, right, bottom};
     DrawTextW(dc, wide(orEmpty(text)), -1, &rect,
               TextFormat::forMeasuring(font.getWordWrap(), font.getEllipsis()));
-    return {rect.right - rect.left, rect.bottom - rect.top};
+    return s::gui::text::TextEffect::widen({rect.right - rect.left, rect.bottom - rect.top},
+                                           font.getEffect());
 }
 
 s::gui::text::TextExtents Basic::measureForLayout(HDC dc, const char16_t* text,
                                                   s::gui::win::Font& font) const {
     const s::platform::win::ObjectSelection selection(dc, font.getHandle());
     ContextExtent extent(dc, orEmpty(text));
-    return s::gui::text::LayoutMeasure::measure(extent, font.getWordWrap(), font.getEllipsis());
+    return s::gui::text::TextEffect::widen(
+        s::gui::text::LayoutMeasure::measure(extent, font.getWordWrap(), font.getEllipsis()),
+        font.getEffect());
 }
 
 void Basic::completeFonts(s::gui::win::Font* font1, s::gui::win::Font* font2,
@@ -98,6 +109,19 @@ void Basic::completeFonts(s::gui::win::Font* font1, s::gui::win::Font* font2,
         if (fonts[index] != nullptr) {
             styles[index].setFontSize(fonts[index]->getFontSize());
             fonts[index]->inheritFrom(styles[index]);
+        }
+    }
+}
+
+void Basic::completeSettings(s::gui::win::FontSetting* setting1, s::gui::win::FontSetting* setting2,
+                             s::gui::win::FontSetting* setting3, s::gui::win::FontSetting* setting4,
+                             s::gui::win::FontSetting* setting5) {
+    s::gui::win::FontSetting* settings[kStyleCount] = {setting1, setting2, setting3, setting4,
+                                                       setting5};
+    for (int32_t index = 0; index < kStyleCount; ++index) {
+        if (settings[index] != nullptr) {
+            styles[index].setFontSize(settings[index]->getFontSize());
+            settings[index]->inheritFrom(styles[index]);
         }
     }
 }

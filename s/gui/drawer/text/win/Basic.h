@@ -6,9 +6,9 @@
 
 namespace s::gui::drawer::text::win {
 
-// The plain text drawer: the font's colour on a transparent background,
-// aligned to the top left (or centred), never interpreting "&" as an access
-// key. Its styles start as ordinary text in black (1), grey RGB 161, 161, 146
+// The plain text drawer: the font's colour and effect on a transparent
+// background, aligned to the top left (or centred), never interpreting "&"
+// as an access key. Its styles start as ordinary text in black (1), grey RGB 161, 161, 146
 // for disabled text (2), underlined green RGB 0, 170, 0 for links (3), and
 // underlined olive RGB 170, 170, 0 for links under the mouse and pressed (4
 // and 5).
@@ -30,6 +30,9 @@ public:
                                                s::gui::win::Font& font) const override;
     void completeFonts(s::gui::win::Font* font1, s::gui::win::Font* font2, s::gui::win::Font* font3,
                        s::gui::win::Font* font4, s::gui::win::Font* font5) override;
+    void completeSettings(s::gui::win::FontSetting* setting1, s::gui::win::FontSetting* setting2,
+                          s::gui::win::FontSetting* setting3, s::gui::win::FontSetting* setting4,
+                          s::gui::win::FontSetting* setting5) override;
     s::gui::text::FontDescription& getStyle1() override { return styles[0]; }
     s::gui::text::FontDescription& getStyle2() override { return styles[1]; }
     s::gui::text::FontDescription& getStyle3() override { return styles[2]; }
