@@ -88,8 +88,8 @@ s::gui::layout::Size Basic::measure(HDC dc, int32_t left, int32_t top, int32_t r
     RECT rect = {left, top, right, bottom};
     DrawTextW(dc, wide(orEmpty(text)), -1, &rect,
               TextFormat::forMeasuring(font.getWordWrap(), font.getEllipsis()));
-    return s::gui::text::TextEffect::widen({rect.right - rect.left, rect.bottom - rect.top},
-                                           font.getEffect());
+    return s::gui::text::TextEffect::widen(
+        s::gui::layout::Size{rect.right - rect.left, rect.bottom - rect.top}, font.getEffect());
 }
 
 s::gui::text::TextExtents Basic::measureForLayout(HDC dc, const char16_t* text,

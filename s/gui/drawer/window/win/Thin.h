@@ -19,7 +19,7 @@ namespace s::gui::drawer::window::win {
 // Owned by the skin (or window) that took it from its pool. Configured on
 // the owner's thread before it is shared; drawing and making regions only
 // read it, from any window's thread, so it takes no lock.
-class Thin : public s::base::IObject, public s::thread::IPoolable, public IThin {
+class Thin : public IThin, public s::thread::IPoolable {
     S_POOLED_CLASS(Thin, u"s_gui_drawer_window_win_Thin")
 public:
     void reset() override;
