@@ -233,3 +233,71 @@ TEST(ButtonThinWinTest, NothingHappensForAnEmptyOrInvertedRectangle) {
                  true);
     EXPECT_EQ(0, canvas.painted());
 }
+
+TEST(ButtonThinWinTest, AGlyphLabelPaintsItsSymbolInTheFrameColourAndNoText) {
+    auto drawer = coloured();
+    auto style = PoolRef<Font>::take();
+    style->setTextColor(200, 0, 0);
+    const COLORREF red = RGB(200, 0, 0);
+    const int32_t inset = 2 * unit();
+    PixelCanvas cross(100, 60);
+    drawer->draw(cross.get(), kLeft, kTop, kRight, kBottom, 0, u"#X", true, style.get(), true,
+                 false, false);
+    EXPECT_EQ(0, cross.count(red, 0, 0, 100, 60)) << "no text";
+    // A cross reaches into all four quarters of the label's box.
+    const int32_t left = kLeft + inset, top = kTop + inset;
+    const int32_t right = kRight - inset, bottom = kBottom - inset;
+    EXPECT_GT(cross.count(kGrey100, left, top, kMiddleX, kMiddleY), 0);
+    EXPECT_GT(cross.count(kGrey100, kMiddleX, top, right, kMiddleY), 0);
+    EXPECT_GT(cross.count(kGrey100, left, kMiddleY, kMiddleX, bottom), 0);
+    EXPECT_GT(cross.count(kGrey100, kMiddleX, kMiddleY, right, bottom), 0);
+
+    PixelCanvas disabled(100, 60);
+    drawer->draw(disabled.get(), kLeft, kTop, kRight, kBottom, 0, u"#X", true, style.get(), false,
+                 false, false);
+    EXPECT_GT(disabled.count(RGB(40, 40, 40), left, top, right, bottom), 0);
+    EXPECT_EQ(0, disabled.count(kGrey100, 0, 0, 100, 60));
+
+    EXPECT_TRUE(drawer->paintGlyph(disabled.get(), 0, 0, 20, 20, u"#X", 1, 2, 3));
+    EXPECT_FALSE(drawer->paintGlyph(disabled.get(), 0, 0, 20, 20, u"#Nothing", 1, 2, 3));
+    EXPECT_FALSE(drawer->paintGlyph(disabled.get(), 0, 0, 20, 20, u"X", 1, 2, 3));
+    EXPECT_FALSE(drawer->paintGlyph(nullptr, 0, 0, 20, 20, u"#X", 1, 2, 3));
+}
+
+TEST(ButtonThinWinTest, AnUnknownGlyphNameWithAStyleIsDrawnAsText) {
+    auto drawer = coloured();
+    auto style = PoolRef<Font>::take();
+    style->setTextColor(200, 0, 0);
+    PixelCanvas canvas(100, 60);
+    drawer->draw(canvas.get(), kLeft, kTop, kRight, kBottom, 0, u"#Nothing", true, style.get(),
+                 true, false, false);
+    EXPECT_GT(canvas.count(RGB(200, 0, 0), 0, 0, 100, 60), 10);
+    const int32_t inset = 2 * unit();
+    EXPECT_EQ(0,
+              canvas.count(kGrey100, kLeft + inset, kTop + inset, kRight - inset, kBottom - inset))
+        << "no glyph inside the frame";
+
+    PixelCanvas noStyle(100, 60);
+    drawer->draw(noStyle.get(), kLeft, kTop, kRight, kBottom, 0, u"#Nothing", false, nullptr, true,
+                 false, false);
+    EXPECT_EQ(0, noStyle.painted());
+}
+
+TEST(ButtonThinWinTest, AToggledGlyphTakesTheStylesColourOrWithoutOneTheToggledFrameColour) {
+    auto drawer = coloured();
+    auto style = PoolRef<Font>::take();
+    style->setTextColor(200, 0, 0);
+    const int32_t inset = 2 * unit();
+    const int32_t left = kLeft + inset, top = kTop + inset;
+    const int32_t right = kRight - inset, bottom = kBottom - inset;
+    PixelCanvas styled(100, 60);
+    drawer->draw(styled.get(), kLeft, kTop, kRight, kBottom, 0, u"#X", true, style.get(), true,
+                 true, false);
+    EXPECT_GT(styled.count(RGB(200, 0, 0), left, top, right, bottom), 0);
+    EXPECT_GT(styled.count(kFill, left, top, right, bottom), 0) << "on the toggled fill";
+
+    PixelCanvas bare(100, 60);
+    drawer->draw(bare.get(), kLeft, kTop, kRight, kBottom, 0, u"#X", true, nullptr, true, true,
+                 false);
+    EXPECT_GT(bare.count(RGB(200, 200, 200), left, top, right, bottom), 0);
+}
