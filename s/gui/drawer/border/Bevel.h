@@ -20,12 +20,12 @@ namespace s::gui::drawer::border {
 //   (one step each;                              ..LBBBBB..
 //    type 3 has no bottom edge, its sides run down to the bottom)
 //
-// Edges are drawn top, right, bottom, left, each over the ends of the ones
-// before, then the corners. Edges are one step thick: the display's unit with square corners; with
+// Edges are one step thick: the display's unit with square corners; with
 // rounded ones 1 pixel on an unscaled display and 2 pixels otherwise, since
-// a staircase of 4-pixel steps would look like a notch, not a curve. A
-// corner is drawn after the edges, in the colour of the edge named first in
-// its position (top-left: top; top-right: right; bottom-right: bottom;
+// a staircase of 4-pixel steps would look like a notch, not a curve. Edges
+// are drawn top, right, bottom, left, each over the ends of the ones before;
+// the corners come last, each in the colour of the edge named first in its
+// position (top-left: top; top-right: right; bottom-right: bottom;
 // bottom-left: left).
 //
 // Stateless; any thread.
