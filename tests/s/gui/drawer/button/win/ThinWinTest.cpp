@@ -162,6 +162,9 @@ TEST(ButtonThinWinTest, EachStateShowsItsBevelInTheFrameColourItsStateChooses) {
     EXPECT_EQ(RGB(42, 42, 42), disabled.top) << "the disabled frame colour";
     EXPECT_EQ(RGB(42, 42, 42), drawButton(*drawer, 0, true, false, true, false).top)
         << "disabled wins over toggled";
+
+    drawer->setShaded(false);
+    EXPECT_EQ(kGrey100, drawButton(*drawer, 1, true, true, false, false).top) << "unshaded bevel";
 }
 
 TEST(ButtonThinWinTest, AToggledFramedButtonInState1IsDrawnSunkenOnItsFill) {
