@@ -8,6 +8,7 @@
 
 namespace s::gui::win {
 class Font;
+class FontSetting;
 } // namespace s::gui::win
 
 namespace s::gui::drawer {
@@ -63,10 +64,13 @@ public:
     // The label's text drawer: fonts complete from its styles 1 (enabled)
     // and 2 (disabled); null entries are skipped.
     virtual void completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) = 0;
+    virtual void completeSettings(s::gui::win::FontSetting* first,
+                                  s::gui::win::FontSetting* second) = 0;
     virtual s::gui::text::FontDescription& getStyle1() = 0;
     virtual s::gui::text::FontDescription& getStyle2() = 0;
     // The text drawer for the label on a toggled fill (its style 1).
     virtual void completeToggledFont(s::gui::win::Font* font) = 0;
+    virtual void completeToggledSetting(s::gui::win::FontSetting* setting) = 0;
     virtual s::gui::text::FontDescription& getToggledStyle() = 0;
     // Shading of the frame's bevel.
     virtual void setShaded(bool on) = 0;

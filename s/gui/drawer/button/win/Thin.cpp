@@ -180,6 +180,10 @@ void Thin::completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) {
     text->completeFonts(first, second, nullptr, nullptr, nullptr);
 }
 
+void Thin::completeSettings(s::gui::win::FontSetting* first, s::gui::win::FontSetting* second) {
+    text->completeSettings(first, second, nullptr, nullptr, nullptr);
+}
+
 s::gui::text::FontDescription& Thin::getStyle1() {
     return text->getStyle1();
 }
@@ -189,6 +193,10 @@ s::gui::text::FontDescription& Thin::getStyle2() {
 
 void Thin::completeToggledFont(s::gui::win::Font* font) {
     toggledText->completeFonts(font, nullptr, nullptr, nullptr, nullptr);
+}
+
+void Thin::completeToggledSetting(s::gui::win::FontSetting* setting) {
+    toggledText->completeSettings(setting, nullptr, nullptr, nullptr, nullptr);
 }
 
 s::gui::text::FontDescription& Thin::getToggledStyle() {

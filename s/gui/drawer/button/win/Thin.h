@@ -59,9 +59,12 @@ public:
     uint8_t getToggledFillBlue() const override;
 
     void completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) override;
+    void completeSettings(s::gui::win::FontSetting* first,
+                          s::gui::win::FontSetting* second) override;
     s::gui::text::FontDescription& getStyle1() override;
     s::gui::text::FontDescription& getStyle2() override;
     void completeToggledFont(s::gui::win::Font* font) override;
+    void completeToggledSetting(s::gui::win::FontSetting* setting) override;
     s::gui::text::FontDescription& getToggledStyle() override;
     void setShaded(bool on) override;
 

@@ -8,12 +8,14 @@
 #include "s/gui/scale/win/SystemScale.h"
 #include "s/gui/text/FontDescription.h"
 #include "s/gui/win/Font.h"
+#include "s/gui/win/FontSetting.h"
 #include "s/thread/PoolRef.h"
 #include "tests/support/win/PixelCanvas.h"
 
 using s::gui::drawer::button::win::Thin;
 using s::gui::text::FontDescription;
 using s::gui::win::Font;
+using s::gui::win::FontSetting;
 using s::test::win::PixelCanvas;
 using s::thread::PoolRef;
 
@@ -145,6 +147,18 @@ TEST(ButtonThinWinTest, FontsCompleteFromTheFirstDrawersStylesAndToggledOnesFrom
     EXPECT_EQ(FontDescription::rgb(7, 8, 9), toggled->getTextColor());
     drawer->completeFonts(nullptr, nullptr);
     drawer->completeToggledFont(nullptr);
+
+    auto first = PoolRef<FontSetting>::take();
+    auto second = PoolRef<FontSetting>::take();
+    auto onFill = PoolRef<FontSetting>::take();
+    second->setTextColor(90, 90, 90);
+    drawer->completeSettings(first.get(), second.get());
+    drawer->completeToggledSetting(onFill.get());
+    EXPECT_EQ(FontDescription::rgb(1, 2, 3), first->getTextColor());
+    EXPECT_EQ(FontDescription::rgb(90, 90, 90), second->getTextColor()) << "set, so kept";
+    EXPECT_EQ(FontDescription::rgb(7, 8, 9), onFill->getTextColor());
+    drawer->completeSettings(nullptr, nullptr);
+    drawer->completeToggledSetting(nullptr);
 }
 
 TEST(ButtonThinWinTest, EachStateShowsItsBevelInTheFrameColourItsStateChooses) {
