@@ -9,7 +9,7 @@ using s::gui::drawer::testing::FillLog;
 using s::gui::layout::Rect;
 
 TEST(MenuGeometryTest, ItemTextsArePaddedByTheUnitAndCentredInTheRow) {
-    EXPECT_EQ((Rect{16, 24, 48, 13}), MenuGeometry::barText(10, 20, 70, 40, 13, 1));
+    EXPECT_EQ((Rect{16, 23, 48, 13}), MenuGeometry::barText(10, 20, 70, 40, 13, 1));
     EXPECT_EQ((Rect{22, 20, 36, 26}), MenuGeometry::barText(10, 20, 70, 46, 26, 2));
     EXPECT_EQ((Rect{20, 4, 72, 13}), MenuGeometry::itemText(0, 0, 100, 22, 13, 1));
     EXPECT_EQ((Rect{40, 4, 144, 26}), MenuGeometry::itemText(0, 0, 200, 34, 26, 2));
