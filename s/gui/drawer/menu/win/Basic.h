@@ -1,5 +1,6 @@
 #pragma once
 #include "s/gui/drawer/IMenu.h"
+#include "s/gui/layout/Rect.h"
 #include "s/gui/text/FontDescription.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"

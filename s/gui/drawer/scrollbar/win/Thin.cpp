@@ -1,5 +1,7 @@
 #include "s/gui/drawer/scrollbar/win/Thin.h"
 
+#include <initializer_list>
+
 #include "s/gui/drawer/ColourChannels.h"
 #include "s/gui/drawer/border/win/Thin.h"
 #include "s/gui/drawer/button/win/Thin.h"
