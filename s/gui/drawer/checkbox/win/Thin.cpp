@@ -1,5 +1,6 @@
 #include "s/gui/drawer/checkbox/win/Thin.h"
 
+#include "s/gui/drawer/button/win/Thin.h"
 #include "s/gui/drawer/checkbox/CheckBoxGeometry.h"
 #include "s/gui/drawer/text/win/Basic.h"
 #include "s/gui/paint/win/DcFill.h"
@@ -20,7 +21,9 @@ constexpr uint8_t kMark = 0;
 
 } // namespace
 
-Thin::Thin() : label(s::gui::drawer::text::win::Basic::newInstance()) {
+Thin::Thin()
+    : mark(s::gui::drawer::button::win::Thin::newInstance()),
+      label(s::gui::drawer::text::win::Basic::newInstance()) {
     reset();
 }
 
@@ -32,6 +35,9 @@ void Thin::reset() {
     thirdSetting = 1;
     labelColor = FontDescription::rgb(kGrey, kGrey, kGrey);
     frameColor = FontDescription::rgb(kGrey, kGrey, kGrey);
+    if (mark) {
+        mark->reset();
+    }
     if (label) {
         label->reset();
     }
@@ -47,8 +53,11 @@ void Thin::draw(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom
         CheckBoxGeometry::paintBox(target, left, top, boxSide, frameColor,
                                    s::gui::scale::win::systemScale().getUnit());
     }
-    (void)marked;
-    (void)kMark;
+    if (marked && mark) {
+        const s::gui::layout::Rect area = CheckBoxGeometry::markArea(left, top, boxSide);
+        mark->paintGlyph(dc, area.x, area.y, area.right(), area.bottom(), u"#Check", kMark, kMark,
+                         kMark);
+    }
     if (font != nullptr && text != nullptr && label) {
         label->draw(dc, CheckBoxGeometry::labelLeft(left, boxSide), top, right, bottom, text,
                     *font);
@@ -87,9 +96,9 @@ void Thin::setFrameColor(uint8_t red, uint8_t green, uint8_t blue) {
 }
 
 void Thin::setMarkFrameColor(uint8_t red, uint8_t green, uint8_t blue) {
-    (void)red;
-    (void)green;
-    (void)blue;
+    if (mark) {
+        mark->setFrameColor(red, green, blue);
+    }
 }
 
 } // namespace s::gui::drawer::checkbox::win

@@ -4,6 +4,9 @@
 #include "s/thread/IPoolable.h"
 #include "s/thread/PoolRef.h"
 
+namespace s::gui::drawer::button::win {
+class Thin;
+}
 namespace s::gui::drawer::text::win {
 class Basic;
 }
@@ -16,8 +19,8 @@ namespace s::gui::drawer::checkbox::win {
 // CheckBoxGeometry). The label's styles 1 and 2 carry the scheme's colours
 // for enabled and disabled labels.
 //
-// Owned by a skin, which owns it through the pool; it owns its text drawer
-// for its whole life (reset with it). Configured once by the skin's thread,
+// Owned by a skin, which owns it through the pool; it owns its button and
+// text drawers for its whole life (reset with it). Configured once by the skin's thread,
 // then only read: drawing writes nothing, so windows on several threads may
 // share it. No lock.
 class Thin : public s::gui::drawer::ICheckBox, public s::thread::IPoolable {
@@ -53,6 +56,7 @@ private:
     int32_t thirdSetting = 1;
     uint32_t labelColor = 0;
     uint32_t frameColor = 0;
+    s::thread::PoolRef<s::gui::drawer::button::win::Thin> mark;
     s::thread::PoolRef<s::gui::drawer::text::win::Basic> label;
 };
 

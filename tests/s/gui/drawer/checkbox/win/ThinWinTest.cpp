@@ -92,3 +92,29 @@ TEST(CheckBoxThinWinTest, LabelColoursAreTheStylesFontsCompleteFrom) {
     EXPECT_FALSE(drawer->getSecondFlag());
     EXPECT_EQ(std::u16string(u"s_gui_drawer_checkbox_win_Thin"), drawer->getClassName());
 }
+
+TEST(CheckBoxThinWinTest, AMarkedBoxShowsABlackCheckOnWhiteInsideTheFrame) {
+    auto drawer = PoolRef<Thin>::take();
+    drawer->setFrameColor(10, 120, 200);
+    drawer->setMarkFrameColor(200, 0, 0);
+    const int32_t side = 13 * unit();
+    const int32_t edge = 2 * unit();
+    WinCanvas canvas(side + 10, side + 10);
+    drawer->draw(canvas.get(), 5, 5, side + 10, side + 10, side, true, nullptr, nullptr);
+    const int32_t black =
+        canvas.count(kBlack, 5 + edge, 5 + edge, 5 + side - edge, 5 + side - edge);
+    EXPECT_GT(black, 0) << "the check mark";
+    EXPECT_GT(canvas.count(WinCanvas::kWhite, 5 + edge, 5 + edge, 5 + side - edge, 5 + side - edge),
+              0)
+        << "white around the mark";
+    EXPECT_EQ(kFrame, canvas.at(5, 5));
+    EXPECT_EQ(kFrame, canvas.at(5 + side - 1, 5 + side - 1));
+    EXPECT_EQ(0, canvas.count(kBlack, 0, 0, side + 10, 5 + 2)) << "the mark stays 2 pixels in";
+    EXPECT_EQ(0, canvas.count(RGB(200, 0, 0), 0, 0, side + 10, side + 10))
+        << "the mark's button frame colour is not drawn";
+
+    WinCanvas unmarked(side + 10, side + 10);
+    drawer->draw(unmarked.get(), 5, 5, side + 10, side + 10, side, false, nullptr, nullptr);
+    EXPECT_EQ(0, unmarked.count(kBlack, 0, 0, side + 10, side + 10));
+    EXPECT_EQ(WinCanvas::kWhite, unmarked.at(5 + side / 2, 5 + side / 2));
+}
