@@ -86,6 +86,9 @@ TEST(ScrollBarLayoutTest, DraggingPastEitherEndGivesTheEndsAndBetweenScalesThePi
     EXPECT_EQ(0, middle.dragPosition(-30)) << "past the first arrow";
     EXPECT_EQ(90, middle.dragPosition(30)) << "past the second arrow";
     EXPECT_EQ(45, middle.dragPosition(0));
+    // At position 1 the thumb stands 1 pixel down; 58 more reach the second
+    // arrow, although 58 pixels stand for only 88.5 positions.
+    EXPECT_EQ(90, vertical(100, 10, 1).dragPosition(58));
 }
 
 TEST(ScrollBarLayoutTest, TheCornerSquareComesOffTheFarEndInBothOrientations) {
