@@ -28,7 +28,7 @@ namespace s::gui::drawer::scrollbar {
 class ScrollBarLayout {
 public:
     // What hitTest answers.
-    enum Part : int32_t {
+    enum Piece : int32_t {
         kNowhere = -1,
         kFirstArrow = 0,
         kTrackBefore = 1,
@@ -46,8 +46,9 @@ public:
     ScrollBarLayout(int32_t left, int32_t top, int32_t right, int32_t bottom, bool horizontal,
                     int32_t total, int32_t page, int32_t position, bool corner);
 
-    // The first part (arrows, tracks, thumb, in Part order) holding the
-    // point, right and bottom edges excluded; kNowhere otherwise.
+    // The first piece holding the point, in the order above (first arrow,
+    // tracks and thumb, second arrow), right and bottom edges excluded;
+    // kNowhere otherwise.
     int32_t hitTest(int32_t x, int32_t y) const;
     // The position after the thumb has been dragged `delta` pixels along the
     // bar: 0 before the first arrow, total - page past the second, else the
