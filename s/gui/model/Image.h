@@ -26,6 +26,7 @@ public:
     void setFixedWidth(int32_t pixels) { sizing.setFixedWidth(pixels); }
     void setFixedHeight(int32_t pixels) { sizing.setFixedHeight(pixels); }
     void setFrame(bool on) { sizing.setFrame(on); }
+    bool hasFrame() const { return sizing.hasFrame(); }
 
     layout::SizeRange getSizeRange() const override;
 

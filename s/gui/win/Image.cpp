@@ -1,18 +1,21 @@
 #include "s/gui/win/Image.h"
 
+#include "s/gui/drawer/image/win/Basic.h"
 #include "s/gui/paint/PictureFit.h"
 #include "s/gui/win/Box.h"
 #include "s/image/win/BufferedImage.h"
 #include "s/platform/win/GdiObject.h"
-#include "s/platform/win/MemoryDC.h"
-#include "s/platform/win/ObjectSelection.h"
-#include "s/platform/win/StretchModeScope.h"
 
 namespace s::gui::win {
+
+Image::Image() : drawer(s::gui::drawer::image::win::Basic::newInstance()) {
+    reset();
+}
 
 Image::~Image() {
     detach();
     releaseImage();
+    drawer->release();
 }
 
 void Image::reset() {
@@ -20,6 +23,7 @@ void Image::reset() {
     s::gui::model::Image::reset();
     releaseImage();
     buffer.reset();
+    drawer->reset();
     stretch = false;
     keepAspect = false;
     smooth = false;
@@ -119,19 +123,20 @@ void Image::drawPicture(HDC dc, int32_t width, int32_t height) const {
     if (image == nullptr || image->isEmpty()) {
         return;
     }
-    const s::gui::layout::Rect place = s::gui::paint::PictureFit::place(
-        {width, height}, {image->getWidth(), image->getHeight()}, stretch, keepAspect);
+    // The picture is placed inside the frame, and the frame hugs the picture.
+    const int32_t frame = hasFrame() ? 1 : 0;
+    const s::gui::layout::Rect place =
+        s::gui::paint::PictureFit::place({width - 2 * frame, height - 2 * frame},
+                                         {image->getWidth(), image->getHeight()}, stretch,
+                                         keepAspect);
     if (place.width < 1 || place.height < 1) {
         return;
     }
-    const s::platform::win::MemoryDC source(dc);
-    if (!source) {
-        return;
-    }
-    const s::platform::win::ObjectSelection selection(source.get(), image->getBitmap());
-    const s::platform::win::StretchModeScope mode(dc, smooth ? HALFTONE : COLORONCOLOR);
-    StretchBlt(dc, place.x, place.y, place.width, place.height, source.get(), 0, 0,
-               image->getWidth(), image->getHeight(), SRCCOPY);
+    // `dc` already holds this component's off-screen buffer, so the drawer
+    // is given no second one to go through.
+    drawer->draw(dc, nullptr, place.x, place.y, place.x + place.width + 2 * frame,
+                 place.y + place.height + 2 * frame, image, smooth ? HALFTONE : COLORONCOLOR,
+                 frame != 0, false);
 }
 
 } // namespace s::gui::win

@@ -13,6 +13,10 @@ namespace s::image::win {
 class BufferedImage;
 }
 
+namespace s::gui::drawer::image::win {
+class Basic;
+}
+
 namespace s::gui::win {
 
 // A picture component: the portable picture sizes (model::Image) with a
@@ -22,13 +26,15 @@ namespace s::gui::win {
 // 5-pixel squares on RGB 204, 204, 204 when that switch is on (for pictures
 // with see-through parts). Stretched, it fills the component's area, with
 // its aspect ratio kept when asked (centred; see s::gui::paint::PictureFit);
-// smooth scaling uses the system's halftone mode.
+// smooth scaling uses the system's halftone mode. The picture itself, and its
+// 1-pixel black frame when the frame is switched on, are painted by the
+// component's own image drawer, taken from its pool with the component.
 //
 // Ownership: the picture is borrowed unless given as owned; an owned one is
 // given back when replaced or with the component. The component is pooled
 // (no idle instances: it holds a native window) and owned by its container
 // once added. Configured on any thread before it is shown; painted on the
-// window's thread.
+// window's thread. The image drawer is the component's own for its lifetime.
 class Image : public s::gui::model::Image, public NativeComponent {
     S_POOLED_CLASS_LIMIT(Image, u"s_gui_win_Image", 0)
 public:
@@ -68,7 +74,7 @@ protected:
     void enablingChanged() override { enableNative(); }
 
 private:
-    Image() { reset(); }
+    Image();
     ~Image() override;
 
     void drawBackground(HDC dc, int32_t width, int32_t height) const;
@@ -77,6 +83,7 @@ private:
     void releaseImage();
 
     OffscreenBuffer buffer;
+    s::gui::drawer::image::win::Basic* drawer;
     s::image::win::BufferedImage* image = nullptr;
     bool imageOwned = false;
     bool stretch = false;
