@@ -145,6 +145,26 @@ TEST(ImageWinTest, WithoutStretchingThePictureKeepsItsSizeOverAColourOrACheckerb
     second->release();
 }
 
+TEST(ImageWinTest, AFramedPictureIsDrawnInsideABlackFrameThatHugsIt) {
+    Image* image = Image::newInstance();
+    image->setFrame(true);
+    image->setImage(solidPicture(20, 10, RGB(255, 0, 0)), true, false, false, false, -1, -1);
+    EXPECT_EQ(22, image->getMinimumWidth());
+    EXPECT_EQ(12, image->getMinimumHeight());
+    image->setBounds(0, 0, 40, 30);
+    image->setBackground(0, 255, 0);
+    const Painted painted(*image);
+    EXPECT_EQ(RGB(0, 0, 0), painted.at(0, 0));
+    EXPECT_EQ(RGB(0, 0, 0), painted.at(21, 0));
+    EXPECT_EQ(RGB(0, 0, 0), painted.at(21, 11));
+    EXPECT_EQ(RGB(0, 0, 0), painted.at(0, 11));
+    EXPECT_EQ(RGB(255, 0, 0), painted.at(1, 1));
+    EXPECT_EQ(RGB(255, 0, 0), painted.at(20, 10));
+    EXPECT_EQ(RGB(0, 255, 0), painted.at(22, 5));
+    EXPECT_EQ(RGB(0, 255, 0), painted.at(5, 12));
+    image->release();
+}
+
 TEST(ImageWinTest, AHiddenSpacerMovesFarAwayAndComesBackWhenShown) {
     auto window = PoolRef<Window>::take();
     window->setBounds(100, 100, 300, 200);
