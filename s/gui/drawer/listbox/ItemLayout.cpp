@@ -12,6 +12,17 @@ bool inside(const Rect& rect, int32_t x, int32_t y) {
     return x >= rect.x && x < rect.right() && y >= rect.y && y < rect.bottom();
 }
 
+// The rectangle `by` in from every side; empty (zero size) when nothing is
+// left.
+Rect inset(const Rect& rect, int32_t by) {
+    const int32_t width = rect.width - 2 * by;
+    const int32_t height = rect.height - 2 * by;
+    if (width < 1 || height < 1) {
+        return {rect.x + by, rect.y + by, 0, 0};
+    }
+    return {rect.x + by, rect.y + by, width, height};
+}
+
 } // namespace
 
 ItemLayout::ItemLayout(const Rect& rowRect, const Item& rowItem, int32_t scaleUnit)
@@ -36,6 +47,8 @@ ItemLayout::ItemLayout(const Rect& rowRect, const Item& rowItem, int32_t scaleUn
     }
     if (item.check != Item::NoCheckBox) {
         checkBox = cell(x, boxSide);
+        checkInside = inset(checkBox, unit);
+        checkSquare = inset(checkInside, 2 * unit);
         x += boxSide + padding;
     }
     if (item.hasIcon) {
@@ -80,15 +93,13 @@ void ItemLayout::paint(s::gui::paint::IRectFill& target, const Colours& colours)
     // The outline, then the inside; a partly checked box gets a square
     // inset by 2s more.
     target.fill(checkBox.x, checkBox.y, checkBox.width, checkBox.height, colours.frame);
-    const Rect inner = {checkBox.x + unit, checkBox.y + unit, checkBox.width - 2 * unit,
-                        checkBox.height - 2 * unit};
-    if (inner.width > 0 && inner.height > 0) {
-        target.fill(inner.x, inner.y, inner.width, inner.height, colours.third);
+    if (checkInside.width > 0) {
+        target.fill(checkInside.x, checkInside.y, checkInside.width, checkInside.height,
+                    colours.third);
     }
-    const Rect mark = {inner.x + 2 * unit, inner.y + 2 * unit, inner.width - 4 * unit,
-                       inner.height - 4 * unit};
-    if (item.check == Item::Partial && mark.width > 0 && mark.height > 0) {
-        target.fill(mark.x, mark.y, mark.width, mark.height, colours.frame);
+    if (item.check == Item::Partial && checkSquare.width > 0) {
+        target.fill(checkSquare.x, checkSquare.y, checkSquare.width, checkSquare.height,
+                    colours.frame);
     }
 }
 

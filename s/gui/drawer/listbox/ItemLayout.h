@@ -41,6 +41,10 @@ public:
     const s::gui::layout::Rect& getCheckBox() const { return checkBox; }
     const s::gui::layout::Rect& getIcon() const { return icon; }
     const s::gui::layout::Rect& getText() const { return text; }
+    // Inside the check box's outline, and the partly-checked square inside
+    // that (2s further in); empty without a check box.
+    const s::gui::layout::Rect& getCheckInside() const { return checkInside; }
+    const s::gui::layout::Rect& getCheckSquare() const { return checkSquare; }
 
     // The part under (x, y) (right and bottom edges excluded); Row for the
     // padding between parts, Outside off the row.
@@ -65,6 +69,8 @@ private:
     s::gui::layout::Rect checkBox;
     s::gui::layout::Rect icon;
     s::gui::layout::Rect text;
+    s::gui::layout::Rect checkInside;
+    s::gui::layout::Rect checkSquare;
 };
 
 } // namespace s::gui::drawer::listbox
