@@ -94,7 +94,8 @@ TEST(ListBoxDrawerWinTest, ARowShowsSelectionDropLineCheckBoxExpanderAndText) {
                      selectedFont.get());
     EXPECT_EQ(canvas.at(199, 20), kFrame);
     EXPECT_EQ(canvas.at(1, 39), kFrame);
-    const auto& inside = layoutOf(second, 20).getCheckInside();
+    const ItemLayout two = layoutOf(second, 20);
+    const auto& inside = two.getCheckInside();
     const int32_t marked = canvas.changedIn(inside.x, inside.y, inside.right(), inside.bottom());
     EXPECT_GT(marked, 0);
     int32_t third = 0;
