@@ -125,10 +125,9 @@ void Image::drawPicture(HDC dc, int32_t width, int32_t height) const {
     }
     // The picture is placed inside the frame, and the frame hugs the picture.
     const int32_t frame = hasFrame() ? 1 : 0;
-    const s::gui::layout::Rect place =
-        s::gui::paint::PictureFit::place({width - 2 * frame, height - 2 * frame},
-                                         {image->getWidth(), image->getHeight()}, stretch,
-                                         keepAspect);
+    const s::gui::layout::Rect place = s::gui::paint::PictureFit::place(
+        {width - 2 * frame, height - 2 * frame}, {image->getWidth(), image->getHeight()}, stretch,
+        keepAspect);
     if (place.width < 1 || place.height < 1) {
         return;
     }

@@ -49,9 +49,9 @@ void Chart::paint(s::gui::paint::IRectFill& target, int32_t left, int32_t top, i
     }
 }
 
-void Chart::paintColumns(s::gui::paint::IRectFill& target, int32_t left, int32_t top,
-                         int32_t right, int32_t bottom, const Series::View& series,
-                         uint32_t colour, bool centred) {
+void Chart::paintColumns(s::gui::paint::IRectFill& target, int32_t left, int32_t top, int32_t right,
+                         int32_t bottom, const Series::View& series, uint32_t colour,
+                         bool centred) {
     const int32_t height = bottom - top;
     const int64_t columns = std::min<int64_t>(right - left, series.newestFirst.size());
     for (int32_t age = 0; age < columns; ++age) {

@@ -43,9 +43,9 @@ private:
     static void paintColumns(s::gui::paint::IRectFill& target, int32_t left, int32_t top,
                              int32_t right, int32_t bottom, const Series::View& series,
                              uint32_t colour, bool centred);
-    static void paintBar(s::gui::paint::IRectFill& target, int32_t left, int32_t top,
-                         int32_t right, int32_t bottom, const Series::View& series,
-                         uint32_t colour, int32_t band, int32_t bands);
+    static void paintBar(s::gui::paint::IRectFill& target, int32_t left, int32_t top, int32_t right,
+                         int32_t bottom, const Series::View& series, uint32_t colour, int32_t band,
+                         int32_t bands);
 };
 
 } // namespace s::gui::drawer::counter

@@ -33,7 +33,14 @@ public:
     };
 
     // Which part of a row a point is on.
-    enum Part : int32_t { Outside = -1, Row = 0, ExpanderCell = 1, CheckBox = 2, Icon = 3, Text = 4 };
+    enum Part : int32_t {
+        Outside = -1,
+        Row = 0,
+        ExpanderCell = 1,
+        CheckBox = 2,
+        Icon = 3,
+        Text = 4
+    };
 
     ItemLayout(const s::gui::layout::Rect& row, const Item& item, int32_t unit);
 

@@ -26,8 +26,8 @@ void Basic::reset() {
 }
 
 void Basic::draw(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                const char16_t* caption, s::gui::win::Font* font, int32_t captionWidth,
-                int32_t captionHeight) {
+                 const char16_t* caption, s::gui::win::Font* font, int32_t captionWidth,
+                 int32_t captionHeight) {
     if (left >= right || top >= bottom) {
         return;
     }

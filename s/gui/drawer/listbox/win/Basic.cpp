@@ -79,13 +79,11 @@ void Basic::drawItem(HDC dc, int32_t left, int32_t top, int32_t right, int32_t b
     const COLORREF ink = font != nullptr ? font->getTextColor() : frame;
     if (item.expander == Item::Closed || item.expander == Item::Open) {
         paintGlyph(dc, layout.getExpander(),
-                  item.expander == Item::Open ? u"#TreeOpen" : u"#TreeClosed", ink);
+                   item.expander == Item::Open ? u"#TreeOpen" : u"#TreeClosed", ink);
     }
-    if (item.check == Item::Checked &&
-        !paintGlyph(dc, layout.getCheckInside(), u"#Check", frame)) {
+    if (item.check == Item::Checked && !paintGlyph(dc, layout.getCheckInside(), u"#Check", frame)) {
         const Rect& square = layout.getCheckSquare();
-        s::gui::paint::win::DcFill(dc).fill(square.x, square.y, square.width, square.height,
-                                           frame);
+        s::gui::paint::win::DcFill(dc).fill(square.x, square.y, square.width, square.height, frame);
     }
     // 3. Icon and text.
     const Rect& iconCell = layout.getIcon();

@@ -35,8 +35,8 @@ public:
 
     void fillBackground(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     void drawItem(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                  const Item& item, HICON icon, const char16_t* text,
-                  s::gui::win::Font* itemFont, s::gui::win::Font* selectedFont) override;
+                  const Item& item, HICON icon, const char16_t* text, s::gui::win::Font* itemFont,
+                  s::gui::win::Font* selectedFont) override;
     int32_t measureItem(HDC dc, s::gui::win::Font* font) override;
     int32_t hitItem(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right, int32_t bottom,
                     const Item& item) override;

@@ -18,13 +18,12 @@ class Thin : public s::gui::drawer::listbox::IThin, public s::thread::IPoolable 
 public:
     void reset() override;
 
-    void fillBackground(HDC dc, int32_t left, int32_t top, int32_t right,
-                        int32_t bottom) override {
+    void fillBackground(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom) override {
         basic->fillBackground(dc, left, top, right, bottom);
     }
     void drawItem(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                  const Item& item, HICON icon, const char16_t* text,
-                  s::gui::win::Font* itemFont, s::gui::win::Font* selectedFont) override {
+                  const Item& item, HICON icon, const char16_t* text, s::gui::win::Font* itemFont,
+                  s::gui::win::Font* selectedFont) override {
         basic->drawItem(dc, left, top, right, bottom, item, icon, text, itemFont, selectedFont);
     }
     int32_t measureItem(HDC dc, s::gui::win::Font* font) override {
@@ -49,9 +48,7 @@ public:
         basic->completeFonts(item, selected);
     }
     s::gui::text::FontDescription& getItemStyle() override { return basic->getItemStyle(); }
-    s::gui::text::FontDescription& getSelectedStyle() override {
-        return basic->getSelectedStyle();
-    }
+    s::gui::text::FontDescription& getSelectedStyle() override { return basic->getSelectedStyle(); }
     void setItemTextColor(uint8_t red, uint8_t green, uint8_t blue) override {
         basic->setItemTextColor(red, green, blue);
     }

@@ -22,8 +22,7 @@ public:
     std::vector<Fill> fills;
 };
 
-Series::View samples(std::vector<int64_t> newestFirst, int64_t minimum = 0,
-                     int64_t maximum = 100) {
+Series::View samples(std::vector<int64_t> newestFirst, int64_t minimum = 0, int64_t maximum = 100) {
     Series::View view;
     view.newestFirst = std::move(newestFirst);
     view.minimum = minimum;

@@ -54,10 +54,10 @@ TEST(GroupBoxFrameTest, BelowScaleTwoTheThinFrameIsTwoPixelsWithTheCaptionGapFro
     Recorder frame;
     Frame::paintThin(frame, 0, 0, 100, 50, 30, 1, kColour);
     const std::vector<Fill> expected = {
-        {2, 0, 5, 2, kColour},   {41, 0, 57, 2, kColour},  {2, 48, 96, 2, kColour},
-        {0, 2, 2, 46, kColour},  {98, 2, 2, 46, kColour},  {1, 1, 2, 2, kColour},
-        {97, 1, 2, 2, kColour},  {1, 47, 2, 2, kColour},   {97, 47, 2, 2, kColour},
-        {1, 2, 1, 1, kColour},   {98, 2, 1, 1, kColour},   {1, 47, 1, 1, kColour},
+        {2, 0, 5, 2, kColour},   {41, 0, 57, 2, kColour}, {2, 48, 96, 2, kColour},
+        {0, 2, 2, 46, kColour},  {98, 2, 2, 46, kColour}, {1, 1, 2, 2, kColour},
+        {97, 1, 2, 2, kColour},  {1, 47, 2, 2, kColour},  {97, 47, 2, 2, kColour},
+        {1, 2, 1, 1, kColour},   {98, 2, 1, 1, kColour},  {1, 47, 1, 1, kColour},
         {98, 47, 1, 1, kColour},
     };
     EXPECT_EQ(frame.fills, expected);
@@ -74,8 +74,8 @@ TEST(GroupBoxFrameTest, FromScaleTwoTheThinFrameIsFourPixelsWithSteppedCorners) 
     Frame::paintThin(frame, 0, 0, 100, 60, 20, 2, kColour);
     ASSERT_GE(frame.fills.size(), 5u);
     const std::vector<Fill> edges = {
-        {4, 0, 10, 4, kColour},  {42, 0, 54, 4, kColour}, {4, 56, 92, 4, kColour},
-        {0, 4, 4, 52, kColour},  {96, 4, 4, 52, kColour},
+        {4, 0, 10, 4, kColour}, {42, 0, 54, 4, kColour}, {4, 56, 92, 4, kColour},
+        {0, 4, 4, 52, kColour}, {96, 4, 4, 52, kColour},
     };
     EXPECT_EQ(std::vector<Fill>(frame.fills.begin(), frame.fills.begin() + 5), edges);
     // Three diagonal blocks per corner, twelve in all, each 4 x 4.
@@ -103,10 +103,10 @@ TEST(GroupBoxFrameTest, TheBasicFrameIsOnePixelWithItsCaptionAtNineAtEveryScale)
     Recorder frame;
     Frame::paintBasic(frame, 0, 0, 80, 40, 25, kColour);
     const std::vector<Fill> expected = {
-        {2, 0, 5, 1, kColour},  {36, 0, 42, 1, kColour}, {2, 39, 76, 1, kColour},
-        {0, 2, 1, 36, kColour}, {79, 2, 1, 36, kColour}, {1, 1, 2, 1, kColour},
-        {77, 1, 2, 1, kColour}, {1, 38, 2, 1, kColour},  {77, 38, 2, 1, kColour},
-        {1, 2, 1, 1, kColour},  {78, 2, 1, 1, kColour},  {1, 37, 1, 1, kColour},
+        {2, 0, 5, 1, kColour},   {36, 0, 42, 1, kColour}, {2, 39, 76, 1, kColour},
+        {0, 2, 1, 36, kColour},  {79, 2, 1, 36, kColour}, {1, 1, 2, 1, kColour},
+        {77, 1, 2, 1, kColour},  {1, 38, 2, 1, kColour},  {77, 38, 2, 1, kColour},
+        {1, 2, 1, 1, kColour},   {78, 2, 1, 1, kColour},  {1, 37, 1, 1, kColour},
         {78, 37, 1, 1, kColour},
     };
     EXPECT_EQ(frame.fills, expected);

@@ -64,7 +64,8 @@ TEST(ListBoxItemLayoutTest, ADeepLevelLeavesTheTextEmptyAndNoPartOutsideTheRow) 
         EXPECT_LE(part.x + part.width, 58);
         EXPECT_GE(part.width, 0);
     }
-    const ItemLayout negative({0, 0, 60, 20}, treeItem(-3, Item::NoTree, Item::NoCheckBox, false), 1);
+    const ItemLayout negative({0, 0, 60, 20}, treeItem(-3, Item::NoTree, Item::NoCheckBox, false),
+                              1);
     EXPECT_EQ(negative.getText().x, 2);
     Recorder nothing;
     ItemLayout({0, 0, 0, 20}, treeItem(0, Item::Open, Item::Checked, true), 1)
@@ -92,9 +93,11 @@ TEST(ListBoxItemLayoutTest, SelectionDropLineAndCheckBoxAreFilledInOrder) {
     item.dropLine = Item::Below;
     Recorder target;
     ItemLayout({0, 0, 100, 20}, item, 1).paint(target, kColours);
-    const std::vector<Fill> expected = {
-        {0, 0, 100, 20, 0x111111}, {0, 18, 100, 2, 0x222222}, {2, 3, 13, 13, 0x222222},
-        {3, 4, 11, 11, 0x333333},  {5, 6, 7, 7, 0x222222}};
+    const std::vector<Fill> expected = {{0, 0, 100, 20, 0x111111},
+                                        {0, 18, 100, 2, 0x222222},
+                                        {2, 3, 13, 13, 0x222222},
+                                        {3, 4, 11, 11, 0x333333},
+                                        {5, 6, 7, 7, 0x222222}};
     EXPECT_EQ(target.fills, expected);
 
     item.selected = false;

@@ -22,8 +22,7 @@ template <class Drawer> void drawBox(Drawer& drawer, ControlCanvas& canvas) {
     auto font = PoolRef<s::gui::win::Font>::take();
     font->setTextColor(0, 0, 255);
     drawer.setFrameColor(10, 20, 30);
-    drawer.draw(canvas.get(), 0, 0, 100, 50, u"WWWW", font.get(), kCaptionWidth,
-                kCaptionHeight);
+    drawer.draw(canvas.get(), 0, 0, 100, 50, u"WWWW", font.get(), kCaptionWidth, kCaptionHeight);
 }
 
 } // namespace
