@@ -1,6 +1,11 @@
 #include "s/gui/drawer/Skinner.h"
 
 #include "s/gui/drawer/ISkin.h"
+#include "s/gui/drawer/skin/Thin.h"
+#include "s/gui/drawer/skin/ThinPalette.h"
+#include "s/gui/drawer/skin/ThinWindow.h"
+#include "s/gui/drawer/skin/ThinWindowPalette.h"
+#include "s/str/Ascii.h"
 #include "s/str/strarray/StrArray.h"
 #include "s/str/strbuffer/StrBuffer.h"
 
@@ -60,8 +65,21 @@ void Skinner::setFamily(const char16_t* name) {
 }
 
 void Skinner::buildSchemes() {
-    // The families' scheme tables arrive with their skins; no family has
-    // any yet (see the class comment).
+    // Built once: windows may already paint with these skins' drawers, so a
+    // second call must neither give them back nor list the schemes twice.
+    if (!schemes.empty()) {
+        return;
+    }
+    const char16_t* name = family->c_str();
+    if (s::str::Ascii::equalsIgnoreCase(name, kThinWindowFamily)) {
+        for (int32_t i = 0; i < skin::ThinWindowPalette::kSchemeCount; ++i) {
+            addScheme(skin::ThinWindow::newScheme(*skin::ThinWindowPalette::at(i)));
+        }
+    } else if (s::str::Ascii::equalsIgnoreCase(name, kThinFamily)) {
+        for (int32_t i = 0; i < skin::ThinPalette::kSchemeCount; ++i) {
+            addScheme(skin::Thin::newScheme(*skin::ThinPalette::at(i)));
+        }
+    }
 }
 
 void Skinner::addScheme(ISkin* skin) {

@@ -25,19 +25,6 @@ public:
 
 } // namespace
 
-TEST(SkinnerWinTest, AFamilyWithoutSchemeTablesBuildsNoneAndSelectsNothing) {
-    PoolRef<Skinner> skinner(Skinner::newThinWindowSkinner());
-    EXPECT_EQ(std::u16string(u"ThinWindow"), std::u16string(skinner->getFamily()));
-    EXPECT_EQ(0, skinner->getSchemeCount());
-    int32_t index = 5;
-    EXPECT_FALSE(skinner->findScheme(u"White", index));
-    EXPECT_EQ(-1, index);
-    skinner->select(u"White");
-    EXPECT_EQ(nullptr, skinner->getCurrent());
-    skinner->reset();
-    EXPECT_EQ(std::u16string(u"Basic"), std::u16string(skinner->getFamily()));
-}
-
 TEST(SkinnerWinTest, SelectFindsByWholeNameIgnoringCaseFallsBackToTheFirstAndTellsInOrder) {
     auto skinner = PoolRef<Skinner>::take();
     NamedSkin white(u"White", nullptr);

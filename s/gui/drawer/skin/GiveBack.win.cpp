@@ -1,0 +1,55 @@
+#include "s/gui/drawer/skin/GiveBack.h"
+
+#include "s/gui/drawer/IButton.h"
+#include "s/gui/drawer/ICheckBox.h"
+#include "s/gui/drawer/IText.h"
+#include "s/gui/drawer/IWindow.h"
+#include "s/thread/IPoolable.h"
+
+namespace s::gui::drawer::skin {
+
+namespace {
+
+void giveBackDrawer(IDrawer* drawer) {
+    if (drawer != nullptr) {
+        drawer->release();
+    }
+}
+
+} // namespace
+
+void giveBack(IWindow* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(IButton* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(IText* drawer) {
+    // The text drawer's interface has no release of its own: every text
+    // drawer class is pooled.
+    if (auto* pooled = dynamic_cast<s::thread::IPoolable*>(drawer)) {
+        pooled->release();
+    }
+}
+
+void giveBack(ICheckBox* drawer) {
+    giveBackDrawer(drawer);
+}
+
+// No drawer class of the kinds below exists yet, so a skin cannot be given
+// one: there is nothing to give back.
+void giveBack(IScrollBar*) {}
+void giveBack(IRadioButton*) {}
+void giveBack(ISlider*) {}
+void giveBack(ICounter*) {}
+void giveBack(IListHeader*) {}
+void giveBack(IListBox*) {}
+void giveBack(IStatusBar*) {}
+void giveBack(IMenu*) {}
+void giveBack(ICombo*) {}
+void giveBack(IGroupBox*) {}
+void giveBack(ITabBox*) {}
+
+} // namespace s::gui::drawer::skin

@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+
+namespace s::gui::drawer::skin {
+
+// One colour of a scheme as the drawers' setters take it: three 8-bit
+// channels. colorRef() packs it the way drawers store colours (0x00BBGGRR).
+struct Rgb {
+    uint8_t red;
+    uint8_t green;
+    uint8_t blue;
+
+    constexpr uint32_t colorRef() const {
+        return static_cast<uint32_t>(red) | static_cast<uint32_t>(green) << 8 |
+               static_cast<uint32_t>(blue) << 16;
+    }
+    constexpr bool operator==(const Rgb& other) const {
+        return red == other.red && green == other.green && blue == other.blue;
+    }
+    constexpr bool operator!=(const Rgb& other) const { return !(*this == other); }
+};
+
+} // namespace s::gui::drawer::skin
