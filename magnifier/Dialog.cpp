@@ -14,6 +14,7 @@
 #include "s/app/win/AppBase.h"
 #include "s/app/win/AppWindow.h"
 #include "s/gui/dialogs/About3.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/MessageBoxW.h"
 #include "s/gui/win/PopupMenu.h"
@@ -377,12 +378,13 @@ void Dialog::openAbout() {
     }
     if (aboutWindow == nullptr) {
         // Made once and reused: the window keeps its settings section and
-        // each showing builds a fresh window over them. No skin selector
-        // exists yet, so the window follows the application's look.
+        // each showing builds a fresh window over them. It has a skin
+        // selector of its own (owned by its settings), so its scheme is its
+        // own choice, "Classic LG" until one is stored.
         aboutSettings = s::app::win::AppWindow::newInstance();
         aboutSettings->init(appBase, kAboutWindow, appBase->getSoftwareType(), kAboutWidth,
-                            kAboutHeight, true, false, s::app::WindowRules::kClose, nullptr,
-                            kAboutSkin);
+                            kAboutHeight, true, false, s::app::WindowRules::kClose,
+                            s::gui::drawer::Skinner::newThinWindowSkinner(), kAboutSkin);
         aboutWindow = s::gui::dialogs::About3::newInstance();
         aboutWindow->setSettings(aboutSettings);
     }

@@ -2,18 +2,37 @@
 
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/skin/win/TextColours.h"
+#include "s/gui/drawer/text/win/Basic.h"
 
-// One line per drawer kind; a kind whose drawer class is not there stays
+// Each kind's drawer is taken from its pool, coloured by its own colouring
+// class and handed to the skin. A kind whose drawer class is not there stays
 // null in the skin (windows and controls then draw it natively).
 
 namespace s::gui::drawer::skin {
 
+namespace {
+
+using TextDrawer = s::gui::drawer::text::win::Basic;
+
+// A new drawer of class D from its pool, coloured by `colour`; null when
+// the pool has none.
+template <class D, class Kind, class Palette>
+D* made(void (*colour)(Kind&, const Palette&), const Palette& palette) {
+    D* drawer = D::newInstance();
+    if (drawer != nullptr) {
+        colour(*drawer, palette);
+    }
+    return drawer;
+}
+
+} // namespace
+
 void giveThinWindowDrawers(s::gui::drawer::ISkin& skin, const ThinWindowPalette& palette) {
-    skin.setTextDrawer(win::TextColours::newThinWindow(palette));
+    skin.setTextDrawer(made<TextDrawer>(&win::TextColours::thinWindow, palette));
 }
 
 void giveThinDrawers(s::gui::drawer::ISkin& skin, const ThinPalette& palette) {
-    skin.setTextDrawer(win::TextColours::newThin(palette));
+    skin.setTextDrawer(made<TextDrawer>(&win::TextColours::thin, palette));
 }
 
 } // namespace s::gui::drawer::skin

@@ -322,10 +322,17 @@ TEST_F(AppBaseWinTest, TheStoredSkinIsSelectedAndAnUnknownOneFallsBackToTheDefau
     EXPECT_TRUE(blue.released);
 }
 
-TEST_F(AppBaseWinTest, AFamilyWithoutSchemesKeepsTheDefaultSkin) {
+TEST_F(AppBaseWinTest, TheApplicationsSkinnerSelectsTheStoredSchemeOrBlackBlack) {
     writeText(settingsKey() + u"\\Skin", u"", u"Blue Sky");
     appBase.assign(AppBase::newInstance());
     appBase->init(identity, Skinner::newThinWindowSkinner());
     EXPECT_TRUE(std::u16string(appBase->getSkin()) == u"Black Black");
-    EXPECT_EQ(nullptr, appBase->getSkinner()->getCurrent());
+    ASSERT_NE(nullptr, appBase->getSkinner()->getCurrent());
+    EXPECT_TRUE(std::u16string(appBase->getSkinner()->getCurrent()->getName()) == u"Black Black");
+
+    writeText(settingsKey() + u"\\Skin", u"", u"classic lg");
+    appBase.assign(AppBase::newInstance());
+    appBase->init(identity, Skinner::newThinWindowSkinner());
+    ASSERT_NE(nullptr, appBase->getSkinner()->getCurrent());
+    EXPECT_TRUE(std::u16string(appBase->getSkinner()->getCurrent()->getName()) == u"Classic LG");
 }

@@ -1,14 +1,13 @@
 #include "s/gui/drawer/skin/win/TextColours.h"
 
+#include "s/gui/drawer/IText.h"
 #include "s/gui/drawer/skin/ThinPalette.h"
 #include "s/gui/drawer/skin/ThinWindowPalette.h"
-#include "s/gui/drawer/text/win/Basic.h"
 
 namespace s::gui::drawer::skin::win {
 
 namespace {
 
-using Basic = s::gui::drawer::text::win::Basic;
 using s::gui::text::FontDescription;
 
 void setText(FontDescription& style, const Rgb& colour) {
@@ -17,31 +16,21 @@ void setText(FontDescription& style, const Rgb& colour) {
 
 } // namespace
 
-s::gui::drawer::IText* TextColours::newThinWindow(const ThinWindowPalette& palette) {
+void TextColours::thinWindow(s::gui::drawer::IText& drawer, const ThinWindowPalette& palette) {
     using Role = ThinWindowPalette::Role;
-    Basic* drawer = Basic::newInstance();
-    if (drawer == nullptr) {
-        return nullptr;
-    }
-    FontDescription& normal = drawer->getStyle1();
+    FontDescription& normal = drawer.getStyle1();
     setText(normal, palette.colour(Role::Text));
     const Rgb& back = palette.colour(Role::Background);
     normal.setBackColor(back.red, back.green, back.blue);
-    setText(drawer->getStyle2(), palette.colour(Role::Disabled));
-    setText(drawer->getStyle3(), palette.colour(Role::Text));
-    setText(drawer->getStyle4(), palette.colour(Role::ControlFrame));
-    return drawer;
+    setText(drawer.getStyle2(), palette.colour(Role::Disabled));
+    setText(drawer.getStyle3(), palette.colour(Role::Text));
+    setText(drawer.getStyle4(), palette.colour(Role::ControlFrame));
 }
 
-s::gui::drawer::IText* TextColours::newThin(const ThinPalette& palette) {
-    Basic* drawer = Basic::newInstance();
-    if (drawer == nullptr) {
-        return nullptr;
-    }
+void TextColours::thin(s::gui::drawer::IText& drawer, const ThinPalette& palette) {
     const Rgb& text = palette.colour(ThinPalette::Role::Text);
-    setText(drawer->getStyle1(), text);
-    setText(drawer->getStyle2(), text);
-    return drawer;
+    setText(drawer.getStyle1(), text);
+    setText(drawer.getStyle2(), text);
 }
 
 } // namespace s::gui::drawer::skin::win

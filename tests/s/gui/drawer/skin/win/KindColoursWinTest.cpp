@@ -1,0 +1,101 @@
+// What each drawer kind's colouring sets, for every scheme of both families,
+// read back from recording stand-ins (so settings without getters count too).
+#include <gtest/gtest.h>
+
+#include "s/gui/drawer/skin/ThinPalette.h"
+#include "s/gui/drawer/skin/ThinWindowPalette.h"
+#include "s/gui/drawer/skin/win/ButtonColours.h"
+#include "s/gui/drawer/skin/win/CheckBoxColours.h"
+#include "s/gui/drawer/skin/win/WindowColours.h"
+#include "tests/s/gui/drawer/skin/win/ColourRecorders.h"
+
+using namespace colour_recorders;
+using s::gui::drawer::skin::ThinPalette;
+using s::gui::drawer::skin::ThinWindowPalette;
+using namespace s::gui::drawer::skin::win;
+
+namespace {
+
+int64_t c(const ThinWindowPalette& palette, ThinWindowPalette::Role role) {
+    return palette.colour(role).colorRef();
+}
+
+int64_t t(const ThinPalette& palette, ThinPalette::Role role) {
+    return palette.colour(role).colorRef();
+}
+
+} // namespace
+
+TEST(KindColoursWinTest, ThinWindowWindowButtonAndCheckBoxTakeTheirRolesInEveryScheme) {
+    using Role = ThinWindowPalette::Role;
+    for (int32_t i = 0; i < ThinWindowPalette::kSchemeCount; ++i) {
+        const ThinWindowPalette& p = *ThinWindowPalette::at(i);
+        WindowRecorder window;
+        WindowColours::thinWindow(window, p);
+        EXPECT_EQ(c(p, Role::Frame), window.frame) << i;
+        EXPECT_EQ(c(p, Role::Background), window.background) << i;
+        EXPECT_EQ(0, window.topCorners) << i;
+        EXPECT_EQ(0, window.bottomCorners) << i;
+
+        ButtonRecorder button;
+        ButtonColours::thinWindow(button, p);
+        EXPECT_EQ(c(p, Role::ControlFrame), button.frame) << i;
+        EXPECT_EQ(c(p, Role::Disabled), button.disabledFrame) << i;
+        EXPECT_EQ(c(p, Role::ControlFrame), button.toggledFrame) << i;
+        EXPECT_EQ(c(p, Role::ToggledFill), button.toggledFill) << i;
+        EXPECT_EQ(c(p, Role::Text), button.style1.getTextColor()) << i;
+        EXPECT_EQ(c(p, Role::Disabled), button.style2.getTextColor()) << i;
+        EXPECT_EQ(c(p, Role::ToggledText), button.toggledStyle.getTextColor()) << i;
+        EXPECT_EQ(0, button.firstFlag) << i;
+        EXPECT_EQ(1, button.secondFlag) << i;
+        EXPECT_EQ(1, button.shiftLabel) << i;
+        EXPECT_EQ(kUnset, button.accent) << i; // the drawer's own accent stays
+
+        CheckBoxRecorder box;
+        CheckBoxColours::thinWindow(box, p);
+        EXPECT_EQ(c(p, Role::ControlFrame), box.frame) << i;
+        EXPECT_EQ(c(p, Role::Text), box.label) << i;
+        EXPECT_EQ(c(p, Role::Disabled), box.secondLabel) << i;
+        EXPECT_EQ(-1, box.firstFlag) << i; // flags keep the drawer's defaults
+        EXPECT_EQ(kUnset, box.markFrame) << i;
+    }
+}
+
+TEST(KindColoursWinTest, ThinWindowButtonOfClassicLgByNumber) {
+    // C4 17 17 17, C3 86 86 86, C9 25 25 25, C6 255 255 255, C10 255 255 255.
+    ButtonRecorder button;
+    ButtonColours::thinWindow(button, *ThinWindowPalette::at(6));
+    EXPECT_EQ(packed(17, 17, 17), button.frame);
+    EXPECT_EQ(packed(86, 86, 86), button.disabledFrame);
+    EXPECT_EQ(packed(25, 25, 25), button.toggledFill);
+    EXPECT_EQ(packed(255, 255, 255), button.style1.getTextColor());
+    EXPECT_EQ(packed(255, 255, 255), button.toggledStyle.getTextColor());
+}
+
+TEST(
+    KindColoursWinTest,
+    ThinSchemesColourWindowButtonAndCheckBoxByFrameBackgroundAndTextOnlyTakeFrameBackgroundAndTextOnly) {
+    using Role = ThinPalette::Role;
+    for (int32_t i = 0; i < ThinPalette::kSchemeCount; ++i) {
+        const ThinPalette& p = *ThinPalette::at(i);
+        WindowRecorder window;
+        WindowColours::thin(window, p);
+        EXPECT_EQ(t(p, Role::Frame), window.frame) << i;
+        EXPECT_EQ(t(p, Role::Background), window.background) << i;
+
+        ButtonRecorder button;
+        ButtonColours::thin(button, p);
+        EXPECT_EQ(t(p, Role::Frame), button.frame) << i;
+        EXPECT_EQ(t(p, Role::Text), button.style1.getTextColor()) << i;
+        EXPECT_EQ(t(p, Role::Text), button.style2.getTextColor()) << i;
+        EXPECT_EQ(kUnset, button.disabledFrame) << i;
+        EXPECT_EQ(kUnset, button.toggledFill) << i;
+        EXPECT_EQ(-1, button.shiftLabel) << i;
+
+        CheckBoxRecorder box;
+        CheckBoxColours::thin(box, p);
+        EXPECT_EQ(t(p, Role::Frame), box.frame) << i;
+        EXPECT_EQ(t(p, Role::Text), box.label) << i;
+        EXPECT_EQ(t(p, Role::Text), box.secondLabel) << i;
+    }
+}

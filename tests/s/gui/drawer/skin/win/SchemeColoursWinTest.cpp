@@ -1,0 +1,82 @@
+// The drawers every scheme of both families is built with, in the scheme's
+// colours by role.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "s/gui/drawer/ISkin.h"
+#include "s/gui/drawer/IText.h"
+#include "s/gui/drawer/Skinner.h"
+#include "s/gui/drawer/skin/ThinPalette.h"
+#include "s/gui/drawer/skin/ThinWindowPalette.h"
+#include "s/str/strarray/StrArray.h"
+#include "s/thread/PoolRef.h"
+
+using s::gui::drawer::ISkin;
+using s::gui::drawer::Skinner;
+using s::gui::drawer::skin::Rgb;
+using s::gui::drawer::skin::ThinPalette;
+using s::gui::drawer::skin::ThinWindowPalette;
+using s::thread::PoolRef;
+
+namespace {
+
+PoolRef<Skinner> skinnerOf(const char16_t* family) {
+    auto skinner = PoolRef<Skinner>::take();
+    skinner->setFamily(family);
+    skinner->buildSchemes();
+    return skinner;
+}
+
+// The skin of the scheme at `index`, made current.
+ISkin* schemeAt(Skinner& skinner, int32_t index) {
+    skinner.select(skinner.getSchemeNames().textAt(static_cast<uint32_t>(index)));
+    return skinner.getCurrent();
+}
+
+uint32_t colour(const ThinWindowPalette& palette, ThinWindowPalette::Role role) {
+    return palette.colour(role).colorRef();
+}
+
+} // namespace
+
+TEST(SchemeColoursWinTest, ThinWindowTextStylesTakeTheTextDisabledAndFrameColours) {
+    using Role = ThinWindowPalette::Role;
+    PoolRef<Skinner> skinner = skinnerOf(u"ThinWindow");
+    ASSERT_EQ(ThinWindowPalette::kSchemeCount, skinner->getSchemeCount());
+    for (int32_t i = 0; i < ThinWindowPalette::kSchemeCount; ++i) {
+        const ThinWindowPalette& palette = *ThinWindowPalette::at(i);
+        ISkin* skin = schemeAt(*skinner, i);
+        ASSERT_NE(nullptr, skin);
+        ASSERT_EQ(std::u16string(palette.name), std::u16string(skin->getName()));
+        s::gui::drawer::IText* text = skin->getTextDrawer();
+        ASSERT_NE(nullptr, text) << i;
+        EXPECT_EQ(colour(palette, Role::Text), text->getStyle1().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Background), text->getStyle1().getBackColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Disabled), text->getStyle2().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Text), text->getStyle3().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::ControlFrame), text->getStyle4().getTextColor()) << i;
+        // Style 5 (a pressed link) keeps the drawer's own colour.
+        EXPECT_EQ(s::gui::text::FontDescription::rgb(170, 170, 0), text->getStyle5().getTextColor())
+            << i;
+    }
+}
+
+TEST(SchemeColoursWinTest, ThinTextStylesOneAndTwoTakeTheTextColour) {
+    using Role = ThinPalette::Role;
+    PoolRef<Skinner> skinner = skinnerOf(u"Thin");
+    ASSERT_EQ(ThinPalette::kSchemeCount, skinner->getSchemeCount());
+    for (int32_t i = 0; i < ThinPalette::kSchemeCount; ++i) {
+        const ThinPalette& palette = *ThinPalette::at(i);
+        ISkin* skin = schemeAt(*skinner, i);
+        ASSERT_NE(nullptr, skin);
+        s::gui::drawer::IText* text = skin->getTextDrawer();
+        ASSERT_NE(nullptr, text) << i;
+        const uint32_t textColour = palette.colour(Role::Text).colorRef();
+        EXPECT_EQ(textColour, text->getStyle1().getTextColor()) << i;
+        EXPECT_EQ(textColour, text->getStyle2().getTextColor()) << i;
+        // The link styles keep the drawer's own colours.
+        EXPECT_EQ(s::gui::text::FontDescription::rgb(0, 170, 0), text->getStyle3().getTextColor())
+            << i;
+    }
+}
