@@ -154,6 +154,24 @@ TEST_F(AppWindowWinTest, WindowWithItsOwnSkinnerKeepsItsSkinApart) {
     EXPECT_TRUE(blue.released);
 }
 
+TEST_F(AppWindowWinTest, TheAboutWindowsOwnThinWindowSelectorStartsInClassicLgThenTheStoredScheme) {
+    start();
+    PoolRef<AppWindow> about(AppWindow::newInstance());
+    about->init(appBase.get(), u"AboutWindow", appBase->getSoftwareType(), 340, 285, true, false,
+                WindowRules::kClose, Skinner::newThinWindowSkinner(), u"Classic LG", 1);
+    ASSERT_NE(nullptr, about->getSkinner()->getCurrent());
+    EXPECT_TRUE(std::u16string(about->getSkinner()->getCurrent()->getName()) == u"Classic LG");
+    about->skinChanged(u"Indigo");
+
+    PoolRef<AppWindow> again(AppWindow::newInstance());
+    again->init(appBase.get(), u"AboutWindow", appBase->getSoftwareType(), 340, 285, true, false,
+                WindowRules::kClose, Skinner::newThinWindowSkinner(), u"Classic LG", 1);
+    ASSERT_NE(nullptr, again->getSkinner()->getCurrent());
+    EXPECT_TRUE(std::u16string(again->getSkinner()->getCurrent()->getName()) == u"Indigo");
+    // The application's own scheme is untouched.
+    EXPECT_TRUE(std::u16string(appBase->getSkin()) == u"Black Black");
+}
+
 TEST_F(AppWindowWinTest, EveryInitRewritesTheWindowsIdentity) {
     start();
     mainWindow(1);
