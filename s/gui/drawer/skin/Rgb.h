@@ -20,4 +20,11 @@ struct Rgb {
     constexpr bool operator!=(const Rgb& other) const { return !(*this == other); }
 };
 
+// Calls a three-channel colour setter of `target` with the colour, e.g.
+// setRgb(drawer, &IScrollBar::setTrackColor, track).
+template <class Target, class Owner>
+void setRgb(Target& target, void (Owner::*setter)(uint8_t, uint8_t, uint8_t), const Rgb& colour) {
+    (target.*setter)(colour.red, colour.green, colour.blue);
+}
+
 } // namespace s::gui::drawer::skin

@@ -8,8 +8,10 @@ namespace s::gui::drawer::skin::win {
 
 namespace {
 
-void setText(s::gui::text::FontDescription& style, const Rgb& colour) {
-    style.setTextColor(colour.red, colour.green, colour.blue);
+using s::gui::text::FontDescription;
+
+void setText(FontDescription& style, const Rgb& colour) {
+    setRgb(style, &FontDescription::setTextColor, colour);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 using s::gui::text::FontDescription;
 
 void setText(FontDescription& style, const Rgb& colour) {
-    style.setTextColor(colour.red, colour.green, colour.blue);
+    setRgb(style, &FontDescription::setTextColor, colour);
 }
 
 } // namespace
