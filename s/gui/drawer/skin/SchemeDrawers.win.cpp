@@ -2,7 +2,9 @@
 
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/skin/win/TextColours.h"
+#include "s/gui/drawer/skin/win/WindowColours.h"
 #include "s/gui/drawer/text/win/Basic.h"
+#include "s/gui/drawer/window/win/Thin.h"
 
 // Each kind's drawer is taken from its pool, coloured by its own colouring
 // class and handed to the skin. A kind whose drawer class is not there stays
@@ -13,6 +15,7 @@ namespace s::gui::drawer::skin {
 namespace {
 
 using TextDrawer = s::gui::drawer::text::win::Basic;
+using WindowDrawer = s::gui::drawer::window::win::Thin;
 
 // A new drawer of class D from its pool, coloured by `colour`; null when
 // the pool has none.
@@ -28,10 +31,12 @@ D* made(void (*colour)(Kind&, const Palette&), const Palette& palette) {
 } // namespace
 
 void giveThinWindowDrawers(s::gui::drawer::ISkin& skin, const ThinWindowPalette& palette) {
+    skin.setWindowDrawer(made<WindowDrawer>(&win::WindowColours::thinWindow, palette));
     skin.setTextDrawer(made<TextDrawer>(&win::TextColours::thinWindow, palette));
 }
 
 void giveThinDrawers(s::gui::drawer::ISkin& skin, const ThinPalette& palette) {
+    skin.setWindowDrawer(made<WindowDrawer>(&win::WindowColours::thin, palette));
     skin.setTextDrawer(made<TextDrawer>(&win::TextColours::thin, palette));
 }
 

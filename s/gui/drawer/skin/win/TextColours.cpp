@@ -22,6 +22,7 @@ void TextColours::thinWindow(s::gui::drawer::IText& drawer, const ThinWindowPale
     setText(normal, palette.colour(Role::Text));
     const Rgb& back = palette.colour(Role::Background);
     normal.setBackColor(back.red, back.green, back.blue);
+    setRgb(normal, &FontDescription::setShadeColor, palette.colour(Role::Shade));
     setText(drawer.getStyle2(), palette.colour(Role::Disabled));
     setText(drawer.getStyle3(), palette.colour(Role::Text));
     setText(drawer.getStyle4(), palette.colour(Role::ControlFrame));

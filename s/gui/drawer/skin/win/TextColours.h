@@ -14,8 +14,8 @@ namespace s::gui::drawer::skin::win {
 // fonts from its five styles: normal text, disabled text, a link, a link
 // under the mouse, a pressed link.
 //
-// ThinWindow: style 1 is the text colour C6 on the window background C1;
-// style 2 the disabled colour C3; style 3 the text colour C6; style 4 the
+// ThinWindow: style 1 is the text colour C6 on the window background C1
+// with the shade C7; style 2 the disabled colour C3; style 3 the text colour C6; style 4 the
 // control frame colour C4; style 5 keeps its default. Thin: styles 1 and 2
 // take the text colour T3, the others keep their defaults.
 //

@@ -6,6 +6,7 @@
 
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/IText.h"
+#include "s/gui/drawer/IWindow.h"
 #include "s/gui/drawer/Skinner.h"
 #include "s/gui/drawer/skin/ThinPalette.h"
 #include "s/gui/drawer/skin/ThinWindowPalette.h"
@@ -38,7 +39,33 @@ uint32_t colour(const ThinWindowPalette& palette, ThinWindowPalette::Role role) 
     return palette.colour(role).colorRef();
 }
 
+// The window drawer's frame, packed like its background.
+uint32_t frameOf(const s::gui::drawer::IWindow& drawer) {
+    return Rgb{drawer.getFrameRed(), drawer.getFrameGreen(), drawer.getFrameBlue()}.colorRef();
+}
+
 } // namespace
+
+TEST(SchemeColoursWinTest, EveryThinWindowSchemesWindowDrawerHasItsFrameAndBackground) {
+    using Role = ThinWindowPalette::Role;
+    PoolRef<Skinner> skinner = skinnerOf(u"ThinWindow");
+    for (int32_t i = 0; i < skinner->getSchemeCount(); ++i) {
+        const ThinWindowPalette& palette = *ThinWindowPalette::at(i);
+        s::gui::drawer::IWindow* window = schemeAt(*skinner, i)->getWindowDrawer();
+        ASSERT_NE(nullptr, window) << i;
+        EXPECT_EQ(colour(palette, Role::Background), window->getBackground()) << i;
+        EXPECT_EQ(colour(palette, Role::Frame), frameOf(*window)) << i;
+    }
+    PoolRef<Skinner> thin = skinnerOf(u"Thin");
+    for (int32_t i = 0; i < thin->getSchemeCount(); ++i) {
+        const ThinPalette& palette = *ThinPalette::at(i);
+        s::gui::drawer::IWindow* window = schemeAt(*thin, i)->getWindowDrawer();
+        ASSERT_NE(nullptr, window) << i;
+        EXPECT_EQ(palette.colour(ThinPalette::Role::Background).colorRef(), window->getBackground())
+            << i;
+        EXPECT_EQ(palette.colour(ThinPalette::Role::Frame).colorRef(), frameOf(*window)) << i;
+    }
+}
 
 TEST(SchemeColoursWinTest, ThinWindowTextStylesTakeTheTextDisabledAndFrameColours) {
     using Role = ThinWindowPalette::Role;
@@ -53,6 +80,7 @@ TEST(SchemeColoursWinTest, ThinWindowTextStylesTakeTheTextDisabledAndFrameColour
         ASSERT_NE(nullptr, text) << i;
         EXPECT_EQ(colour(palette, Role::Text), text->getStyle1().getTextColor()) << i;
         EXPECT_EQ(colour(palette, Role::Background), text->getStyle1().getBackColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Shade), text->getStyle1().getShadeColor()) << i;
         EXPECT_EQ(colour(palette, Role::Disabled), text->getStyle2().getTextColor()) << i;
         EXPECT_EQ(colour(palette, Role::Text), text->getStyle3().getTextColor()) << i;
         EXPECT_EQ(colour(palette, Role::ControlFrame), text->getStyle4().getTextColor()) << i;

@@ -28,6 +28,9 @@ public:
     }
     void completeFonts(s::gui::win::Font*, s::gui::win::Font*, s::gui::win::Font*,
                        s::gui::win::Font*, s::gui::win::Font*) override {}
+    void completeSettings(s::gui::win::FontSetting*, s::gui::win::FontSetting*,
+                          s::gui::win::FontSetting*, s::gui::win::FontSetting*,
+                          s::gui::win::FontSetting*) override {}
     s::gui::text::FontDescription& getStyle1() override { return style; }
     s::gui::text::FontDescription& getStyle2() override { return style; }
     s::gui::text::FontDescription& getStyle3() override { return style; }

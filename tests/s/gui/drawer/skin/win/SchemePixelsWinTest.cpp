@@ -1,0 +1,153 @@
+// Every scheme of both families drawn into a memory context: the window
+// frame, a button in each state and a check box show the scheme's colours
+// where their roles put them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "s/gui/drawer/ISkin.h"
+#include "s/gui/drawer/IWindow.h"
+#include "s/gui/drawer/Skinner.h"
+#include "s/gui/drawer/skin/ThinPalette.h"
+#include "s/gui/drawer/skin/ThinWindowPalette.h"
+#include "s/platform/win/GdiObject.h"
+#include "s/platform/win/MemoryDC.h"
+#include "s/platform/win/ObjectSelection.h"
+#include "s/str/strarray/StrArray.h"
+#include "s/thread/PoolRef.h"
+
+using s::gui::drawer::ISkin;
+using s::gui::drawer::Skinner;
+using s::gui::drawer::skin::Rgb;
+using s::gui::drawer::skin::ThinPalette;
+using s::gui::drawer::skin::ThinWindowPalette;
+using s::thread::PoolRef;
+
+namespace {
+
+constexpr int32_t kWidth = 120;
+constexpr int32_t kHeight = 80;
+// A colour no scheme uses, so that an untouched pixel is told apart.
+constexpr COLORREF kUntouched = RGB(1, 2, 3);
+
+class Canvas {
+public:
+    Canvas()
+        : dc(nullptr), bitmap(CreateBitmap(kWidth, kHeight, 1, 32, nullptr)),
+          selection(dc.get(), bitmap.get()) {
+        clear();
+    }
+    HDC get() const { return dc.get(); }
+    void clear() {
+        HBRUSH brush = CreateSolidBrush(kUntouched);
+        RECT all = {0, 0, kWidth, kHeight};
+        FillRect(dc.get(), &all, brush);
+        DeleteObject(brush);
+    }
+    COLORREF at(int32_t x, int32_t y) const { return GetPixel(dc.get(), x, y); }
+    int count(COLORREF colour, int32_t left, int32_t top, int32_t right, int32_t bottom) const {
+        int found = 0;
+        for (int32_t y = top; y < bottom; ++y) {
+            for (int32_t x = left; x < right; ++x) {
+                found += at(x, y) == colour;
+            }
+        }
+        return found;
+    }
+
+private:
+    s::platform::win::MemoryDC dc;
+    s::platform::win::OwnedGdiObject<HBITMAP> bitmap;
+    s::platform::win::ObjectSelection selection;
+};
+
+// The colours a scheme gives the drawn parts, by role.
+struct Expected {
+    COLORREF windowBackground;
+    COLORREF windowFrame;
+    COLORREF buttonFrame;
+    COLORREF buttonDisabledFrame;
+    COLORREF toggledFrame;
+    COLORREF toggledFill;
+    COLORREF checkBoxFrame;
+};
+
+COLORREF ref(const Rgb& colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+// The button drawer's own colours where a Thin scheme sets none.
+constexpr COLORREF kButtonDefault = RGB(120, 120, 120);
+
+Expected thinWindowExpected(const ThinWindowPalette& p) {
+    using Role = ThinWindowPalette::Role;
+    return {ref(p.colour(Role::Background)),   ref(p.colour(Role::Frame)),
+            ref(p.colour(Role::ControlFrame)), ref(p.colour(Role::Disabled)),
+            ref(p.colour(Role::ControlFrame)), ref(p.colour(Role::ToggledFill)),
+            ref(p.colour(Role::ControlFrame))};
+}
+
+Expected thinExpected(const ThinPalette& p) {
+    using Role = ThinPalette::Role;
+    return {ref(p.colour(Role::Background)),
+            ref(p.colour(Role::Frame)),
+            ref(p.colour(Role::Frame)),
+            kButtonDefault,
+            kButtonDefault,
+            kButtonDefault,
+            ref(p.colour(Role::Frame))};
+}
+
+std::string nameOf(const ISkin& skin) {
+    std::string name;
+    for (const char16_t* unit = skin.getName(); *unit != 0; ++unit) {
+        name.push_back(static_cast<char>(*unit));
+    }
+    return name;
+}
+
+// A frame line around the background, nothing outside.
+void checkWindow(ISkin& skin, const Expected& expected) {
+    SCOPED_TRACE(nameOf(skin));
+    Canvas canvas;
+    ASSERT_NE(nullptr, skin.getWindowDrawer());
+    skin.getWindowDrawer()->draw(canvas.get(), 0, 0, 100, 60);
+    EXPECT_EQ(expected.windowFrame, canvas.at(0, 30));
+    EXPECT_EQ(expected.windowFrame, canvas.at(50, 0));
+    EXPECT_EQ(expected.windowFrame, canvas.at(99, 30));
+    EXPECT_EQ(expected.windowFrame, canvas.at(50, 59));
+    EXPECT_EQ(expected.windowBackground, canvas.at(50, 30));
+    EXPECT_EQ(kUntouched, canvas.at(100, 30));
+}
+
+PoolRef<Skinner> skinnerOf(const char16_t* family) {
+    auto skinner = PoolRef<Skinner>::take();
+    skinner->setFamily(family);
+    skinner->buildSchemes();
+    return skinner;
+}
+
+// Runs `check` on every scheme of both families.
+void forEveryScheme(void (*check)(ISkin&, const Expected&)) {
+    PoolRef<Skinner> thinWindow = skinnerOf(u"ThinWindow");
+    ASSERT_EQ(ThinWindowPalette::kSchemeCount, thinWindow->getSchemeCount());
+    for (int32_t i = 0; i < ThinWindowPalette::kSchemeCount; ++i) {
+        thinWindow->select(ThinWindowPalette::at(i)->name);
+        ASSERT_NE(nullptr, thinWindow->getCurrent());
+        check(*thinWindow->getCurrent(), thinWindowExpected(*ThinWindowPalette::at(i)));
+    }
+    PoolRef<Skinner> thin = skinnerOf(u"Thin");
+    ASSERT_EQ(ThinPalette::kSchemeCount, thin->getSchemeCount());
+    for (int32_t i = 0; i < ThinPalette::kSchemeCount; ++i) {
+        thin->select(ThinPalette::at(i)->name);
+        ASSERT_NE(nullptr, thin->getCurrent());
+        check(*thin->getCurrent(), thinExpected(*ThinPalette::at(i)));
+    }
+}
+
+} // namespace
+
+TEST(SchemePixelsWinTest, EverySchemesWindowFrameIsDrawnInItsFrameAndBackgroundColours) {
+    forEveryScheme(&checkWindow);
+}
