@@ -1,6 +1,8 @@
 #include "s/gui/drawer/skin/SchemeDrawers.h"
 
 #include "s/gui/drawer/ISkin.h"
+#include "s/gui/drawer/button/win/Thin.h"
+#include "s/gui/drawer/skin/win/ButtonColours.h"
 #include "s/gui/drawer/skin/win/TextColours.h"
 #include "s/gui/drawer/skin/win/WindowColours.h"
 #include "s/gui/drawer/text/win/Basic.h"
@@ -14,6 +16,7 @@ namespace s::gui::drawer::skin {
 
 namespace {
 
+using ButtonDrawer = s::gui::drawer::button::win::Thin;
 using TextDrawer = s::gui::drawer::text::win::Basic;
 using WindowDrawer = s::gui::drawer::window::win::Thin;
 
@@ -32,11 +35,13 @@ D* made(void (*colour)(Kind&, const Palette&), const Palette& palette) {
 
 void giveThinWindowDrawers(s::gui::drawer::ISkin& skin, const ThinWindowPalette& palette) {
     skin.setWindowDrawer(made<WindowDrawer>(&win::WindowColours::thinWindow, palette));
+    skin.setButtonDrawer(made<ButtonDrawer>(&win::ButtonColours::thinWindow, palette));
     skin.setTextDrawer(made<TextDrawer>(&win::TextColours::thinWindow, palette));
 }
 
 void giveThinDrawers(s::gui::drawer::ISkin& skin, const ThinPalette& palette) {
     skin.setWindowDrawer(made<WindowDrawer>(&win::WindowColours::thin, palette));
+    skin.setButtonDrawer(made<ButtonDrawer>(&win::ButtonColours::thin, palette));
     skin.setTextDrawer(made<TextDrawer>(&win::TextColours::thin, palette));
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "s/gui/drawer/IButton.h"
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/IText.h"
 #include "s/gui/drawer/IWindow.h"
@@ -64,6 +65,43 @@ TEST(SchemeColoursWinTest, EveryThinWindowSchemesWindowDrawerHasItsFrameAndBackg
         EXPECT_EQ(palette.colour(ThinPalette::Role::Background).colorRef(), window->getBackground())
             << i;
         EXPECT_EQ(palette.colour(ThinPalette::Role::Frame).colorRef(), frameOf(*window)) << i;
+    }
+}
+
+TEST(SchemeColoursWinTest, EverySchemesButtonDrawerHasItsFrameDisabledToggledAndTextColours) {
+    using Role = ThinWindowPalette::Role;
+    PoolRef<Skinner> skinner = skinnerOf(u"ThinWindow");
+    for (int32_t i = 0; i < skinner->getSchemeCount(); ++i) {
+        const ThinWindowPalette& palette = *ThinWindowPalette::at(i);
+        s::gui::drawer::IButton* button = schemeAt(*skinner, i)->getButtonDrawer();
+        ASSERT_NE(nullptr, button) << i;
+        const Rgb frame{button->getFrameRed(), button->getFrameGreen(), button->getFrameBlue()};
+        const Rgb disabled{button->getDisabledFrameRed(), button->getDisabledFrameGreen(),
+                           button->getDisabledFrameBlue()};
+        const Rgb fill{button->getToggledFillRed(), button->getToggledFillGreen(),
+                       button->getToggledFillBlue()};
+        EXPECT_EQ(palette.colour(Role::ControlFrame), frame) << i;
+        EXPECT_EQ(palette.colour(Role::Disabled), disabled) << i;
+        EXPECT_EQ(palette.colour(Role::ToggledFill), fill) << i;
+        EXPECT_EQ(colour(palette, Role::Text), button->getStyle1().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Disabled), button->getStyle2().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::ToggledText), button->getToggledStyle().getTextColor())
+            << i;
+    }
+    // Thin: frame and label only; the rest is the drawer's own grey.
+    PoolRef<Skinner> thin = skinnerOf(u"Thin");
+    for (int32_t i = 0; i < thin->getSchemeCount(); ++i) {
+        const ThinPalette& palette = *ThinPalette::at(i);
+        s::gui::drawer::IButton* button = schemeAt(*thin, i)->getButtonDrawer();
+        ASSERT_NE(nullptr, button) << i;
+        const Rgb frame{button->getFrameRed(), button->getFrameGreen(), button->getFrameBlue()};
+        const Rgb fill{button->getToggledFillRed(), button->getToggledFillGreen(),
+                       button->getToggledFillBlue()};
+        EXPECT_EQ(palette.colour(ThinPalette::Role::Frame), frame) << i;
+        EXPECT_EQ((Rgb{120, 120, 120}), fill) << i;
+        const uint32_t text = palette.colour(ThinPalette::Role::Text).colorRef();
+        EXPECT_EQ(text, button->getStyle1().getTextColor()) << i;
+        EXPECT_EQ(text, button->getStyle2().getTextColor()) << i;
     }
 }
 

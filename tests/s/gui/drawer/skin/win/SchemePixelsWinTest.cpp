@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "s/gui/drawer/IButton.h"
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/IWindow.h"
 #include "s/gui/drawer/Skinner.h"
@@ -121,6 +122,32 @@ void checkWindow(ISkin& skin, const Expected& expected) {
     EXPECT_EQ(kUntouched, canvas.at(100, 30));
 }
 
+// A framed button without label in each state: the flat bevel's left edge
+// is the frame colour itself, the pressed bevel's right edge too.
+void checkButton(ISkin& skin, const Expected& expected) {
+    SCOPED_TRACE(nameOf(skin));
+    Canvas canvas;
+    s::gui::drawer::IButton* button = skin.getButtonDrawer();
+    ASSERT_NE(nullptr, button);
+    button->draw(canvas.get(), 0, 0, 60, 24, 0, nullptr, true, nullptr, true, false, false);
+    EXPECT_EQ(expected.buttonFrame, canvas.at(0, 12));
+    EXPECT_EQ(kUntouched, canvas.at(30, 12)) << "a plain button is not filled";
+    canvas.clear();
+    button->draw(canvas.get(), 0, 0, 60, 24, 2, nullptr, true, nullptr, true, false, false);
+    EXPECT_EQ(expected.buttonFrame, canvas.at(59, 12));
+    canvas.clear();
+    button->draw(canvas.get(), 0, 0, 60, 24, 1, nullptr, true, nullptr, true, false, false);
+    EXPECT_NE(kUntouched, canvas.at(0, 12)) << "the hot bevel is drawn";
+    EXPECT_EQ(kUntouched, canvas.at(30, 12));
+    canvas.clear();
+    button->draw(canvas.get(), 0, 0, 60, 24, 0, nullptr, true, nullptr, false, false, false);
+    EXPECT_EQ(expected.buttonDisabledFrame, canvas.at(0, 12));
+    canvas.clear();
+    button->draw(canvas.get(), 0, 0, 60, 24, 0, nullptr, true, nullptr, true, true, false);
+    EXPECT_EQ(expected.toggledFrame, canvas.at(0, 12)) << "toggled frame";
+    EXPECT_EQ(expected.toggledFill, canvas.at(30, 12));
+}
+
 PoolRef<Skinner> skinnerOf(const char16_t* family) {
     auto skinner = PoolRef<Skinner>::take();
     skinner->setFamily(family);
@@ -150,4 +177,8 @@ void forEveryScheme(void (*check)(ISkin&, const Expected&)) {
 
 TEST(SchemePixelsWinTest, EverySchemesWindowFrameIsDrawnInItsFrameAndBackgroundColours) {
     forEveryScheme(&checkWindow);
+}
+
+TEST(SchemePixelsWinTest, EverySchemesButtonIsFramedAndFilledInItsColoursInEachState) {
+    forEveryScheme(&checkButton);
 }
