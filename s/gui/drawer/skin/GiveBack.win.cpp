@@ -2,6 +2,12 @@
 
 #include "s/gui/drawer/IButton.h"
 #include "s/gui/drawer/ICheckBox.h"
+#include "s/gui/drawer/ICombo.h"
+#include "s/gui/drawer/IListHeader.h"
+#include "s/gui/drawer/IMenu.h"
+#include "s/gui/drawer/IRadioButton.h"
+#include "s/gui/drawer/IScrollBar.h"
+#include "s/gui/drawer/ISlider.h"
 #include "s/gui/drawer/IText.h"
 #include "s/gui/drawer/IWindow.h"
 #include "s/thread/IPoolable.h"
@@ -38,17 +44,35 @@ void giveBack(ICheckBox* drawer) {
     giveBackDrawer(drawer);
 }
 
+void giveBack(IScrollBar* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(IRadioButton* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(ISlider* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(IListHeader* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(IMenu* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(ICombo* drawer) {
+    giveBackDrawer(drawer);
+}
+
 // No drawer class of the kinds below exists yet, so a skin cannot be given
 // one: there is nothing to give back.
-void giveBack(IScrollBar*) {}
-void giveBack(IRadioButton*) {}
-void giveBack(ISlider*) {}
 void giveBack(ICounter*) {}
-void giveBack(IListHeader*) {}
 void giveBack(IListBox*) {}
 void giveBack(IStatusBar*) {}
-void giveBack(IMenu*) {}
-void giveBack(ICombo*) {}
 void giveBack(IGroupBox*) {}
 void giveBack(ITabBox*) {}
 

@@ -2,9 +2,23 @@
 
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/button/win/Thin.h"
+#include "s/gui/drawer/checkbox/win/Thin.h"
+#include "s/gui/drawer/combo/win/Thin.h"
+#include "s/gui/drawer/listheader/win/Thin.h"
+#include "s/gui/drawer/menu/win/Basic.h"
+#include "s/gui/drawer/radiobutton/win/Thin.h"
+#include "s/gui/drawer/scrollbar/win/Thin.h"
 #include "s/gui/drawer/skin/win/ButtonColours.h"
+#include "s/gui/drawer/skin/win/CheckBoxColours.h"
+#include "s/gui/drawer/skin/win/ComboColours.h"
+#include "s/gui/drawer/skin/win/ListHeaderColours.h"
+#include "s/gui/drawer/skin/win/MenuColours.h"
+#include "s/gui/drawer/skin/win/RadioButtonColours.h"
+#include "s/gui/drawer/skin/win/ScrollBarColours.h"
+#include "s/gui/drawer/skin/win/SliderColours.h"
 #include "s/gui/drawer/skin/win/TextColours.h"
 #include "s/gui/drawer/skin/win/WindowColours.h"
+#include "s/gui/drawer/slider/win/Thin.h"
 #include "s/gui/drawer/text/win/Basic.h"
 #include "s/gui/drawer/window/win/Thin.h"
 
@@ -17,6 +31,13 @@ namespace s::gui::drawer::skin {
 namespace {
 
 using ButtonDrawer = s::gui::drawer::button::win::Thin;
+using CheckBoxDrawer = s::gui::drawer::checkbox::win::Thin;
+using ComboDrawer = s::gui::drawer::combo::win::Thin;
+using ListHeaderDrawer = s::gui::drawer::listheader::win::Thin;
+using MenuDrawer = s::gui::drawer::menu::win::Basic;
+using RadioButtonDrawer = s::gui::drawer::radiobutton::win::Thin;
+using ScrollBarDrawer = s::gui::drawer::scrollbar::win::Thin;
+using SliderDrawer = s::gui::drawer::slider::win::Thin;
 using TextDrawer = s::gui::drawer::text::win::Basic;
 using WindowDrawer = s::gui::drawer::window::win::Thin;
 
@@ -37,12 +58,27 @@ void giveThinWindowDrawers(s::gui::drawer::ISkin& skin, const ThinWindowPalette&
     skin.setWindowDrawer(made<WindowDrawer>(&win::WindowColours::thinWindow, palette));
     skin.setButtonDrawer(made<ButtonDrawer>(&win::ButtonColours::thinWindow, palette));
     skin.setTextDrawer(made<TextDrawer>(&win::TextColours::thinWindow, palette));
+    skin.setScrollBarDrawer(made<ScrollBarDrawer>(&win::ScrollBarColours::thinWindow, palette));
+    skin.setCheckBoxDrawer(made<CheckBoxDrawer>(&win::CheckBoxColours::thinWindow, palette));
+    skin.setRadioButtonDrawer(
+        made<RadioButtonDrawer>(&win::RadioButtonColours::thinWindow, palette));
+    skin.setSliderDrawer(made<SliderDrawer>(&win::SliderColours::thinWindow, palette));
+    skin.setListHeaderDrawer(made<ListHeaderDrawer>(&win::ListHeaderColours::thinWindow, palette));
+    skin.setMenuDrawer(made<MenuDrawer>(&win::MenuColours::thinWindow, palette));
+    skin.setComboDrawer(made<ComboDrawer>(&win::ComboColours::thinWindow, palette));
 }
 
 void giveThinDrawers(s::gui::drawer::ISkin& skin, const ThinPalette& palette) {
     skin.setWindowDrawer(made<WindowDrawer>(&win::WindowColours::thin, palette));
     skin.setButtonDrawer(made<ButtonDrawer>(&win::ButtonColours::thin, palette));
     skin.setTextDrawer(made<TextDrawer>(&win::TextColours::thin, palette));
+    skin.setScrollBarDrawer(made<ScrollBarDrawer>(&win::ScrollBarColours::thin, palette));
+    skin.setCheckBoxDrawer(made<CheckBoxDrawer>(&win::CheckBoxColours::thin, palette));
+    skin.setRadioButtonDrawer(made<RadioButtonDrawer>(&win::RadioButtonColours::thin, palette));
+    skin.setSliderDrawer(made<SliderDrawer>(&win::SliderColours::thin, palette));
+    skin.setListHeaderDrawer(made<ListHeaderDrawer>(&win::ListHeaderColours::thin, palette));
+    skin.setMenuDrawer(made<MenuDrawer>(&win::MenuColours::thin, palette));
+    skin.setComboDrawer(made<ComboDrawer>(&win::ComboColours::thin, palette));
 }
 
 } // namespace s::gui::drawer::skin

@@ -3,6 +3,7 @@
 #include "s/gui/drawer/IText.h"
 #include "s/gui/drawer/skin/ThinPalette.h"
 #include "s/gui/drawer/skin/ThinWindowPalette.h"
+#include "s/gui/text/FontDescription.h"
 
 namespace s::gui::drawer::skin::win {
 

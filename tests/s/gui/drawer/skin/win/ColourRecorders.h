@@ -9,6 +9,9 @@
 
 #include "s/gui/drawer/IButton.h"
 #include "s/gui/drawer/ICheckBox.h"
+#include "s/gui/drawer/ICombo.h"
+#include "s/gui/drawer/IRadioButton.h"
+#include "s/gui/drawer/IScrollBar.h"
 #include "s/gui/drawer/IWindow.h"
 #include "s/gui/text/FontDescription.h"
 
@@ -130,6 +133,73 @@ public:
     int64_t markFrame = kUnset;
     int firstFlag = -1;
     int secondFlag = -1;
+};
+
+class RadioButtonRecorder : public s::gui::drawer::IRadioButton {
+public:
+    const char16_t* getClassName() const override { return u"tests_RadioButtonRecorder"; }
+    s::base::IObject* newObject() const override { return nullptr; }
+    void release() override {}
+    void draw(HDC, HDC, int32_t, int32_t, int32_t, int32_t, bool, const char16_t*,
+              s::gui::win::Font*, uint32_t) override {}
+    void completeFonts(s::gui::win::Font*, s::gui::win::Font*) override {}
+    void setFlag(bool on) override { flag = on; }
+    void setLabelColor(uint8_t r, uint8_t g, uint8_t b) override { label = packed(r, g, b); }
+    void setSecondLabelColor(uint8_t r, uint8_t g, uint8_t b) override {
+        secondLabel = packed(r, g, b);
+    }
+    void setFrameColor(uint8_t r, uint8_t g, uint8_t b) override { frame = packed(r, g, b); }
+    void setDotColor(uint8_t r, uint8_t g, uint8_t b) override { dot = packed(r, g, b); }
+
+    int64_t label = kUnset;
+    int64_t secondLabel = kUnset;
+    int64_t frame = kUnset;
+    int64_t dot = kUnset;
+    int flag = -1;
+};
+
+class ComboRecorder : public s::gui::drawer::ICombo {
+public:
+    const char16_t* getClassName() const override { return u"tests_ComboRecorder"; }
+    s::base::IObject* newObject() const override { return nullptr; }
+    void release() override {}
+    void draw(HDC, int32_t, int32_t, int32_t, int32_t, int32_t, const char16_t*, s::gui::win::Font*,
+              bool) const override {}
+    void setLabelColor(uint8_t r, uint8_t g, uint8_t b) override { label = packed(r, g, b); }
+    void setSecondLabelColor(uint8_t r, uint8_t g, uint8_t b) override {
+        secondLabel = packed(r, g, b);
+    }
+    void setFrameColor(uint8_t r, uint8_t g, uint8_t b) override { frame = packed(r, g, b); }
+    void completeFonts(s::gui::win::Font*, s::gui::win::Font*) override {}
+
+    int64_t label = kUnset;
+    int64_t secondLabel = kUnset;
+    int64_t frame = kUnset;
+};
+
+class ScrollBarRecorder : public s::gui::drawer::IScrollBar {
+public:
+    const char16_t* getClassName() const override { return u"tests_ScrollBarRecorder"; }
+    s::base::IObject* newObject() const override { return nullptr; }
+    void release() override {}
+    int32_t hitTest(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, bool, int32_t, int32_t,
+                    int32_t, bool) const override {
+        return -1;
+    }
+    int32_t dragPosition(int32_t, int32_t position, int32_t, int32_t, int32_t, int32_t, bool,
+                         int32_t, int32_t, bool) const override {
+        return position;
+    }
+    void draw(HDC, int32_t, int32_t, int32_t, int32_t, bool, int32_t, int32_t, int32_t, int32_t,
+              int32_t, int32_t, bool, bool, uint8_t, uint8_t, uint8_t) const override {}
+    int32_t getThickness() const override { return thickness; }
+    void setThickness(int32_t pixels) override { thickness = pixels; }
+    void setFrameColor(uint8_t r, uint8_t g, uint8_t b) override { frame = packed(r, g, b); }
+    void setTrackColor(uint8_t r, uint8_t g, uint8_t b) override { track = packed(r, g, b); }
+
+    int32_t thickness = -1;
+    int64_t frame = kUnset;
+    int64_t track = kUnset;
 };
 
 } // namespace colour_recorders

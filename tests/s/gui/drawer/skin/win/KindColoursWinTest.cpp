@@ -6,7 +6,11 @@
 #include "s/gui/drawer/skin/ThinWindowPalette.h"
 #include "s/gui/drawer/skin/win/ButtonColours.h"
 #include "s/gui/drawer/skin/win/CheckBoxColours.h"
+#include "s/gui/drawer/skin/win/ComboColours.h"
+#include "s/gui/drawer/skin/win/RadioButtonColours.h"
+#include "s/gui/drawer/skin/win/ScrollBarColours.h"
 #include "s/gui/drawer/skin/win/WindowColours.h"
+#include "s/gui/scale/win/SystemScale.h"
 #include "tests/s/gui/drawer/skin/win/ColourRecorders.h"
 
 using namespace colour_recorders;
@@ -97,5 +101,54 @@ TEST(
         EXPECT_EQ(t(p, Role::Frame), box.frame) << i;
         EXPECT_EQ(t(p, Role::Text), box.label) << i;
         EXPECT_EQ(t(p, Role::Text), box.secondLabel) << i;
+    }
+}
+
+TEST(KindColoursWinTest, RadioButtonComboAndScrollBarTakeTheirRolesInEveryScheme) {
+    const int32_t thickness = 15 * s::gui::scale::win::systemScale().getUnit();
+    for (int32_t i = 0; i < ThinWindowPalette::kSchemeCount; ++i) {
+        using Role = ThinWindowPalette::Role;
+        const ThinWindowPalette& p = *ThinWindowPalette::at(i);
+        RadioButtonRecorder radio;
+        RadioButtonColours::thinWindow(radio, p);
+        EXPECT_EQ(c(p, Role::ControlFrame), radio.frame) << i;
+        EXPECT_EQ(c(p, Role::Text), radio.label) << i;
+        EXPECT_EQ(c(p, Role::Disabled), radio.secondLabel) << i;
+        EXPECT_EQ(kUnset, radio.dot) << i; // the dot keeps its own green
+        EXPECT_EQ(-1, radio.flag) << i;
+
+        ComboRecorder combo;
+        ComboColours::thinWindow(combo, p);
+        EXPECT_EQ(c(p, Role::ControlFrame), combo.frame) << i;
+        EXPECT_EQ(c(p, Role::Text), combo.label) << i;
+        EXPECT_EQ(c(p, Role::Text), combo.secondLabel) << i;
+
+        ScrollBarRecorder bar;
+        ScrollBarColours::thinWindow(bar, p);
+        EXPECT_EQ(c(p, Role::ControlFrame), bar.frame) << i;
+        EXPECT_EQ(c(p, Role::Track), bar.track) << i;
+        EXPECT_EQ(thickness, bar.thickness) << i;
+    }
+    for (int32_t i = 0; i < ThinPalette::kSchemeCount; ++i) {
+        using Role = ThinPalette::Role;
+        const ThinPalette& p = *ThinPalette::at(i);
+        RadioButtonRecorder radio;
+        RadioButtonColours::thin(radio, p);
+        EXPECT_EQ(t(p, Role::Frame), radio.frame) << i;
+        EXPECT_EQ(t(p, Role::Text), radio.label) << i;
+        EXPECT_EQ(t(p, Role::Text), radio.secondLabel) << i;
+        EXPECT_EQ(kUnset, radio.dot) << i;
+
+        ComboRecorder combo;
+        ComboColours::thin(combo, p);
+        EXPECT_EQ(t(p, Role::Frame), combo.frame) << i;
+        EXPECT_EQ(t(p, Role::Text), combo.label) << i;
+        EXPECT_EQ(t(p, Role::Text), combo.secondLabel) << i;
+
+        ScrollBarRecorder bar;
+        ScrollBarColours::thin(bar, p);
+        EXPECT_EQ(t(p, Role::Frame), bar.frame) << i;
+        EXPECT_EQ(t(p, Role::Background), bar.track) << i;
+        EXPECT_EQ(thickness, bar.thickness) << i;
     }
 }

@@ -5,12 +5,20 @@
 #include <string>
 
 #include "s/gui/drawer/IButton.h"
+#include "s/gui/drawer/IListHeader.h"
+#include "s/gui/drawer/IMenu.h"
+#include "s/gui/drawer/IRadioButton.h"
+#include "s/gui/drawer/IScrollBar.h"
 #include "s/gui/drawer/ISkin.h"
+#include "s/gui/drawer/ISlider.h"
 #include "s/gui/drawer/IText.h"
 #include "s/gui/drawer/IWindow.h"
 #include "s/gui/drawer/Skinner.h"
 #include "s/gui/drawer/skin/ThinPalette.h"
 #include "s/gui/drawer/skin/ThinWindowPalette.h"
+#include "s/platform/win/GdiObject.h"
+#include "s/platform/win/MemoryDC.h"
+#include "s/platform/win/ObjectSelection.h"
 #include "s/str/strarray/StrArray.h"
 #include "s/thread/PoolRef.h"
 
@@ -144,5 +152,82 @@ TEST(SchemeColoursWinTest, ThinTextStylesOneAndTwoTakeTheTextColour) {
         // The link styles keep the drawer's own colours.
         EXPECT_EQ(s::gui::text::FontDescription::rgb(0, 170, 0), text->getStyle3().getTextColor())
             << i;
+    }
+}
+
+namespace {
+
+// The colour a menu drawer paints a selected bar item in.
+COLORREF selectionPainted(const s::gui::drawer::IMenu& menu) {
+    s::platform::win::MemoryDC dc(nullptr);
+    s::platform::win::OwnedGdiObject<HBITMAP> bitmap(CreateBitmap(20, 10, 1, 32, nullptr));
+    s::platform::win::ObjectSelection selection(dc.get(), bitmap.get());
+    menu.drawBarItem(dc.get(), 0, 0, 20, 10, nullptr, true, nullptr, nullptr);
+    return GetPixel(dc.get(), 10, 5);
+}
+
+} // namespace
+
+TEST(SchemeColoursWinTest, EveryThinWindowSchemesControlDrawersCarryTheirRoles) {
+    using Role = ThinWindowPalette::Role;
+    PoolRef<Skinner> skinner = skinnerOf(u"ThinWindow");
+    for (int32_t i = 0; i < skinner->getSchemeCount(); ++i) {
+        const ThinWindowPalette& palette = *ThinWindowPalette::at(i);
+        ISkin* skin = schemeAt(*skinner, i);
+        ASSERT_NE(nullptr, skin->getScrollBarDrawer()) << i;
+        ASSERT_NE(nullptr, skin->getCheckBoxDrawer()) << i;
+        ASSERT_NE(nullptr, skin->getRadioButtonDrawer()) << i;
+        ASSERT_NE(nullptr, skin->getComboDrawer()) << i;
+
+        s::gui::drawer::ISlider* slider = skin->getSliderDrawer();
+        ASSERT_NE(nullptr, slider) << i;
+        EXPECT_EQ(palette.colour(Role::Track),
+                  (Rgb{slider->getFillRed(), slider->getFillGreen(), slider->getFillBlue()}))
+            << i;
+
+        s::gui::drawer::IListHeader* header = skin->getListHeaderDrawer();
+        ASSERT_NE(nullptr, header) << i;
+        EXPECT_EQ(palette.colour(Role::ControlFrame),
+                  (Rgb{header->getFrameRed(), header->getFrameGreen(), header->getFrameBlue()}))
+            << i;
+        EXPECT_EQ(palette.colour(Role::ToggledFill),
+                  (Rgb{header->getBackgroundRed(), header->getBackgroundGreen(),
+                       header->getBackgroundBlue()}))
+            << i;
+        EXPECT_EQ(colour(palette, Role::ToggledText), header->getTextStyle().getTextColor()) << i;
+
+        s::gui::drawer::IMenu* menu = skin->getMenuDrawer();
+        ASSERT_NE(nullptr, menu) << i;
+        EXPECT_EQ(colour(palette, Role::Text), menu->getNormalStyle().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Background), menu->getSelectedStyle().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::ControlFrame), selectionPainted(*menu)) << i;
+        EXPECT_NE(nullptr, menu->getComboDrawer()) << i;
+    }
+}
+
+TEST(SchemeColoursWinTest, EveryThinSchemesControlDrawersCarryTheirRoles) {
+    using Role = ThinPalette::Role;
+    PoolRef<Skinner> skinner = skinnerOf(u"Thin");
+    for (int32_t i = 0; i < skinner->getSchemeCount(); ++i) {
+        const ThinPalette& palette = *ThinPalette::at(i);
+        ISkin* skin = schemeAt(*skinner, i);
+        s::gui::drawer::ISlider* slider = skin->getSliderDrawer();
+        ASSERT_NE(nullptr, slider) << i;
+        EXPECT_EQ(palette.colour(Role::SliderFill),
+                  (Rgb{slider->getFillRed(), slider->getFillGreen(), slider->getFillBlue()}))
+            << i;
+        s::gui::drawer::IListHeader* header = skin->getListHeaderDrawer();
+        ASSERT_NE(nullptr, header) << i;
+        EXPECT_EQ(palette.colour(Role::Background),
+                  (Rgb{header->getBackgroundRed(), header->getBackgroundGreen(),
+                       header->getBackgroundBlue()}))
+            << i;
+        EXPECT_EQ(palette.colour(Role::Text).colorRef(), header->getTextStyle().getTextColor())
+            << i;
+        s::gui::drawer::IMenu* menu = skin->getMenuDrawer();
+        ASSERT_NE(nullptr, menu) << i;
+        EXPECT_EQ(palette.colour(Role::Text).colorRef(), menu->getNormalStyle().getTextColor())
+            << i;
+        EXPECT_EQ(palette.colour(Role::Frame).colorRef(), selectionPainted(*menu)) << i;
     }
 }

@@ -7,11 +7,13 @@
 #include <string>
 
 #include "s/gui/drawer/IButton.h"
+#include "s/gui/drawer/ICheckBox.h"
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/IWindow.h"
 #include "s/gui/drawer/Skinner.h"
 #include "s/gui/drawer/skin/ThinPalette.h"
 #include "s/gui/drawer/skin/ThinWindowPalette.h"
+#include "s/gui/scale/win/SystemScale.h"
 #include "s/platform/win/GdiObject.h"
 #include "s/platform/win/MemoryDC.h"
 #include "s/platform/win/ObjectSelection.h"
@@ -31,6 +33,8 @@ constexpr int32_t kWidth = 120;
 constexpr int32_t kHeight = 80;
 // A colour no scheme uses, so that an untouched pixel is told apart.
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 class Canvas {
 public:
@@ -148,6 +152,26 @@ void checkButton(ISkin& skin, const Expected& expected) {
     EXPECT_EQ(expected.toggledFill, canvas.at(30, 12));
 }
 
+// A frame 2s thick around a white box; marked, a black check mark inside.
+void checkCheckBox(ISkin& skin, const Expected& expected) {
+    SCOPED_TRACE(nameOf(skin));
+    const int32_t s = s::gui::scale::win::systemScale().getUnit();
+    Canvas canvas;
+    s::gui::drawer::ICheckBox* box = skin.getCheckBoxDrawer();
+    ASSERT_NE(nullptr, box);
+    const int32_t side = 16 * s;
+    box->draw(canvas.get(), 0, 0, 100, side, side, false, nullptr, nullptr);
+    EXPECT_EQ(expected.checkBoxFrame, canvas.at(0, side / 2));
+    EXPECT_EQ(expected.checkBoxFrame, canvas.at(2 * s - 1, side / 2));
+    EXPECT_EQ(expected.checkBoxFrame, canvas.at(side - 1, side / 2));
+    EXPECT_EQ(kWhite, canvas.at(side / 2, side / 2));
+    EXPECT_EQ(0, canvas.count(kBlack, 2 * s, 2 * s, side - 2 * s, side - 2 * s));
+    canvas.clear();
+    box->draw(canvas.get(), 0, 0, 100, side, side, true, nullptr, nullptr);
+    EXPECT_EQ(expected.checkBoxFrame, canvas.at(0, side / 2));
+    EXPECT_LT(0, canvas.count(kBlack, 2 * s, 2 * s, side - 2 * s, side - 2 * s));
+}
+
 PoolRef<Skinner> skinnerOf(const char16_t* family) {
     auto skinner = PoolRef<Skinner>::take();
     skinner->setFamily(family);
@@ -181,4 +205,8 @@ TEST(SchemePixelsWinTest, EverySchemesWindowFrameIsDrawnInItsFrameAndBackgroundC
 
 TEST(SchemePixelsWinTest, EverySchemesButtonIsFramedAndFilledInItsColoursInEachState) {
     forEveryScheme(&checkButton);
+}
+
+TEST(SchemePixelsWinTest, EverySchemesCheckBoxIsFramedInItsColourMarkedOrNot) {
+    forEveryScheme(&checkCheckBox);
 }
