@@ -3,11 +3,16 @@
 #include "s/gui/drawer/IButton.h"
 #include "s/gui/drawer/ICheckBox.h"
 #include "s/gui/drawer/ICombo.h"
+#include "s/gui/drawer/ICounter.h"
+#include "s/gui/drawer/IGroupBox.h"
+#include "s/gui/drawer/IListBox.h"
 #include "s/gui/drawer/IListHeader.h"
 #include "s/gui/drawer/IMenu.h"
 #include "s/gui/drawer/IRadioButton.h"
 #include "s/gui/drawer/IScrollBar.h"
 #include "s/gui/drawer/ISlider.h"
+#include "s/gui/drawer/IStatusBar.h"
+#include "s/gui/drawer/ITabBox.h"
 #include "s/gui/drawer/IText.h"
 #include "s/gui/drawer/IWindow.h"
 #include "s/thread/IPoolable.h"
@@ -68,12 +73,24 @@ void giveBack(ICombo* drawer) {
     giveBackDrawer(drawer);
 }
 
-// No drawer class of the kinds below exists yet, so a skin cannot be given
-// one: there is nothing to give back.
-void giveBack(ICounter*) {}
-void giveBack(IListBox*) {}
-void giveBack(IStatusBar*) {}
-void giveBack(IGroupBox*) {}
-void giveBack(ITabBox*) {}
+void giveBack(ICounter* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(IListBox* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(IStatusBar* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(IGroupBox* drawer) {
+    giveBackDrawer(drawer);
+}
+
+void giveBack(ITabBox* drawer) {
+    giveBackDrawer(drawer);
+}
 
 } // namespace s::gui::drawer::skin

@@ -12,6 +12,7 @@
 #include "s/gui/drawer/ICombo.h"
 #include "s/gui/drawer/IRadioButton.h"
 #include "s/gui/drawer/IScrollBar.h"
+#include "s/gui/drawer/IStatusBar.h"
 #include "s/gui/drawer/IWindow.h"
 #include "s/gui/text/FontDescription.h"
 
@@ -200,6 +201,18 @@ public:
     int32_t thickness = -1;
     int64_t frame = kUnset;
     int64_t track = kUnset;
+};
+
+class StatusBarRecorder : public s::gui::drawer::IStatusBar {
+public:
+    const char16_t* getClassName() const override { return u"tests_StatusBarRecorder"; }
+    s::base::IObject* newObject() const override { return nullptr; }
+    void release() override {}
+    void draw(HDC, int32_t, int32_t, int32_t, int32_t) override {}
+    int32_t getHeight() const override { return 13; }
+    void setBackground(uint8_t r, uint8_t g, uint8_t b) override { background = packed(r, g, b); }
+
+    int64_t background = kUnset;
 };
 
 } // namespace colour_recorders

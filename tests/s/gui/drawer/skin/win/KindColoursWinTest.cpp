@@ -9,6 +9,7 @@
 #include "s/gui/drawer/skin/win/ComboColours.h"
 #include "s/gui/drawer/skin/win/RadioButtonColours.h"
 #include "s/gui/drawer/skin/win/ScrollBarColours.h"
+#include "s/gui/drawer/skin/win/StatusBarColours.h"
 #include "s/gui/drawer/skin/win/WindowColours.h"
 #include "s/gui/scale/win/SystemScale.h"
 #include "tests/s/gui/drawer/skin/win/ColourRecorders.h"
@@ -150,5 +151,20 @@ TEST(KindColoursWinTest, RadioButtonComboAndScrollBarTakeTheirRolesInEveryScheme
         EXPECT_EQ(t(p, Role::Frame), bar.frame) << i;
         EXPECT_EQ(t(p, Role::Background), bar.track) << i;
         EXPECT_EQ(thickness, bar.thickness) << i;
+    }
+}
+
+TEST(KindColoursWinTest, StatusBarTakesTheControlFrameOrTheThinFrame) {
+    for (int32_t i = 0; i < ThinWindowPalette::kSchemeCount; ++i) {
+        const ThinWindowPalette& p = *ThinWindowPalette::at(i);
+        StatusBarRecorder bar;
+        StatusBarColours::thinWindow(bar, p);
+        EXPECT_EQ(c(p, ThinWindowPalette::Role::ControlFrame), bar.background) << i;
+    }
+    for (int32_t i = 0; i < ThinPalette::kSchemeCount; ++i) {
+        const ThinPalette& p = *ThinPalette::at(i);
+        StatusBarRecorder bar;
+        StatusBarColours::thin(bar, p);
+        EXPECT_EQ(t(p, ThinPalette::Role::Frame), bar.background) << i;
     }
 }

@@ -5,12 +5,17 @@
 #include <string>
 
 #include "s/gui/drawer/IButton.h"
+#include "s/gui/drawer/ICounter.h"
+#include "s/gui/drawer/IGroupBox.h"
+#include "s/gui/drawer/IListBox.h"
 #include "s/gui/drawer/IListHeader.h"
 #include "s/gui/drawer/IMenu.h"
 #include "s/gui/drawer/IRadioButton.h"
 #include "s/gui/drawer/IScrollBar.h"
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/ISlider.h"
+#include "s/gui/drawer/IStatusBar.h"
+#include "s/gui/drawer/ITabBox.h"
 #include "s/gui/drawer/IText.h"
 #include "s/gui/drawer/IWindow.h"
 #include "s/gui/drawer/Skinner.h"
@@ -229,5 +234,90 @@ TEST(SchemeColoursWinTest, EveryThinSchemesControlDrawersCarryTheirRoles) {
         EXPECT_EQ(palette.colour(Role::Text).colorRef(), menu->getNormalStyle().getTextColor())
             << i;
         EXPECT_EQ(palette.colour(Role::Frame).colorRef(), selectionPainted(*menu)) << i;
+    }
+}
+
+namespace {
+
+Rgb firstOf(const s::gui::drawer::ICounter& counter) {
+    return {counter.getFirstRed(), counter.getFirstGreen(), counter.getFirstBlue()};
+}
+
+Rgb secondOf(const s::gui::drawer::ICounter& counter) {
+    return {counter.getSecondRed(), counter.getSecondGreen(), counter.getSecondBlue()};
+}
+
+Rgb groupFrameOf(const s::gui::drawer::IGroupBox& box) {
+    return {box.getFrameRed(), box.getFrameGreen(), box.getFrameBlue()};
+}
+
+} // namespace
+
+TEST(SchemeColoursWinTest, EveryThinWindowSchemesCounterListGroupAndTabDrawersCarryTheirRoles) {
+    using Role = ThinWindowPalette::Role;
+    PoolRef<Skinner> skinner = skinnerOf(u"ThinWindow");
+    for (int32_t i = 0; i < skinner->getSchemeCount(); ++i) {
+        const ThinWindowPalette& palette = *ThinWindowPalette::at(i);
+        ISkin* skin = schemeAt(*skinner, i);
+        ASSERT_NE(nullptr, skin->getStatusBarDrawer()) << i;
+
+        s::gui::drawer::ICounter* counter = skin->getCounterDrawer();
+        ASSERT_NE(nullptr, counter) << i;
+        EXPECT_EQ(palette.colour(Role::FirstSeries), firstOf(*counter)) << i;
+        EXPECT_EQ(palette.colour(Role::SecondSeries), secondOf(*counter)) << i;
+
+        s::gui::drawer::IListBox* list = skin->getListBoxDrawer();
+        ASSERT_NE(nullptr, list) << i;
+        EXPECT_EQ(colour(palette, Role::ListBackground), list->getBackground()) << i;
+        EXPECT_EQ(colour(palette, Role::ToggledFill), list->getFrameColor()) << i;
+        EXPECT_EQ(colour(palette, Role::ListThird), list->getThirdColor()) << i;
+        EXPECT_EQ(colour(palette, Role::ListText), list->getItemStyle().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::ToggledText), list->getSelectedStyle().getTextColor()) << i;
+
+        s::gui::drawer::IGroupBox* group = skin->getGroupBoxDrawer();
+        ASSERT_NE(nullptr, group) << i;
+        EXPECT_EQ(palette.colour(Role::GroupFrame), groupFrameOf(*group)) << i;
+        EXPECT_EQ(colour(palette, Role::Text), group->getStyle1().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Text), group->getStyle2().getTextColor()) << i;
+
+        s::gui::drawer::ITabBox* tabs = skin->getTabBoxDrawer();
+        ASSERT_NE(nullptr, tabs) << i;
+        EXPECT_EQ(colour(palette, Role::ControlFrame), tabs->getColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Text), tabs->getStyle1().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Text), tabs->getStyle2().getTextColor()) << i;
+        EXPECT_EQ(colour(palette, Role::Text), tabs->getSecondStyle().getTextColor()) << i;
+    }
+}
+
+TEST(SchemeColoursWinTest, EveryThinSchemesCounterListGroupAndTabDrawersCarryTheirRoles) {
+    using Role = ThinPalette::Role;
+    PoolRef<Skinner> skinner = skinnerOf(u"Thin");
+    for (int32_t i = 0; i < skinner->getSchemeCount(); ++i) {
+        const ThinPalette& palette = *ThinPalette::at(i);
+        ISkin* skin = schemeAt(*skinner, i);
+        s::gui::drawer::ICounter* counter = skin->getCounterDrawer();
+        ASSERT_NE(nullptr, counter) << i;
+        EXPECT_EQ(palette.colour(Role::FirstSeries), firstOf(*counter)) << i;
+        EXPECT_EQ(palette.colour(Role::SecondSeries), secondOf(*counter)) << i;
+
+        s::gui::drawer::IListBox* list = skin->getListBoxDrawer();
+        ASSERT_NE(nullptr, list) << i;
+        EXPECT_EQ(palette.colour(Role::Background).colorRef(), list->getBackground()) << i;
+        EXPECT_EQ(palette.colour(Role::Frame).colorRef(), list->getFrameColor()) << i;
+        EXPECT_EQ(ThinPalette::kListThird.colorRef(), list->getThirdColor()) << i;
+        EXPECT_EQ(palette.colour(Role::Text).colorRef(), list->getItemStyle().getTextColor()) << i;
+        EXPECT_EQ(palette.colour(Role::Background).colorRef(),
+                  list->getSelectedStyle().getTextColor())
+            << i;
+
+        s::gui::drawer::IGroupBox* group = skin->getGroupBoxDrawer();
+        ASSERT_NE(nullptr, group) << i;
+        EXPECT_EQ(palette.colour(Role::Frame), groupFrameOf(*group)) << i;
+        EXPECT_EQ(palette.colour(Role::Text).colorRef(), group->getStyle1().getTextColor()) << i;
+
+        s::gui::drawer::ITabBox* tabs = skin->getTabBoxDrawer();
+        ASSERT_NE(nullptr, tabs) << i;
+        EXPECT_EQ(palette.colour(Role::Frame).colorRef(), tabs->getColor()) << i;
+        ASSERT_NE(nullptr, skin->getStatusBarDrawer()) << i;
     }
 }
