@@ -58,6 +58,16 @@ function(vexa_collect_library_sources core_out win_out)
                 list(REMOVE_ITEM win ${path})
             endif()
         endforeach()
+        # The skins are made of the Windows drawers: on Windows the whole
+        # drawer tree (its portable geometry, the skinner and its schemes
+        # included) is one piece of the toolkit library, so that the core
+        # never needs the toolkit.
+        foreach(path ${core})
+            if(path MATCHES "/s/gui/drawer/")
+                list(APPEND win ${path})
+                list(REMOVE_ITEM core ${path})
+            endif()
+        endforeach()
     endif()
     set(${core_out} ${core} PARENT_SCOPE)
     set(${win_out} ${win} PARENT_SCOPE)

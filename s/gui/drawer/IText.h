@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "s/gui/drawer/IDrawer.h"
 #include "s/gui/layout/Size.h"
 #include "s/gui/text/FontDescription.h"
 #include "s/gui/text/TextExtents.h"
@@ -24,9 +25,9 @@ namespace s::gui::drawer {
 // Drawing and measuring change nothing in the drawer: the state they need
 // lives in the device context and the font they are given, and they leave
 // the context as they found it. Completing fonts writes the styles.
-class IText {
+class IText : public IDrawer {
 public:
-    virtual ~IText() = default;
+    static constexpr const char16_t* kInterfaceName = u"s_gui_drawer_IText";
 
     // Draws `text` into the rectangle in the font's colour with its effect
     // (see TextEffect), by the font's switches (see TextFormat); nothing for

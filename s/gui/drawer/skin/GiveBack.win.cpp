@@ -15,7 +15,6 @@
 #include "s/gui/drawer/ITabBox.h"
 #include "s/gui/drawer/IText.h"
 #include "s/gui/drawer/IWindow.h"
-#include "s/thread/IPoolable.h"
 
 namespace s::gui::drawer::skin {
 
@@ -38,11 +37,7 @@ void giveBack(IButton* drawer) {
 }
 
 void giveBack(IText* drawer) {
-    // The text drawer's interface has no release of its own: every text
-    // drawer class is pooled.
-    if (auto* pooled = dynamic_cast<s::thread::IPoolable*>(drawer)) {
-        pooled->release();
-    }
+    giveBackDrawer(drawer);
 }
 
 void giveBack(ICheckBox* drawer) {

@@ -17,7 +17,7 @@ namespace s::gui::drawer::text::win {
 // its own; the skins will share theirs). Drawing and measuring are const and
 // may run on several threads at once; completing fonts and changing styles
 // belong to the owner's thread.
-class Basic : public s::base::IObject, public s::thread::IPoolable, public s::gui::drawer::IText {
+class Basic : public s::gui::drawer::IText, public s::thread::IPoolable {
     S_POOLED_CLASS(Basic, u"s_gui_drawer_text_win_Basic")
 public:
     void reset() override;

@@ -14,8 +14,10 @@ using s::thread::PoolRef;
 namespace {
 
 // A pooled text drawer stand-in: notes whether it was given back.
-class TextDouble : public s::gui::drawer::IText, public s::thread::IPoolable {
+class TextDouble : public s::gui::drawer::IText {
 public:
+    const char16_t* getClassName() const override { return u"tests_TextDouble"; }
+    s::base::IObject* newObject() const override { return nullptr; }
     void draw(HDC, int32_t, int32_t, int32_t, int32_t, const char16_t*,
               s::gui::win::Font&) const override {}
     s::gui::layout::Size measure(HDC, int32_t, int32_t, int32_t, int32_t, const char16_t*,
@@ -38,7 +40,6 @@ public:
     s::gui::text::FontDescription& getStyle5() override { return style; }
     void setCentered(bool) override {}
     void release() override { released = true; }
-    void reset() override {}
 
     s::gui::text::FontDescription style;
     bool released = false;
