@@ -48,9 +48,8 @@ constexpr int32_t kHeadingFont = -104;
 constexpr int32_t kProductFont = -103;
 constexpr int32_t kQuestionFont = -1;
 constexpr int32_t kRowFont = 0;
-// Until a button drawer draws the close glyph, the native button shows this
-// stand-in: the multiplication sign reads as "close" in every language.
-constexpr const char16_t* kCloseGlyphStandIn = u"\u00D7";
+// The close glyph of the title row.
+constexpr const char16_t* kCloseGlyph = u"#X";
 
 Spacer* spacer(bool vertical, int32_t pixels) {
     Spacer* gap = Spacer::newInstance();
@@ -221,7 +220,7 @@ Box* About3::titleRow() {
     row->add(heading);
     row->add(spacer(false, px(kGap)));
     glyphButton = Button::newInstance();
-    glyphButton->setText(kCloseGlyphStandIn);
+    glyphButton->setText(kCloseGlyph);
     glyphButton->setFixedWidth(px(kGlyphWidth));
     glyphButton->setFixedHeight(px(kGlyphHeight));
     glyphButton->addClickListener(window);

@@ -5,6 +5,7 @@
 
 #include "s/gui/IBox.h"
 #include "s/gui/drawer/IBoxDrawer.h"
+#include "s/gui/win/Window.h"
 #include "s/platform/win/GdiObject.h"
 #include "s/platform/win/PaintDC.h"
 
@@ -143,6 +144,16 @@ void Box::localize(s::lang::Localizer* localizer) {
     for (int32_t i = 0; i < getComponentCount(); ++i) {
         if (NativeComponent* native = NativeComponent::of(getComponent(i))) {
             native->localize(localizer);
+        }
+    }
+}
+
+void Box::applySkin(s::gui::drawer::ISkin* skin) {
+    // The box paints with its own drawer or its parent's background; the
+    // skin is for its children.
+    for (int32_t i = 0; i < getComponentCount(); ++i) {
+        if (NativeComponent* native = NativeComponent::of(getComponent(i))) {
+            native->applySkin(skin);
         }
     }
 }
@@ -371,8 +382,16 @@ void Box::drawParentBackground(HDC dc, const s::gui::IComponent& child) {
         SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
         return;
     }
-    // A window without a drawer shows its class background, the system's
-    // button face.
+    // A child of the window shows the window's own background: its drawer's
+    // (a skin's frame and background) or its background colour.
+    auto* window = dynamic_cast<Window*>(child.getParent());
+    if (window != nullptr) {
+        const s::gui::layout::Point offset = child.getOffset();
+        window->drawBackgroundBehind(dc, child.getX() + offset.x, child.getY() + offset.y,
+                                     child.getWidth(), child.getHeight());
+        return;
+    }
+    // Not in a window yet: the system's button face, the toolkit's default.
     const RECT area = {0, 0, child.getWidth(), child.getHeight()};
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
 }

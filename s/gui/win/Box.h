@@ -107,6 +107,7 @@ public:
 
     // NativeComponent
     void localize(s::lang::Localizer* localizer) override;
+    void applySkin(s::gui::drawer::ISkin* skin) override;
     bool acceptsWheel() const override;
 
 protected:

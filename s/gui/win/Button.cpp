@@ -2,6 +2,12 @@
 
 #include <windowsx.h>
 
+#include "s/gui/drawer/IButton.h"
+#include "s/gui/drawer/ISkin.h"
+#include "s/gui/scale/win/SystemScale.h"
+#include "s/gui/win/Font.h"
+#include "s/gui/win/SkinFonts.h"
+
 namespace s::gui::win {
 
 namespace {
@@ -20,6 +26,12 @@ constexpr int32_t kStatePressed = 2;
 constexpr int32_t kExtraWidth = 16;
 constexpr int32_t kExtraHeight = 10;
 
+void fill(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, COLORREF colour) {
+    const RECT area = {x, y, x + width, y + height};
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
 } // namespace
 
 Button::Button() : ButtonControl(kControlId, {kExtraWidth, kExtraHeight, 0}) {
@@ -36,6 +48,7 @@ void Button::reset() {
     toggled = false;
     autoRepeat = false;
     mouseState = kStateNormal;
+    drawer = nullptr;
     clickListeners.reset();
     toggleListeners.reset();
     pressListeners.reset();
@@ -43,7 +56,19 @@ void Button::reset() {
 }
 
 DWORD Button::controlStyle() const {
+    if (drawer != nullptr) {
+        return BS_OWNERDRAW;
+    }
     return defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+void Button::applySkin(s::gui::drawer::ISkin* skin) {
+    drawer = skin != nullptr ? skin->getButtonDrawer() : nullptr;
+    if (drawer != nullptr) {
+        matchDisabledFont();
+        SkinFonts::complete(*drawer, getFont(), getDisabledFont());
+    }
+    skinChanged();
 }
 
 void Button::makeDefault() {
@@ -58,6 +83,36 @@ void Button::makeNormal() {
     if (isAttached()) {
         SendMessageW(getHandle(), BM_SETSTYLE, controlStyle() | BS_NOTIFY, TRUE);
     }
+}
+
+void Button::drawSkinned(HDC dc, int32_t width, int32_t height, UINT itemState) {
+    // The system shows the button pressed also from the keyboard (space).
+    const int32_t state = (itemState & ODS_SELECTED) != 0 ? kStatePressed : mouseState;
+    const bool enabled = isEnabled();
+    drawer->draw(dc, 0, 0, width, height, state, getText(), true,
+                 enabled ? getFont() : getDisabledFont(), enabled, toggled, false);
+    if (defaultButton) {
+        drawDefaultFrame(dc, width, height);
+    }
+}
+
+void Button::drawDefaultFrame(HDC dc, int32_t width, int32_t height) const {
+    const int32_t unit = s::gui::scale::win::systemScale().getUnit();
+    const int32_t inner = 2 * unit;
+    if (width <= 2 * inner || height <= 2 * inner) {
+        return;
+    }
+    const COLORREF colour =
+        isEnabled() ? RGB(drawer->getFrameRed(), drawer->getFrameGreen(), drawer->getFrameBlue())
+                    : RGB(drawer->getDisabledFrameRed(), drawer->getDisabledFrameGreen(),
+                          drawer->getDisabledFrameBlue());
+    // One more line just inside the drawer's frame (which is one unit).
+    const COLORREF previous = GetBkColor(dc);
+    fill(dc, unit, unit, width - inner, unit, colour);
+    fill(dc, unit, height - inner, width - inner, unit, colour);
+    fill(dc, unit, unit, unit, height - inner, colour);
+    fill(dc, width - inner, unit, unit, height - inner, colour);
+    SetBkColor(dc, previous);
 }
 
 void Button::setToggle(bool on, bool mayRelease) {

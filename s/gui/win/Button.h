@@ -7,6 +7,10 @@
 #include "s/gui/win/ButtonControl.h"
 #include "s/thread/ClassPool.h"
 
+namespace s::gui::drawer {
+class IButton;
+}
+
 namespace s::gui::win {
 
 // Event codes a button raises (the source is the button).
@@ -16,9 +20,18 @@ enum class ButtonEvent : int32_t {
     Pressed = 3, // the left button went down inside it (repeated with auto-repeat)
 };
 
-// A push button: the system's push-button control with the button's text
-// (glyph names such as "#X" are kept as the text until a button drawer draws
-// the glyph). Its natural size is the system's ideal size for the text.
+// A push button: the system's push-button control with the button's text.
+// Its natural size is the system's ideal size for the text.
+//
+// With a skin the skin's button drawer paints it (owner-drawn, see
+// ButtonControl): framed, in its mouse state (pressed also while the system
+// shows it pressed, from the keyboard), enabled or not, toggled or not,
+// with the label in the button's font completed from the drawer's styles
+// (the disabled font for a disabled button). A label naming a glyph ("#X",
+// "#_", ...) is drawn as that glyph. The default button shows a second
+// frame line inside the drawer's frame, in the same colour: a thicker frame.
+// Without a skin the system's control shows every label as written (a glyph
+// name as its text).
 //
 // A click raises 1, then flips a toggle button's state (unless it is toggled
 // and may not be released), then raises 2. A double click counts as a press
@@ -61,9 +74,14 @@ public:
     // 0 normal, 1 under the mouse, 2 pressed.
     int32_t getMouseState() const { return mouseState; }
     bool isButton() const override { return true; }
+    void applySkin(s::gui::drawer::ISkin* skin) override;
+    // The skin's button drawer that paints the button (lent), or null.
+    s::gui::drawer::IButton* getDrawer() const { return drawer; }
 
 protected:
     DWORD controlStyle() const override;
+    bool isOwnerDrawn() const override { return drawer != nullptr; }
+    void drawSkinned(HDC dc, int32_t width, int32_t height, UINT itemState) override;
     bool handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam,
                                 LPARAM lParam) override;
 
@@ -78,6 +96,7 @@ private:
     void onMouseMove(WPARAM wParam, LPARAM lParam);
     void setMouseState(int32_t state);
     bool isCursorInside() const;
+    void drawDefaultFrame(HDC dc, int32_t width, int32_t height) const;
 
     bool defaultButton = false;
     bool toggle = false;
@@ -85,6 +104,7 @@ private:
     bool toggled = false;
     bool autoRepeat = false;
     int32_t mouseState = 0;
+    s::gui::drawer::IButton* drawer = nullptr;
     s::gui::events::EventSource clickListeners;
     s::gui::events::EventSource toggleListeners;
     s::gui::events::EventSource pressListeners;

@@ -2,8 +2,10 @@
 
 #include <windowsx.h>
 
+#include "s/gui/win/Box.h"
 #include "s/gui/win/ControlSize.h"
 #include "s/gui/win/Font.h"
+#include "s/platform/win/NotificationReflector.h"
 #include "s/platform/win/WideText.h"
 #include "s/str/strbuffer/StrBuffer.h"
 
@@ -14,12 +16,14 @@ using s::str::strbuffer::StrBuffer;
 
 ButtonControl::ButtonControl(int32_t id, Room textRoom) : controlId(id), room(textRoom) {
     font = Font::newInstance();
+    disabledFont = Font::newInstance();
     text = StrBuffer::newInstance();
 }
 
 ButtonControl::~ButtonControl() {
     detach();
     font->release();
+    disabledFont->release();
     text->release();
 }
 
@@ -27,6 +31,8 @@ void ButtonControl::resetControl() {
     detach();
     Leaf::reset();
     font->reset();
+    disabledFont->reset();
+    skinBuffer.reset();
     text->clear();
     textById.reset();
     textChanged();
@@ -84,9 +90,48 @@ const char16_t* ButtonControl::shownText() const {
 }
 
 void ButtonControl::measure() {
+    // The system's ideal size is that of its own look, which an owner-drawn
+    // control does not have: its text is measured instead.
+    const HWND control = isOwnerDrawn() ? nullptr : getHandle();
     const s::gui::layout::Size natural = ControlSize::natural(
-        getHandle(), *font, shownText(), room.extraWidth, room.extraHeight, room.minimumHeight);
+        control, *font, shownText(), room.extraWidth, room.extraHeight, room.minimumHeight);
     setNaturalSize(natural.width, natural.height);
+}
+
+void ButtonControl::matchDisabledFont() {
+    disabledFont->setFontSize(font->getFontSize());
+    disabledFont->setWordWrap(font->getWordWrap());
+}
+
+void ButtonControl::skinChanged() {
+    if (isAttached()) {
+        const HWND control = getHandle();
+        // Completing the font made a new system font.
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->getHandle()), FALSE);
+        SendMessageW(control, BM_SETSTYLE, controlStyle() | BS_NOTIFY, FALSE);
+        afterStyleSwitch();
+        SetWindowTextW(control, wide(shownText()));
+        skinBuffer.reset();
+    }
+    measure();
+    if (isAttached()) {
+        InvalidateRect(getHandle(), nullptr, TRUE);
+    }
+}
+
+void ButtonControl::onDrawItem(const DRAWITEMSTRUCT& item) {
+    if (!isOwnerDrawn() || item.hDC == nullptr) {
+        return;
+    }
+    const int32_t width = item.rcItem.right - item.rcItem.left;
+    const int32_t height = item.rcItem.bottom - item.rcItem.top;
+    const UINT state = item.itemState;
+    skinBuffer.paint(item.hDC, width, height, [this, width, height, state](HDC dc) {
+        // The drawers leave the corners and a plain button's inside to what
+        // lies behind it.
+        Box::drawParentBackground(dc, *this);
+        drawSkinned(dc, width, height, state);
+    });
 }
 
 void ButtonControl::onWheel(WPARAM wParam, LPARAM lParam) {
@@ -104,6 +149,11 @@ void ButtonControl::onWheel(WPARAM wParam, LPARAM lParam) {
 bool ButtonControl::handleComponentMessage(LRESULT* result, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
     *result = 0;
+    if (message == s::platform::win::NotificationReflector::kDrawItem) {
+        onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        *result = TRUE;
+        return true;
+    }
     if (message != WM_MOUSEWHEEL) {
         return false;
     }

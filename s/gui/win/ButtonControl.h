@@ -5,6 +5,7 @@
 
 #include "s/gui/model/Leaf.h"
 #include "s/gui/win/NativeComponent.h"
+#include "s/gui/win/OffscreenBuffer.h"
 #include "s/lang/TextById.h"
 
 namespace s::lang {
@@ -25,9 +26,17 @@ class Font;
 // window. Subclasses give the control's style, id and room around the text,
 // and may show the text changed (shownText).
 //
+// With a skin the control is owner-drawn: the subclass switches its style
+// to BS_OWNERDRAW (controlStyle) and the system asks for every paint with
+// WM_DRAWITEM, which the parent reflects back here (kDrawItem); the control
+// then paints through an off-screen buffer: the parent's background, then
+// the subclass's drawer (drawSkinned). Clicks, the keyboard and focus stay
+// the system control's. Without a skin it is the system's control again.
+//
 // Threads and ownership: configured on any one thread, then used on its
-// window's thread once attached; its container owns it once added. The
-// localizer is borrowed; the font and the text are the control's own.
+// window's thread once attached (skins arrive there too); its container
+// owns it once added. The localizer and the skin's drawers are borrowed;
+// the fonts and the text are the control's own.
 class ButtonControl : public s::gui::model::Leaf, public NativeComponent {
 public:
     void setText(const char16_t* text);
@@ -38,6 +47,9 @@ public:
     // The text as given.
     const char16_t* getText() const;
     Font* getFont() const { return font; }
+    // The font of the disabled label when a skin draws it (completed from
+    // the drawer's disabled style).
+    Font* getDisabledFont() const { return disabledFont; }
 
 protected:
     // The room the system's control needs around its text when it gives no
@@ -61,7 +73,22 @@ protected:
     virtual const char16_t* shownText() const;
     // After the text changed, before the control gets it.
     virtual void textChanged() {}
-    void measure();
+    virtual void measure();
+    // After the skin changed (the subclass took its drawer and completed
+    // the fonts): the control takes the font, its style and its text again,
+    // measures itself and repaints.
+    void skinChanged();
+    // The disabled font takes the normal font's size code before both are
+    // completed from a drawer's styles.
+    void matchDisabledFont();
+    // Owner-drawn only: draws the control over (0, 0, width, height) of the
+    // buffer's context, on top of the parent's background. `itemState`: the
+    // system's ODS_ bits of this paint.
+    virtual void drawSkinned(HDC dc, int32_t width, int32_t height, UINT itemState) {}
+    // Whether the control is owner-drawn now (a skin's drawer paints it).
+    virtual bool isOwnerDrawn() const { return false; }
+    // The system control after a style switch; the check box sets its mark.
+    virtual void afterStyleSwitch() {}
 
     s::gui::IComponent& component() override { return *this; }
     const s::gui::IComponent& component() const override { return *this; }
@@ -78,10 +105,13 @@ private:
     void applyText(const char16_t* text);
     void resolveTextId();
     void onWheel(WPARAM wParam, LPARAM lParam);
+    void onDrawItem(const DRAWITEMSTRUCT& item);
 
     const int32_t controlId;
     const Room room;
     Font* font = nullptr;
+    Font* disabledFont = nullptr;
+    OffscreenBuffer skinBuffer;
     s::str::strbuffer::StrBuffer* text = nullptr;
     s::lang::TextById textById;
 };

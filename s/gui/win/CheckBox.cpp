@@ -1,6 +1,12 @@
 #include "s/gui/win/CheckBox.h"
 
+#include "s/gui/drawer/ICheckBox.h"
+#include "s/gui/drawer/ISkin.h"
+#include "s/gui/scale/win/SystemScale.h"
 #include "s/gui/text/Ampersands.h"
+#include "s/gui/win/Font.h"
+#include "s/gui/win/SkinFonts.h"
+#include "s/platform/win/WindowDC.h"
 #include "s/str/strbuffer/StrBuffer.h"
 
 namespace s::gui::win {
@@ -35,18 +41,62 @@ void CheckBox::reset() {
     resetControl();
     wordWrap = false;
     checked = false;
+    drawer = nullptr;
     checkedListeners.reset();
     uncheckedListeners.reset();
     measure();
 }
 
 DWORD CheckBox::controlStyle() const {
-    return BS_AUTOCHECKBOX | (wordWrap ? BS_MULTILINE : 0);
+    return (drawer != nullptr ? BS_OWNERDRAW : BS_AUTOCHECKBOX) | (wordWrap ? BS_MULTILINE : 0);
 }
 
 void CheckBox::afterCreate() {
     ButtonControl::afterCreate();
     SendMessageW(getHandle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CheckBox::afterStyleSwitch() {
+    // Back to the system's check box: its mark shows the state kept while
+    // the skin drew it.
+    if (drawer == nullptr) {
+        SendMessageW(getHandle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
+int32_t CheckBox::boxSide() {
+    return s::gui::scale::win::systemScale().pixels(kMarkWidth);
+}
+
+void CheckBox::applySkin(s::gui::drawer::ISkin* skin) {
+    drawer = skin != nullptr ? skin->getCheckBoxDrawer() : nullptr;
+    if (drawer != nullptr) {
+        matchDisabledFont();
+        SkinFonts::complete(*drawer, getFont(), getDisabledFont());
+    }
+    skinChanged();
+}
+
+void CheckBox::measure() {
+    if (drawer == nullptr) {
+        ButtonControl::measure();
+        return;
+    }
+    const s::platform::win::WindowDC screen(nullptr);
+    if (!screen) {
+        return;
+    }
+    // One line as wide as the drawer's label with its box beside it.
+    const s::gui::text::TextExtents extents =
+        drawer->measureForLayout(screen.get(), getText(), *getFont());
+    const int32_t side = boxSide();
+    setNaturalSize(extents.maxWidth, extents.height > side ? extents.height : side);
+}
+
+void CheckBox::drawSkinned(HDC dc, int32_t width, int32_t height, UINT itemState) {
+    const bool enabled = isEnabled();
+    drawer->draw(dc, 0, 0, width, height, boxSide(), checked, getText(),
+                 enabled ? getFont() : getDisabledFont());
 }
 
 const char16_t* CheckBox::shownText() const {
@@ -62,7 +112,7 @@ void CheckBox::setWordWrap(bool on) {
 }
 
 void CheckBox::setChecked(bool on) {
-    if (isAttached()) {
+    if (isAttached() && drawer == nullptr) {
         SendMessageW(getHandle(), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     changeState(on);
@@ -73,6 +123,9 @@ void CheckBox::changeState(bool on) {
         return;
     }
     checked = on;
+    if (drawer != nullptr && isAttached()) {
+        InvalidateRect(getHandle(), nullptr, FALSE);
+    }
     if (on) {
         checkedListeners.raise(this, static_cast<int32_t>(CheckBoxEvent::Checked));
     } else {
@@ -92,6 +145,12 @@ bool CheckBox::handleComponentMessage(LRESULT* result, UINT message, WPARAM wPar
     *result = 0;
     switch (message) {
     case kReflectedClick:
+        if (drawer != nullptr) {
+            // Owner-drawn, the control keeps no mark: the click (or the
+            // space bar) flips the state itself.
+            changeState(!checked);
+            return true;
+        }
         // The automatic check box has already changed its mark (click or
         // space bar); the state follows it.
         changeState(SendMessageW(getHandle(), BM_GETCHECK, 0, 0) == BST_CHECKED);

@@ -11,6 +11,10 @@ namespace s::str::strbuffer {
 class StrBuffer;
 }
 
+namespace s::gui::drawer {
+class ICheckBox;
+}
+
 namespace s::gui::win {
 
 // Event codes a check box raises (the source is the check box).
@@ -27,6 +31,13 @@ enum class CheckBoxEvent : int32_t {
 // Changing the state, by the user or by setChecked, raises 1 when it became
 // checked and 2 when it became unchecked; setting the state it already has
 // raises nothing.
+//
+// With a skin the skin's check box drawer paints it (owner-drawn, see
+// ButtonControl): the box (the design size of the system's check mark,
+// scaled for the display), the mark when checked, and the label in the
+// check box's font completed from the drawer's styles; its sizes are the
+// drawer's layout measure. The state is then the check box's own: a click
+// or the space bar flips it, with the same events.
 //
 // Threads and ownership: configured on any one thread, then used on its
 // window's thread once attached; its container owns it once added; events
@@ -48,8 +59,18 @@ public:
     void addCheckedListener(s::gui::events::IEventListener* listener);
     void addUncheckedListener(s::gui::events::IEventListener* listener);
 
+    void applySkin(s::gui::drawer::ISkin* skin) override;
+    // The skin's check box drawer that paints it (lent), or null.
+    s::gui::drawer::ICheckBox* getDrawer() const { return drawer; }
+    // The side of the box a drawer paints, in pixels.
+    static int32_t boxSide();
+
 protected:
     DWORD controlStyle() const override;
+    void measure() override;
+    bool isOwnerDrawn() const override { return drawer != nullptr; }
+    void drawSkinned(HDC dc, int32_t width, int32_t height, UINT itemState) override;
+    void afterStyleSwitch() override;
     const char16_t* shownText() const override;
     void textChanged() override;
     void afterCreate() override;
@@ -67,6 +88,7 @@ private:
     s::str::strbuffer::StrBuffer* shown = nullptr;
     bool wordWrap = false;
     bool checked = false;
+    s::gui::drawer::ICheckBox* drawer = nullptr;
     s::gui::events::EventSource checkedListeners;
     s::gui::events::EventSource uncheckedListeners;
 };

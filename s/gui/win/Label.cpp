@@ -3,9 +3,11 @@
 #include <windowsx.h>
 
 #include "s/gui/IContainer.h"
+#include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/text/win/Basic.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/Font.h"
+#include "s/gui/win/SkinFonts.h"
 #include "s/platform/win/GdiObject.h"
 #include "s/platform/win/WindowDC.h"
 #include "s/str/strbuffer/StrBuffer.h"
@@ -60,8 +62,8 @@ void Label::reset() {
         font->reset();
     }
     drawer->reset();
-    drawer->completeFonts(fonts[kNormal], fonts[kDisabled], fonts[kLink], fonts[kHover],
-                          fonts[kPressed]);
+    skinText = nullptr;
+    completeFonts();
     text->clear();
     linkTarget->clear();
     flashSaved->clear();
@@ -147,8 +149,7 @@ void Label::setFontSize(int32_t code) {
         font->setFontSize(code);
     }
     // The styles follow the code first, so the fonts take matching sizes.
-    drawer->completeFonts(fonts[kNormal], fonts[kDisabled], fonts[kLink], fonts[kHover],
-                          fonts[kPressed]);
+    completeFonts();
     remeasure();
     invalidate();
 }
@@ -218,6 +219,23 @@ void Label::endFlash() {
 
 void Label::addListener(s::gui::events::IEventListener* listener) {
     listeners.add(listener);
+}
+
+void Label::completeFonts() {
+    if (skinText != nullptr) {
+        SkinFonts::complete(*skinText, fonts[kNormal], fonts[kDisabled], fonts[kLink],
+                            fonts[kHover], fonts[kPressed]);
+        return;
+    }
+    drawer->completeFonts(fonts[kNormal], fonts[kDisabled], fonts[kLink], fonts[kHover],
+                          fonts[kPressed]);
+}
+
+void Label::applySkin(s::gui::drawer::ISkin* skin) {
+    skinText = skin != nullptr ? skin->getTextDrawer() : nullptr;
+    completeFonts();
+    remeasure();
+    invalidate();
 }
 
 s::gui::layout::SizeRange Label::getSizeRange() const {

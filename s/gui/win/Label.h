@@ -17,6 +17,9 @@ class Localizer;
 namespace s::str::strbuffer {
 class StrBuffer;
 }
+namespace s::gui::drawer {
+class IText;
+}
 namespace s::gui::drawer::text::win {
 class Basic;
 }
@@ -42,7 +45,10 @@ enum class LabelEvent : int32_t {
 // completed from the drawer's style of the same rank, so that by default
 // disabled text is grey and links are underlined green (olive under the
 // mouse and while pressed). A disabled label draws with the disabled font; a
-// link with the link font by mouse state; else the normal font.
+// link with the link font by mouse state; else the normal font. With a skin
+// the fonts are completed from the skin's text drawer instead (its colours:
+// the scheme's text colour); what the label set itself stays. Without one
+// they are completed from the label's own drawer again.
 //
 // A label that is not a link is transparent to hit tests: clicks fall
 // through to what lies behind it. A link tracks the mouse (it captures it
@@ -114,6 +120,9 @@ public:
 
     s::gui::layout::SizeRange getSizeRange() const override;
 
+    // NativeComponent: the skin's text drawer completes the fonts.
+    void applySkin(s::gui::drawer::ISkin* skin) override;
+
 protected:
     s::gui::IComponent& component() override { return *this; }
     const s::gui::IComponent& component() const override { return *this; }
@@ -144,6 +153,9 @@ private:
     void startFlash(const char16_t* text, UINT durationMs);
     void endFlash();
     void resolveTextId();
+    // Completes the five fonts from the skin's text drawer, or from the
+    // label's own without a skin.
+    void completeFonts();
     // Measures again; lays out the container again when the sizes changed.
     void remeasure();
     void invalidate();
@@ -162,6 +174,9 @@ private:
     // Kept across paints (see OffscreenBuffer).
     OffscreenBuffer buffer;
     s::gui::drawer::text::win::Basic* drawer = nullptr;
+    // The skin's text drawer (lent), or null: the label's fonts follow its
+    // styles.
+    s::gui::drawer::IText* skinText = nullptr;
     s::str::strbuffer::StrBuffer* text = nullptr;
     s::str::strbuffer::StrBuffer* linkTarget = nullptr;
     // The text a running flash gives back.

@@ -13,6 +13,9 @@ class IComponent;
 namespace s::lang {
 class Localizer;
 }
+namespace s::gui::drawer {
+class ISkin;
+}
 
 namespace s::gui::win {
 
@@ -104,6 +107,12 @@ public:
     // when the component is attached and again after every language change,
     // on the window's thread: texts given by id are taken from it here.
     virtual void localize(s::lang::Localizer* localizer) {}
+    // The window's current skin (borrowed; null: none, the native look),
+    // handed down the tree when the component is attached and again after
+    // every skin change, on the window's thread. A component that paints
+    // with one of the skin's drawers takes it here and repaints; without a
+    // skin it goes back to its native look. Containers pass it on.
+    virtual void applySkin(s::gui::drawer::ISkin* skin) {}
 
 protected:
     NativeComponent() = default;

@@ -30,6 +30,7 @@ namespace s::image::win {
 class BufferedImage;
 }
 namespace s::gui::drawer {
+class ISkin;
 class IWindow;
 class Skinner;
 } // namespace s::gui::drawer
@@ -254,13 +255,27 @@ public:
     void setBackgroundSystem();
     void setBackground(uint8_t red, uint8_t green, uint8_t blue, bool repaint);
 
-    // Look: a skinner lends the current skin's window drawer and tells the
-    // window when the skin changes. setDrawer: a drawer paints frame and
-    // background (the native frame goes); owned drawers are given back when
-    // replaced. Null returns to the native frame.
+    // Look: a skinner lends the current skin, and tells the window when the
+    // skin changes. The window then takes the skin's window drawer, hands
+    // the skin down its component tree (buttons, check boxes and labels
+    // paint with the skin's drawers) and repaints everything, on its own
+    // thread. Without a current skin (no skinner, a skinner without schemes,
+    // or the skinner taken away with null) the window and its components
+    // keep or regain the native look: the skin's drawer goes, and the native
+    // frame comes back as it was before the skin took it.
+    // setDrawer: a drawer paints frame and background (the native frame
+    // goes); owned drawers are given back when replaced. Null returns to the
+    // background colour.
     void setSkinner(s::gui::drawer::Skinner* skinner);
     bool hasSkinner() const { return skinner.load() != nullptr; }
     s::gui::drawer::Skinner* getSkinner() const { return skinner.load(); }
+    // The skin the components were last given (lent), or null.
+    s::gui::drawer::ISkin* getSkin() const { return skin.load(); }
+    // On the window's thread: draws the window's background (the drawer's
+    // frame and background, or the background colour) as it lies behind
+    // the client rectangle (x, y, width, height) into `dc` at (0, 0): what a
+    // transparent child shows.
+    void drawBackgroundBehind(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height);
     void setDrawer(s::gui::drawer::IWindow* drawer, bool owned);
     s::gui::drawer::IWindow* getDrawer() const { return drawer.load(); }
     // The off-screen buffer of the last paint (lent), or null.
@@ -534,6 +549,14 @@ private:
     void applyTitleIds();
     void onLanguageChanged();
     void onSkinChanged();
+    // On the window's thread: the skin's window drawer (or none) and the
+    // skin handed to every component.
+    void takeSkin(s::gui::drawer::ISkin* newSkin);
+    void applySkinToChildren(s::gui::drawer::ISkin* newSkin);
+    // The native frame's styles, kept while a skin paints the frame and put
+    // back when it goes.
+    void keepNativeFrameStyles();
+    void restoreNativeFrameStyles();
     void releaseDrawer();
     void placeStatusBar();
     // Painting (on the window's thread).
@@ -622,6 +645,14 @@ private:
     std::atomic<COLORREF> background{0};
     std::atomic<s::lang::Localizer*> localizer{nullptr};
     std::atomic<s::gui::drawer::Skinner*> skinner{nullptr};
+    // Written on the window's thread; read anywhere.
+    std::atomic<s::gui::drawer::ISkin*> skin{nullptr};
+    // The drawer is the skin's (lent), not one given with setDrawer.
+    bool drawerFromSkin = false;
+    // Window's thread: the styles of the native frame a skin replaced.
+    bool nativeStylesKept = false;
+    LONG_PTR keptStyle = 0;
+    LONG_PTR keptExStyle = 0;
     std::atomic<int32_t> titleTextId{-1};
     std::atomic<int32_t> versionTextId{-1};
 

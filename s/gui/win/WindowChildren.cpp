@@ -54,6 +54,7 @@ bool Window::attachChild(s::gui::IComponent* child) {
         return false;
     }
     native->localize(localizer.load());
+    native->applySkin(skin.load());
     return true;
 }
 

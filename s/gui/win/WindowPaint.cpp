@@ -110,6 +110,10 @@ void Window::setSkinner(s::gui::drawer::Skinner* newSkinner) {
         previous->removeListener(this);
     }
     if (newSkinner == nullptr) {
+        if (previous != nullptr) {
+            // The skin goes with its skinner: back to the native look.
+            onWindowThread([this] { takeSkin(nullptr); });
+        }
         return;
     }
     onSkinChanged();
@@ -118,15 +122,98 @@ void Window::setSkinner(s::gui::drawer::Skinner* newSkinner) {
 
 void Window::onSkinChanged() {
     s::gui::drawer::Skinner* current = skinner.load();
-    s::gui::drawer::ISkin* skin = current != nullptr ? current->getCurrent() : nullptr;
-    if (skin == nullptr) {
+    s::gui::drawer::ISkin* newSkin = current != nullptr ? current->getCurrent() : nullptr;
+    onWindowThread([this, newSkin] { takeSkin(newSkin); });
+    IWindowSettings* bound = settings;
+    if (newSkin != nullptr && bound != nullptr) {
+        bound->skinChanged(newSkin->getName());
+    }
+}
+
+void Window::takeSkin(s::gui::drawer::ISkin* newSkin) {
+    s::gui::drawer::IWindow* skinDrawer = newSkin != nullptr ? newSkin->getWindowDrawer() : nullptr;
+    if (skinDrawer != nullptr) {
+        if (!drawerFromSkin || drawer.load() != skinDrawer) {
+            keepNativeFrameStyles();
+            setDrawer(skinDrawer, false);
+            drawerFromSkin = true;
+        }
+    } else if (drawerFromSkin) {
+        // A drawer given with setDrawer stays; only the skin's goes.
+        setDrawer(nullptr, false);
+        restoreNativeFrameStyles();
+    }
+    skin = newSkin;
+    applySkinToChildren(newSkin);
+    // New drawers, new sizes; then every child paints again.
+    layOutChildren();
+    const HWND window = getNativeHandle();
+    if (window != nullptr) {
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_FRAME | RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+}
+
+void Window::applySkinToChildren(s::gui::drawer::ISkin* newSkin) {
+    for (s::gui::IComponent* child : children) {
+        if (NativeComponent* native = NativeComponent::of(child)) {
+            native->applySkin(newSkin);
+        }
+    }
+    if (NativeComponent* native = NativeComponent::of(statusBar)) {
+        native->applySkin(newSkin);
+    }
+}
+
+void Window::keepNativeFrameStyles() {
+    const HWND window = getNativeHandle();
+    if (nativeStylesKept || window == nullptr || !nativeFrame.load()) {
         return;
     }
-    setDrawer(skin->getWindowDrawer(), false);
-    IWindowSettings* bound = settings;
-    if (bound != nullptr) {
-        bound->skinChanged(skin->getName());
+    keptStyle = GetWindowLongPtrW(window, GWL_STYLE);
+    keptExStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    nativeStylesKept = true;
+}
+
+void Window::restoreNativeFrameStyles() {
+    const HWND window = getNativeHandle();
+    if (!nativeStylesKept || window == nullptr) {
+        nativeStylesKept = false;
+        return;
     }
+    nativeStylesKept = false;
+    // Visibility, enabling and the window's state are today's, not those of
+    // the moment the skin came.
+    constexpr LONG_PTR kState = WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE;
+    const LONG_PTR now = GetWindowLongPtrW(window, GWL_STYLE);
+    SetWindowLongPtrW(window, GWL_STYLE, (keptStyle & ~kState) | (now & kState));
+    SetWindowLongPtrW(window, GWL_EXSTYLE, keptExStyle);
+    nativeFrame = true;
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Window::drawBackgroundBehind(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height) {
+    if (dc == nullptr || width <= 0 || height <= 0) {
+        return;
+    }
+    s::gui::drawer::IWindow* current = drawer.load();
+    RECT client = {0, 0, 0, 0};
+    const HWND window = getNativeHandle();
+    if (current == nullptr || window == nullptr || !GetClientRect(window, &client)) {
+        const RECT area = {0, 0, width, height};
+        const s::platform::win::OwnedGdiObject<HBRUSH> brush(CreateSolidBrush(background.load()));
+        FillRect(dc, &area, brush.get());
+        return;
+    }
+    // The whole client area with its origin moved: the frame lines fall
+    // where they do on the window itself, clipped to the child's part.
+    SavedDC saved(dc);
+    IntersectClipRect(dc, 0, 0, width, height);
+    POINT previous;
+    OffsetViewportOrgEx(dc, -x, -y, &previous);
+    current->draw(dc, 0, 0, client.right, client.bottom);
+    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
 void Window::setDrawer(s::gui::drawer::IWindow* newDrawer, bool owned) {
@@ -136,6 +223,8 @@ void Window::setDrawer(s::gui::drawer::IWindow* newDrawer, bool owned) {
             previous->release();
         }
         drawerOwned = newDrawer != nullptr && owned;
+        // setDrawer from outside replaces the skin's drawer for good.
+        drawerFromSkin = false;
     });
     // The frame behaviours answer the borders' hit tests while a drawer
     // paints the frame.
@@ -153,6 +242,8 @@ void Window::releaseDrawer() {
         previous->release();
     }
     drawerOwned = false;
+    drawerFromSkin = false;
+    nativeStylesKept = false;
     buffer.reset();
 }
 

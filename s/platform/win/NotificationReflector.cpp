@@ -68,6 +68,17 @@ bool NotificationReflector::reflect(HWND window, UINT message, WPARAM wParam, LP
         return reflectCommand(window, wParam, lParam, result);
     case WM_NOTIFY:
         return reflectNotify(window, wParam, lParam, result);
+    case WM_DRAWITEM: {
+        // An owner-drawn control paints itself with its own drawer.
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item == nullptr || item->CtlType == ODT_MENU ||
+            !isOtherControl(window, item->hwndItem)) {
+            return false;
+        }
+        SendMessageW(item->hwndItem, kDrawItem, wParam, lParam);
+        *result = TRUE;
+        return true;
+    }
     case WM_HSCROLL:
         // The control hears of it first; the system default still runs.
         if (isOtherControl(window, reinterpret_cast<HWND>(lParam))) {

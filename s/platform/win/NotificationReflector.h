@@ -19,6 +19,8 @@ namespace s::platform::win {
 //   WM_NOTIFY  code -176 / -551 / -108 / -12 / -310 / -311 / -100
 //                 -> WM_APP+9 / +11 / +13 / +14 / +17 / +18 / +19, the control's answer
 //   WM_HSCROLL from a control              -> WM_HSCROLL, then the system default
+//   WM_DRAWITEM of an owner-drawn control  -> WM_APP+20, answer TRUE (menus
+//                                             are left to the default)
 // Anything else, and a notification without a live control, is left to the
 // system default. Stateless; runs on the thread of the window that received
 // the notification, which is also the control's thread.
@@ -26,6 +28,7 @@ class NotificationReflector {
 public:
     static constexpr UINT kColour = WM_APP + 3;
     static constexpr UINT kCommandFirst = WM_APP + 4; // notification code 0: a click
+    static constexpr UINT kDrawItem = WM_APP + 20;    // lParam: the DRAWITEMSTRUCT
 
     // Answers whether the message was reflected; `result` is then the answer
     // for the parent's window procedure. A message naming `window` itself as

@@ -1,0 +1,549 @@
+// Components of a window that has a skin paint with the skin's drawers:
+// push buttons and check boxes are owner-drawn through the skin's button and
+// check box drawers, labels take the skin's text colours, transparent
+// components show the window drawer's background; a new skin brings new
+// drawers, and without a skin the system's controls come back.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "s/gui/drawer/IButton.h"
+#include "s/gui/drawer/ICheckBox.h"
+#include "s/gui/drawer/Skinner.h"
+#include "s/gui/drawer/text/win/Basic.h"
+#include "s/gui/win/Button.h"
+#include "s/gui/win/CheckBox.h"
+#include "s/gui/win/Font.h"
+#include "s/gui/win/Label.h"
+#include "s/gui/win/Window.h"
+#include "s/thread/PoolRef.h"
+#include "tests/s/gui/win/TestDrawers.h"
+
+using s::gui::win::Button;
+using s::gui::win::CheckBox;
+using s::gui::win::Font;
+using s::gui::win::Label;
+using s::gui::win::Window;
+using s::thread::PoolRef;
+
+namespace {
+
+constexpr COLORREF kFrame = RGB(10, 20, 30);
+constexpr COLORREF kDisabledFrame = RGB(90, 90, 90);
+constexpr COLORREF kUntouched = RGB(255, 0, 255);
+
+// Polls until `done()` or about `timeoutMs`; the windows run on their own
+// threads, so nothing needs pumping here. The time only bounds a failing
+// wait.
+template <class Condition> bool waitUntil(Condition done, int timeoutMs = 4000) {
+    for (int waited = 0; !done() && waited < timeoutMs; waited += 10) {
+        Sleep(10);
+    }
+    return done();
+}
+
+struct ButtonCall {
+    int32_t state = -1;
+    std::u16string label;
+    bool framed = false;
+    COLORREF textColour = 0;
+    bool enabled = false;
+    bool toggled = false;
+    bool openBottom = true;
+};
+
+// The label's styles of a drawer: a real text drawer whose first two styles
+// carry known colours.
+class Styles {
+public:
+    Styles(COLORREF enabled, COLORREF disabled)
+        : text(s::gui::drawer::text::win::Basic::newInstance()) {
+        text->getStyle1().setTextColor(GetRValue(enabled), GetGValue(enabled), GetBValue(enabled));
+        text->getStyle2().setTextColor(GetRValue(disabled), GetGValue(disabled),
+                                       GetBValue(disabled));
+    }
+    ~Styles() { text->release(); }
+    s::gui::drawer::text::win::Basic* text;
+};
+
+// Records every draw (on the window's thread) and fills the button with the
+// colour of its state.
+class RecordingButtonDrawer : public s::gui::drawer::IButton {
+public:
+    RecordingButtonDrawer(COLORREF textColour, COLORREF normal, COLORREF hover, COLORREF pressed)
+        : styles(textColour, RGB(150, 150, 150)), fills{normal, hover, pressed} {}
+
+    const char16_t* getClassName() const override { return u"tests_RecordingButtonDrawer"; }
+    s::base::IObject* newObject() const override { return nullptr; }
+    void release() override {}
+
+    void draw(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t state,
+              const char16_t* label, bool framed, Font* style, bool enabled, bool toggled,
+              bool openBottom) override {
+        ButtonCall call;
+        call.state = state;
+        call.label = label != nullptr ? label : u"";
+        call.framed = framed;
+        call.textColour = style != nullptr ? style->getTextColor() : 0xFFFFFFFF;
+        call.enabled = enabled;
+        call.toggled = toggled;
+        call.openBottom = openBottom;
+        {
+            const std::lock_guard<std::mutex> hold(lock);
+            calls.push_back(call);
+        }
+        const RECT area = {left, top, right, bottom};
+        HBRUSH brush = CreateSolidBrush(fills[state >= 0 && state <= 2 ? state : 0]);
+        FillRect(dc, &area, brush);
+        DeleteObject(brush);
+    }
+    bool paintGlyph(HDC, int32_t, int32_t, int32_t, int32_t, const char16_t*, uint8_t, uint8_t,
+                    uint8_t) override {
+        return false;
+    }
+    void setAccentColor(uint8_t, uint8_t, uint8_t) override {}
+    void setFirstFlag(bool) override {}
+    void setSecondFlag(bool) override {}
+    void setCornerStyle(int32_t) override {}
+    void setShiftLabel(bool) override {}
+    uint8_t getFrameRed() const override { return GetRValue(kFrame); }
+    uint8_t getFrameGreen() const override { return GetGValue(kFrame); }
+    uint8_t getFrameBlue() const override { return GetBValue(kFrame); }
+    void setFrameColor(uint8_t, uint8_t, uint8_t) override {}
+    uint8_t getDisabledFrameRed() const override { return GetRValue(kDisabledFrame); }
+    uint8_t getDisabledFrameGreen() const override { return GetGValue(kDisabledFrame); }
+    uint8_t getDisabledFrameBlue() const override { return GetBValue(kDisabledFrame); }
+    void setDisabledFrameColor(uint8_t, uint8_t, uint8_t) override {}
+    void setToggledFrameColor(uint8_t, uint8_t, uint8_t) override {}
+    void setToggledFill(uint8_t, uint8_t, uint8_t) override {}
+    uint8_t getToggledFillRed() const override { return 0; }
+    uint8_t getToggledFillGreen() const override { return 0; }
+    uint8_t getToggledFillBlue() const override { return 0; }
+    void completeFonts(Font* first, Font* second) override {
+        styles.text->completeFonts(first, second, nullptr, nullptr, nullptr);
+    }
+    void completeSettings(s::gui::win::FontSetting*, s::gui::win::FontSetting*) override {}
+    s::gui::text::FontDescription& getStyle1() override { return styles.text->getStyle1(); }
+    s::gui::text::FontDescription& getStyle2() override { return styles.text->getStyle2(); }
+    void completeToggledFont(Font*) override {}
+    void completeToggledSetting(s::gui::win::FontSetting*) override {}
+    s::gui::text::FontDescription& getToggledStyle() override { return styles.text->getStyle1(); }
+    void setShaded(bool) override {}
+
+    std::vector<ButtonCall> taken() const {
+        const std::lock_guard<std::mutex> hold(lock);
+        return calls;
+    }
+    ButtonCall last() const {
+        const std::lock_guard<std::mutex> hold(lock);
+        return calls.empty() ? ButtonCall() : calls.back();
+    }
+    size_t count() const {
+        const std::lock_guard<std::mutex> hold(lock);
+        return calls.size();
+    }
+
+    Styles styles;
+    COLORREF fills[3];
+
+private:
+    mutable std::mutex lock;
+    std::vector<ButtonCall> calls;
+};
+
+struct CheckCall {
+    int32_t boxSide = 0;
+    bool marked = false;
+    std::u16string text;
+    COLORREF textColour = 0;
+};
+
+// Records every draw and fills the check box with the colour of its mark;
+// its layout sizes are fixed, so that a component using them shows.
+class RecordingCheckBoxDrawer : public s::gui::drawer::ICheckBox {
+public:
+    static constexpr int32_t kWidth = 150;
+    static constexpr int32_t kHeight = 25;
+
+    RecordingCheckBoxDrawer(COLORREF textColour, COLORREF unmarked, COLORREF marked)
+        : styles(textColour, RGB(150, 150, 150)), unmarkedFill(unmarked), markedFill(marked) {}
+
+    const char16_t* getClassName() const override { return u"tests_RecordingCheckBoxDrawer"; }
+    s::base::IObject* newObject() const override { return nullptr; }
+    void release() override {}
+
+    void draw(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t boxSide,
+              bool marked, const char16_t* text, Font* font) override {
+        CheckCall call;
+        call.boxSide = boxSide;
+        call.marked = marked;
+        call.text = text != nullptr ? text : u"";
+        call.textColour = font != nullptr ? font->getTextColor() : 0xFFFFFFFF;
+        {
+            const std::lock_guard<std::mutex> hold(lock);
+            calls.push_back(call);
+        }
+        const RECT area = {left, top, right, bottom};
+        HBRUSH brush = CreateSolidBrush(marked ? markedFill : unmarkedFill);
+        FillRect(dc, &area, brush);
+        DeleteObject(brush);
+    }
+    s::gui::text::TextExtents measureForLayout(HDC, const char16_t*, Font&) override {
+        return {kWidth, kHeight, kWidth, kHeight};
+    }
+    void completeFonts(Font* first, Font* second) override {
+        styles.text->completeFonts(first, second, nullptr, nullptr, nullptr);
+    }
+    void setFirstFlag(bool) override {}
+    void setSecondFlag(bool) override {}
+    void setLabelColor(uint8_t, uint8_t, uint8_t) override {}
+    void setSecondLabelColor(uint8_t, uint8_t, uint8_t) override {}
+    void setFrameColor(uint8_t, uint8_t, uint8_t) override {}
+    void setMarkFrameColor(uint8_t, uint8_t, uint8_t) override {}
+
+    CheckCall last() const {
+        const std::lock_guard<std::mutex> hold(lock);
+        return calls.empty() ? CheckCall() : calls.back();
+    }
+    size_t count() const {
+        const std::lock_guard<std::mutex> hold(lock);
+        return calls.size();
+    }
+
+    Styles styles;
+    COLORREF unmarkedFill;
+    COLORREF markedFill;
+
+private:
+    mutable std::mutex lock;
+    std::vector<CheckCall> calls;
+};
+
+// One scheme: a window drawer of one colour, the two recording drawers and a
+// text drawer whose normal style has the scheme's text colour.
+class TestSkin : public NamedSkin {
+public:
+    TestSkin(const char16_t* name, COLORREF background, COLORREF text, COLORREF link)
+        : NamedSkin(name, &window), window(background, background),
+          button(text, RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200)),
+          checkBox(text, RGB(200, 200, 0), RGB(0, 200, 200)), styles(text, RGB(150, 150, 150)) {
+        styles.text->getStyle3().setTextColor(GetRValue(link), GetGValue(link), GetBValue(link));
+    }
+    s::gui::drawer::IButton* getButtonDrawer() const override {
+        return const_cast<RecordingButtonDrawer*>(&button);
+    }
+    s::gui::drawer::ICheckBox* getCheckBoxDrawer() const override {
+        return const_cast<RecordingCheckBoxDrawer*>(&checkBox);
+    }
+    s::gui::drawer::IText* getTextDrawer() const override { return styles.text; }
+
+    PatternDrawer window;
+    RecordingButtonDrawer button;
+    RecordingCheckBoxDrawer checkBox;
+    Styles styles;
+};
+
+class Clicks : public s::gui::events::IEventListener {
+public:
+    void onEvent(s::base::IObject*, int32_t code) override { codes.push_back(code); }
+    int count(int32_t code) const {
+        int n = 0;
+        for (int32_t c : codes) {
+            n += c == code;
+        }
+        return n;
+    }
+    // Written on the window's thread, read after waits.
+    std::vector<int32_t> codes;
+};
+
+DWORD buttonType(HWND control) {
+    return static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE)) & BS_TYPEMASK;
+}
+
+RECT screenRect(HWND window) {
+    RECT bounds = {0, 0, 0, 0};
+    GetWindowRect(window, &bounds);
+    return bounds;
+}
+
+// The real pointer put on a screen point until it stays there: Wine may
+// deliver an older position after a move.
+bool putCursor(int x, int y) {
+    return waitUntil([x, y] {
+        POINT at;
+        if (GetCursorPos(&at) && at.x == x && at.y == y) {
+            Sleep(60);
+            return GetCursorPos(&at) && at.x == x && at.y == y;
+        }
+        SetCursorPos(x, y);
+        return false;
+    });
+}
+
+// The middle of a window, read again at every call: the window manager may
+// move the window after it is shown.
+POINT centreOf(HWND window) {
+    const RECT bounds = screenRect(window);
+    return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+}
+
+void sendButton(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+// A memory context the tests let controls print themselves into.
+class Canvas {
+public:
+    Canvas(int width, int height) {
+        HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bitmap = CreateCompatibleBitmap(screen, width, height);
+        ReleaseDC(nullptr, screen);
+        previous = SelectObject(dc, bitmap);
+        const RECT all = {0, 0, width, height};
+        HBRUSH brush = CreateSolidBrush(kUntouched);
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+    }
+    ~Canvas() {
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    void print(HWND control) {
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    }
+    COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
+
+private:
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+};
+
+// Two schemes in a skinner; the window takes the first.
+struct Skinned {
+    TestSkin first{u"First", RGB(20, 20, 20), RGB(250, 250, 250), RGB(0, 170, 0)};
+    TestSkin second{u"Second", RGB(230, 230, 230), RGB(5, 5, 5), RGB(0, 0, 170)};
+    PoolRef<s::gui::drawer::Skinner> skinner = PoolRef<s::gui::drawer::Skinner>::take();
+    PoolRef<Window> window = PoolRef<Window>::take();
+
+    Skinned() {
+        skinner->addScheme(&first);
+        skinner->addScheme(&second);
+        skinner->select(u"First");
+        window->setBounds(200, 150, 320, 200);
+        window->setSkinner(skinner.get());
+    }
+    ~Skinned() {
+        window->reset();
+        skinner->reset(); // the skins are the test's own and still exist
+    }
+    void show() {
+        window->setVisible(true, true);
+        waitUntil([this] { return IsWindowVisible(window->getHandle()) != FALSE; });
+    }
+};
+
+} // namespace
+
+TEST(SkinDrawersWinTest, AButtonFollowsTheRealMouseThroughItsDrawerAndStillClicks) {
+    Skinned skinned;
+    auto* button = Button::newInstance();
+    button->setText(u"Go");
+    Clicks clicks;
+    button->addClickListener(&clicks);
+    skinned.window->add(button);
+    skinned.show();
+    const HWND handle = button->getHandle();
+    ASSERT_NE(nullptr, handle);
+    EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), buttonType(handle));
+    RecordingButtonDrawer& drawer = skinned.first.button;
+    ASSERT_TRUE(waitUntil([&] { return drawer.count() > 0; })) << "painted by the skin";
+    const ButtonCall first = drawer.last();
+    EXPECT_EQ(0, first.state);
+    EXPECT_EQ(u"Go", first.label);
+    EXPECT_TRUE(first.framed);
+    EXPECT_TRUE(first.enabled);
+    EXPECT_FALSE(first.toggled);
+    EXPECT_FALSE(first.openBottom);
+    EXPECT_EQ(RGB(250, 250, 250), first.textColour) << "the font completed from the styles";
+
+    // Over it: hovered; held down: pressed; released: clicked, hovered again.
+    POINT centre = centreOf(handle);
+    ASSERT_TRUE(putCursor(centre.x, centre.y));
+    EXPECT_TRUE(waitUntil([&] {
+        // The window manager may still move the window: the pointer follows.
+        const POINT now = centreOf(handle);
+        if (now.x != centre.x || now.y != centre.y) {
+            centre = now;
+            putCursor(centre.x, centre.y);
+        }
+        return button->getMouseState() == 1 && drawer.last().state == 1;
+    })) << "hovered state drawn";
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(waitUntil([&] { return drawer.last().state == 2; })) << "pressed state drawn";
+    sendButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(waitUntil([&] { return clicks.count(1) == 1; })) << "the click arrives";
+    EXPECT_TRUE(waitUntil([&] { return drawer.last().state == 1; })) << "hovered after release";
+
+    // Away from it: normal again.
+    const RECT bounds = screenRect(skinned.window->getHandle());
+    ASSERT_TRUE(putCursor(bounds.right + 40, bounds.bottom + 40));
+    EXPECT_TRUE(waitUntil([&] { return drawer.last().state == 0; }));
+}
+
+TEST(SkinDrawersWinTest, TheDefaultButtonHasAThickerFrameAndADisabledOneItsOwnFont) {
+    Skinned skinned;
+    auto* button = Button::newInstance();
+    button->setText(u"#X");
+    button->makeDefault();
+    skinned.window->add(button);
+    skinned.show();
+    const HWND handle = button->getHandle();
+    RecordingButtonDrawer& drawer = skinned.first.button;
+    ASSERT_TRUE(waitUntil([&] { return drawer.count() > 0; }));
+    EXPECT_EQ(u"#X", drawer.last().label) << "glyph names go to the drawer";
+    EXPECT_TRUE(button->isDefault());
+
+    Canvas canvas(400, 100);
+    canvas.print(handle);
+    const RECT bounds = screenRect(handle);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    EXPECT_EQ(RGB(200, 0, 0), canvas.at(0, 0)) << "the drawer's own paint at the edge";
+    EXPECT_EQ(kFrame, canvas.at(width / 2, height - 2)) << "the second frame line";
+    EXPECT_EQ(RGB(200, 0, 0), canvas.at(width / 2, height / 2)) << "inside stays the drawer's";
+
+    button->makeNormal();
+    canvas.print(handle);
+    EXPECT_EQ(RGB(200, 0, 0), canvas.at(width / 2, height - 2)) << "a plain button: no line";
+
+    button->setEnabled(false);
+    ASSERT_TRUE(waitUntil([&] { return !drawer.last().enabled; }));
+    EXPECT_EQ(RGB(150, 150, 150), drawer.last().textColour) << "the disabled font";
+}
+
+TEST(SkinDrawersWinTest, ACheckBoxDrawsItsMarkAndTogglesByClickAndSpace) {
+    Skinned skinned;
+    auto* box = CheckBox::newInstance();
+    box->setText(u"Don't ask me again");
+    Clicks changes;
+    box->addCheckedListener(&changes);
+    box->addUncheckedListener(&changes);
+    skinned.window->add(box);
+    skinned.show();
+    const HWND handle = box->getHandle();
+    RecordingCheckBoxDrawer& drawer = skinned.first.checkBox;
+    EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), buttonType(handle) & BS_TYPEMASK);
+    EXPECT_EQ(RecordingCheckBoxDrawer::kWidth, box->getMinimumWidth()) << "the drawer's sizes";
+    EXPECT_EQ(RecordingCheckBoxDrawer::kHeight, box->getMinimumHeight());
+    ASSERT_TRUE(waitUntil([&] { return drawer.count() > 0; }));
+    EXPECT_FALSE(drawer.last().marked);
+    EXPECT_EQ(CheckBox::boxSide(), drawer.last().boxSide);
+    EXPECT_EQ(u"Don't ask me again", drawer.last().text);
+    EXPECT_EQ(RGB(250, 250, 250), drawer.last().textColour);
+
+    SendMessageW(handle, BM_CLICK, 0, 0);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ((std::vector<int32_t>{1}), changes.codes);
+    EXPECT_TRUE(waitUntil([&] { return drawer.last().marked; })) << "drawn marked";
+
+    PostMessageW(handle, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    PostMessageW(handle, WM_KEYUP, VK_SPACE, 0xC0390001);
+    EXPECT_TRUE(waitUntil([&] { return !box->isChecked(); })) << "the space bar flips it";
+    EXPECT_EQ((std::vector<int32_t>{1, 2}), changes.codes);
+    EXPECT_TRUE(waitUntil([&] { return !drawer.last().marked; }));
+
+    box->setChecked(true);
+    EXPECT_TRUE(waitUntil([&] { return drawer.last().marked; }));
+    Canvas canvas(400, 100);
+    canvas.print(handle);
+    EXPECT_EQ(RGB(0, 200, 200), canvas.at(2, 2)) << "printed through the drawer";
+}
+
+TEST(SkinDrawersWinTest, LabelsTakeTheSkinsTextColoursAndShowItsBackground) {
+    Skinned skinned;
+    auto* plain = Label::newInstance();
+    plain->setText(u"Version:");
+    auto* own = Label::newInstance();
+    own->setText(u"Black");
+    own->setTextColor(0, 0, 0);
+    auto* link = Label::newInstance();
+    link->setText(u"www");
+    link->setLink(true);
+    auto* ownLink = Label::newInstance();
+    ownLink->setText(u"www");
+    ownLink->setLink(true);
+    ownLink->getLinkFont()->setTextColor(1, 2, 3);
+    skinned.window->add(plain);
+    skinned.window->add(own);
+    skinned.window->add(link);
+    skinned.window->add(ownLink);
+    skinned.show();
+
+    EXPECT_EQ(RGB(250, 250, 250), plain->getFont()->getTextColor()) << "the scheme's text";
+    EXPECT_EQ(RGB(0, 0, 0), own->getFont()->getTextColor()) << "set by the label: kept";
+    EXPECT_EQ(RGB(0, 170, 0), link->getLinkFont()->getTextColor()) << "the skin's link style";
+    EXPECT_EQ(RGB(1, 2, 3), ownLink->getLinkFont()->getTextColor()) << "its own link colour";
+
+    // Transparent: the window drawer's background behind the text.
+    Canvas canvas(400, 100);
+    canvas.print(plain->getHandle());
+    const RECT bounds = screenRect(plain->getHandle());
+    EXPECT_EQ(RGB(20, 20, 20), canvas.at(bounds.right - bounds.left - 1, 0));
+
+    skinned.skinner->select(u"Second");
+    EXPECT_TRUE(waitUntil([&] { return plain->getFont()->getTextColor() == RGB(5, 5, 5); }))
+        << "a new skin, new colours";
+    EXPECT_EQ(RGB(0, 0, 170), link->getLinkFont()->getTextColor());
+    EXPECT_EQ(RGB(0, 0, 0), own->getFont()->getTextColor());
+}
+
+TEST(SkinDrawersWinTest, ANewSkinRepaintsWithItsDrawersAndNoSkinBringsTheSystemControlsBack) {
+    Skinned skinned;
+    const HWND window = skinned.window->getHandle();
+    const LONG_PTR nativeStyle = GetWindowLongPtrW(window, GWL_STYLE);
+    // The window was made with the native frame before the skin came.
+    auto* button = Button::newInstance();
+    button->setText(u"Go");
+    auto* box = CheckBox::newInstance();
+    box->setText(u"Again");
+    skinned.window->add(button);
+    skinned.window->add(box);
+    skinned.show();
+    ASSERT_TRUE(waitUntil([&] { return skinned.first.button.count() > 0; }));
+    EXPECT_EQ(&skinned.first.window, skinned.window->getDrawer());
+
+    skinned.skinner->select(u"Second");
+    EXPECT_EQ(&skinned.second.window, skinned.window->getDrawer());
+    EXPECT_EQ(&skinned.second.button, button->getDrawer());
+    EXPECT_TRUE(waitUntil([&] { return skinned.second.button.count() > 0; }))
+        << "repainted with the new button drawer";
+    EXPECT_TRUE(waitUntil([&] { return skinned.second.checkBox.count() > 0; }));
+    EXPECT_EQ(RGB(5, 5, 5), skinned.second.button.last().textColour);
+
+    // The skin goes: system controls, the state kept, the native frame back.
+    box->setChecked(true);
+    skinned.window->setSkinner(nullptr);
+    EXPECT_EQ(nullptr, skinned.window->getDrawer());
+    EXPECT_EQ(nullptr, button->getDrawer());
+    EXPECT_EQ(static_cast<DWORD>(BS_PUSHBUTTON), buttonType(button->getHandle()));
+    EXPECT_EQ(static_cast<DWORD>(BS_AUTOCHECKBOX), buttonType(box->getHandle()));
+    EXPECT_EQ(BST_CHECKED, SendMessageW(box->getHandle(), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(nativeStyle & WS_CAPTION, GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION);
+    SendMessageW(box->getHandle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(box->isChecked()) << "the system's check box works again";
+
+    // A skinner that is no longer the window's changes nothing there.
+    skinned.skinner->select(u"First");
+    EXPECT_EQ(nullptr, skinned.window->getDrawer());
+    EXPECT_EQ(nullptr, button->getDrawer());
+}
