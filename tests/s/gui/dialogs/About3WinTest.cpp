@@ -106,6 +106,7 @@ TEST_F(About3WinTest, DesignSizesAtFactorOne) {
     open(1);
     s::gui::win::Button* glyph = about->getGlyphButton();
     ASSERT_NE(nullptr, glyph);
+    EXPECT_EQ(std::u16string(u"#X"), glyph->getText()) << "the close glyph, for the drawer";
     EXPECT_EQ(50, glyph->getWidth());
     EXPECT_EQ(14, glyph->getHeight());
     for (int32_t row = 0; row < 4; ++row) {
