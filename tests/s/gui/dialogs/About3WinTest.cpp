@@ -6,6 +6,7 @@
 #include "s/app/WindowRules.h"
 #include "s/app/win/AppWindow.h"
 #include "s/gui/IContainer.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/Button.h"
 #include "s/gui/win/Font.h"
@@ -15,6 +16,7 @@
 #include "s/map/IMappedData.h"
 #include "tests/s/app/win/TestProduct.h"
 #include "tests/s/gui/win/ControlHost.h"
+#include "tests/s/gui/win/RecordingDrawers.h"
 
 using s::app::win::AppWindow;
 using s::gui::IComponent;
@@ -227,4 +229,45 @@ TEST_F(About3WinTest, ShowingAgainOrGivingBackAnOpenWindowLeavesTheOwnerUsable) 
     EXPECT_FALSE(ownerEnabled());
     about.assign(nullptr);
     EXPECT_TRUE(waitOwnerEnabled());
+}
+
+TEST_F(About3WinTest, WithASkinTheFrameTheCloseGlyphAndTheTextsAreTheSkins) {
+    recording::TestSkin skin(u"Classic LG", RGB(116, 116, 116), RGB(255, 255, 255), RGB(0, 170, 0));
+    // The window keeps a skin of its own: the settings take the skinner.
+    auto* skinner = s::gui::drawer::Skinner::newInstance();
+    skinner->addScheme(&skin);
+    settings.assign(AppWindow::newInstance());
+    settings->init(appBase.get(), u"AboutWindow", appBase->getSoftwareType(), 340, 285, true, false,
+                   s::app::WindowRules::kClose, skinner, u"Classic LG", 1);
+    about.assign(About3::newInstance());
+    about->setSettings(settings.get());
+    about->setScale(DisplayScale(1, 96));
+    about->show(owner.get());
+    Window* window = about->getWindow();
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ(&skin.window, window->getDrawer());
+
+    s::gui::win::Button* glyph = about->getGlyphButton();
+    EXPECT_EQ(&skin.button, glyph->getDrawer());
+    const auto drawnGlyph = [&skin] {
+        for (const recording::ButtonCall& call : skin.button.taken()) {
+            if (call.label == u"#X") {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(controlhost::pumpUntil(drawnGlyph)) << "the glyph's name goes to the drawer";
+    EXPECT_EQ(50, glyph->getWidth()) << "sizes as without a skin";
+    EXPECT_EQ(14, glyph->getHeight());
+    auto* heading = dynamic_cast<s::gui::win::Label*>(at({0, 0, 1, 0}));
+    ASSERT_NE(nullptr, heading);
+    EXPECT_EQ(RGB(255, 255, 255), heading->getFont()->getTextColor()) << "the scheme's text";
+
+    SendMessageW(glyph->getHandle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitOwnerEnabled()) << "the drawn glyph button still closes";
+    EXPECT_TRUE(window->isClosed());
+    // The skin is the test's: the window and its settings go first.
+    about.assign(nullptr);
+    settings.assign(nullptr);
 }
