@@ -6,6 +6,7 @@
 
 #include "s/app/WindowRules.h"
 #include "s/app/win/AppWindow.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/gui/scale/win/SystemScale.h"
 #include "s/gui/win/Button.h"
 #include "s/gui/win/CheckBox.h"
@@ -15,6 +16,7 @@
 #include "s/map/IMappedData.h"
 #include "tests/s/app/win/TestProduct.h"
 #include "tests/s/gui/win/ControlHost.h"
+#include "tests/s/gui/win/RecordingDrawers.h"
 
 using controlhost::Host;
 using controlhost::pumpUntil;
@@ -100,6 +102,9 @@ protected:
     void press(WPARAM key) const { SendMessageW(dialog(), WM_KEYDOWN, key, 0); }
 
     Host parentWindow;
+    // A scheme for the tests that give the dialog a skin of its own; it
+    // outlives the settings, which own the skinner that holds it.
+    recording::TestSkin skin{u"Black Black", RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 170, 0)};
     PoolRef<AppWindow> settings;
     PoolRef<FlexAsker> asker;
     std::thread caller;
@@ -251,4 +256,27 @@ TEST_F(FlexAskerWinTest, WithoutALiveParentItAsksWhereverTheScreenHasRoom) {
     press(VK_RETURN);
     ASSERT_TRUE(answered());
     EXPECT_FALSE(asker->getAnswer());
+}
+
+TEST_F(FlexAskerWinTest, WithASkinTheCheckBoxAndTheButtonsAreDrawnAndStillAnswer) {
+    auto* skinner = s::gui::drawer::Skinner::newInstance();
+    skinner->addScheme(&skin);
+    settings->init(appBase.get(), kSection, appBase->getSoftwareType(), 400, 200, true, false,
+                   WindowRules::kClose, skinner, u"Black Black");
+    asker->setShowCheckBox(true);
+    ASSERT_TRUE(ask(parentWindow.get()));
+    s::gui::win::CheckBox* box = asker->getCheckBox();
+    EXPECT_EQ(&skin.checkBox, box->getDrawer());
+    EXPECT_EQ(&skin.button, asker->getYesButton()->getDrawer());
+    EXPECT_EQ(&skin.button, asker->getNoButton()->getDrawer());
+    EXPECT_TRUE(pumpUntil([this] { return skin.checkBox.last().text == u"Don't ask me again"; }));
+    EXPECT_FALSE(skin.checkBox.last().marked);
+
+    SendMessageW(box->getHandle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(pumpUntil([this] { return skin.checkBox.last().marked; })) << "drawn checked";
+    press(VK_RETURN);
+    ASSERT_TRUE(answered());
+    EXPECT_TRUE(asker->getDontAskAgain()) << "the drawn check box still tells its state";
+    EXPECT_TRUE(asker->getAnswer());
 }
