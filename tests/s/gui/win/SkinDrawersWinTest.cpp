@@ -10,6 +10,10 @@
 #include <vector>
 
 #include "s/gui/drawer/Skinner.h"
+#include "s/gui/drawer/button/win/Thin.h"
+#include "s/gui/drawer/checkbox/win/Thin.h"
+#include "s/gui/drawer/text/win/Basic.h"
+#include "s/gui/drawer/window/win/Thin.h"
 #include "s/gui/win/Button.h"
 #include "s/gui/win/CheckBox.h"
 #include "s/gui/win/Font.h"
@@ -339,4 +343,122 @@ TEST(SkinDrawersWinTest, ANewSkinRepaintsWithItsDrawersAndNoSkinBringsTheSystemC
     skinned.skinner->select(u"First");
     EXPECT_EQ(nullptr, skinned.window->getDrawer());
     EXPECT_EQ(nullptr, button->getDrawer());
+}
+
+namespace {
+
+// A scheme made of the thin drawers themselves, in the colours of a grey
+// scheme: background, frame, control frame, disabled and text colours.
+constexpr COLORREF kBackground = RGB(116, 116, 116);
+constexpr COLORREF kWindowFrame = RGB(17, 17, 17);
+constexpr COLORREF kControlFrame = RGB(30, 30, 30);
+constexpr COLORREF kDisabled = RGB(86, 86, 86);
+constexpr COLORREF kText = RGB(255, 255, 255);
+
+template <class Drawer>
+void colour(Drawer& drawer, void (Drawer::*set)(uint8_t, uint8_t, uint8_t), COLORREF value) {
+    (drawer.*set)(GetRValue(value), GetGValue(value), GetBValue(value));
+}
+
+class ThinSkin : public NamedSkin {
+public:
+    ThinSkin()
+        : NamedSkin(u"Grey", nullptr), frame(s::gui::drawer::window::win::Thin::newInstance()),
+          button(s::gui::drawer::button::win::Thin::newInstance()),
+          checkBox(s::gui::drawer::checkbox::win::Thin::newInstance()),
+          text(s::gui::drawer::text::win::Basic::newInstance()) {
+        windowDrawer = frame;
+        colour<s::gui::drawer::IWindow>(*frame, &s::gui::drawer::IWindow::setBackground,
+                                        kBackground);
+        colour<s::gui::drawer::IWindow>(*frame, &s::gui::drawer::IWindow::setFrameColor,
+                                        kWindowFrame);
+        colour<s::gui::drawer::IButton>(*button, &s::gui::drawer::IButton::setFrameColor,
+                                        kControlFrame);
+        colour<s::gui::drawer::IButton>(*button, &s::gui::drawer::IButton::setDisabledFrameColor,
+                                        kDisabled);
+        button->getStyle1().setTextColor(GetRValue(kText), GetGValue(kText), GetBValue(kText));
+        colour<s::gui::drawer::ICheckBox>(*checkBox, &s::gui::drawer::ICheckBox::setFrameColor,
+                                          kControlFrame);
+        colour<s::gui::drawer::ICheckBox>(*checkBox, &s::gui::drawer::ICheckBox::setLabelColor,
+                                          kText);
+        text->getStyle1().setTextColor(GetRValue(kText), GetGValue(kText), GetBValue(kText));
+    }
+    ~ThinSkin() {
+        frame->release();
+        button->release();
+        checkBox->release();
+        text->release();
+    }
+    s::gui::drawer::IButton* getButtonDrawer() const override { return button; }
+    s::gui::drawer::ICheckBox* getCheckBoxDrawer() const override { return checkBox; }
+    s::gui::drawer::IText* getTextDrawer() const override { return text; }
+
+    s::gui::drawer::window::win::Thin* frame;
+    s::gui::drawer::button::win::Thin* button;
+    s::gui::drawer::checkbox::win::Thin* checkBox;
+    s::gui::drawer::text::win::Basic* text;
+};
+
+// Pixels of one colour inside a rectangle of the canvas.
+int countColour(const Canvas& canvas, RECT area, COLORREF wanted) {
+    int found = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            found += canvas.at(x, y) == wanted;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+TEST(SkinDrawersWinTest, TheThinDrawersPaintTheGlyphButtonTheCheckBoxAndTheLabels) {
+    ThinSkin skin;
+    auto skinner = PoolRef<s::gui::drawer::Skinner>::take();
+    skinner->addScheme(&skin);
+    skinner->select(u"Grey");
+    auto window = PoolRef<Window>::take();
+    window->setBounds(200, 150, 320, 200);
+    window->setSkinner(skinner.get());
+    auto* glyph = Button::newInstance();
+    glyph->setText(u"#X");
+    auto* box = CheckBox::newInstance();
+    box->setText(u"Again");
+    auto* label = Label::newInstance();
+    label->setText(u"Version:");
+    window->add(glyph);
+    window->add(box);
+    window->add(label);
+    window->setVisible(true, true);
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(window->getHandle()) != FALSE; }));
+
+    // The glyph button: the bevel's left edge in the control frame colour,
+    // the cross in the same colour on the window's background, no text.
+    Canvas canvas(400, 100);
+    canvas.print(glyph->getHandle());
+    const RECT bounds = screenRect(glyph->getHandle());
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    EXPECT_EQ(kControlFrame, canvas.at(0, height / 2));
+    const RECT inside = {3, 3, width - 3, height - 3};
+    EXPECT_GT(countColour(canvas, inside, kControlFrame), 4) << "the cross";
+    EXPECT_GT(countColour(canvas, inside, kBackground), 0) << "the window's background";
+    EXPECT_EQ(0, countColour(canvas, inside, kText)) << "no text for a glyph";
+
+    // The check box: framed white box, a black mark once checked.
+    const int side = CheckBox::boxSide();
+    Canvas boxCanvas(400, 100);
+    boxCanvas.print(box->getHandle());
+    EXPECT_EQ(kControlFrame, boxCanvas.at(0, 0));
+    const RECT inBox = {2, 2, side - 2, side - 2};
+    EXPECT_GT(countColour(boxCanvas, inBox, RGB(255, 255, 255)), 0);
+    EXPECT_EQ(0, countColour(boxCanvas, inBox, RGB(0, 0, 0))) << "unchecked: no mark";
+    SendMessageW(box->getHandle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(box->isChecked());
+    boxCanvas.print(box->getHandle());
+    EXPECT_GT(countColour(boxCanvas, inBox, RGB(0, 0, 0)), 0) << "checked: the mark";
+
+    EXPECT_EQ(kText, label->getFont()->getTextColor());
+    window->reset();
+    skinner->reset();
 }
