@@ -63,7 +63,11 @@ DWORD Button::controlStyle() const {
 }
 
 void Button::applySkin(s::gui::drawer::ISkin* skin) {
-    drawer = skin != nullptr ? skin->getButtonDrawer() : nullptr;
+    s::gui::drawer::IButton* given = skin != nullptr ? skin->getButtonDrawer() : nullptr;
+    if (given == nullptr && drawer == nullptr) {
+        return; // the system's control already
+    }
+    drawer = given;
     if (drawer != nullptr) {
         matchDisabledFont();
         SkinFonts::complete(*drawer, getFont(), getDisabledFont());

@@ -69,7 +69,11 @@ int32_t CheckBox::boxSide() {
 }
 
 void CheckBox::applySkin(s::gui::drawer::ISkin* skin) {
-    drawer = skin != nullptr ? skin->getCheckBoxDrawer() : nullptr;
+    s::gui::drawer::ICheckBox* given = skin != nullptr ? skin->getCheckBoxDrawer() : nullptr;
+    if (given == nullptr && drawer == nullptr) {
+        return; // the system's control already
+    }
+    drawer = given;
     if (drawer != nullptr) {
         matchDisabledFont();
         SkinFonts::complete(*drawer, getFont(), getDisabledFont());
