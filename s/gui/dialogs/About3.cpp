@@ -262,7 +262,7 @@ Box* About3::productRow() {
                    false, true, px(kIconSize), px(kIconSize));
     row->add(icon);
     row->add(spacer(false, px(kIconGap)));
-    row->add(textLabel(textBase, kProductFont, true));
+    row->add(panelLabel(textBase, kProductFont, true));
     return row;
 }
 
@@ -272,11 +272,11 @@ Box* About3::informationBlock() {
     block->alignCenter();
     block->alignTop();
     block->add(
-        informationRow(kVersionCaption, textLabel(textBase + kVersionOffset, kRowFont, false)));
+        informationRow(kVersionCaption, panelLabel(textBase + kVersionOffset, kRowFont, false)));
     block->add(
-        informationRow(kUpdatedCaption, textLabel(textBase + kUpdatedOffset, kRowFont, false)));
+        informationRow(kUpdatedCaption, panelLabel(textBase + kUpdatedOffset, kRowFont, false)));
     block->add(
-        informationRow(kLicenseCaption, textLabel(textBase + kLicenseOffset, kRowFont, false)));
+        informationRow(kLicenseCaption, panelLabel(textBase + kLicenseOffset, kRowFont, false)));
     webLink = linkLabel(kWebAddressText, kRowFont, false);
     block->add(informationRow(kUrlCaption, webLink));
     block->add(spacer(true, px(kDonationSpace)));
@@ -296,7 +296,7 @@ Box* About3::informationRow(int32_t captionId, Label* value) {
     caption->setFixedHeight(px(kRowHeight), false);
     caption->alignLeft();
     caption->alignMiddle();
-    caption->add(textLabel(captionId, kRowFont, false));
+    caption->add(panelLabel(captionId, kRowFont, false));
     row->add(caption);
     Box* valueBox = box(true);
     valueBox->setFixedHeight(px(kRowHeight), false);
@@ -323,7 +323,7 @@ Box* About3::donationFrame() {
     light->alignTop();
     light->setMargins(px(kLightMargin));
     light->setVerticalGap(px(kLightGap));
-    light->add(textLabel(textBase + kDonationQuestionOffset, kQuestionFont, true));
+    light->add(panelLabel(textBase + kDonationQuestionOffset, kQuestionFont, true));
     donationLink = linkLabel(textBase + kDonationRequestOffset, kProductFont, true);
     light->add(donationLink);
     green->add(light);
@@ -352,9 +352,15 @@ Label* About3::textLabel(int32_t textId, int32_t fontSize, bool wordWrap) {
     label->setTextId(textId);
     label->setFontSize(fontSize);
     label->setWordWrap(wordWrap);
-    if (fontSize == kRowFont) {
-        label->setTextColor(0, 0, 0);
-    }
+    return label;
+}
+
+// Texts on the content panel's own light backgrounds are black whatever the
+// skin: a skin's text colour suits the skin's background, and a dark
+// scheme's white text would vanish on the white panel.
+Label* About3::panelLabel(int32_t textId, int32_t fontSize, bool wordWrap) {
+    Label* label = textLabel(textId, fontSize, wordWrap);
+    label->setTextColor(0, 0, 0);
     return label;
 }
 

@@ -103,6 +103,7 @@ private:
     s::gui::win::Box* donationFrame();
     s::gui::win::Box* closeRow();
     s::gui::win::Label* textLabel(int32_t textId, int32_t fontSize, bool wordWrap);
+    s::gui::win::Label* panelLabel(int32_t textId, int32_t fontSize, bool wordWrap);
     s::gui::win::Label* linkLabel(int32_t textId, int32_t fontSize, bool wordWrap);
     void openText(int32_t textId);
 

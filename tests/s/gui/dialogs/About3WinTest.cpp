@@ -263,6 +263,14 @@ TEST_F(About3WinTest, WithASkinTheFrameTheCloseGlyphAndTheTextsAreTheSkins) {
     auto* heading = dynamic_cast<s::gui::win::Label*>(at({0, 0, 1, 0}));
     ASSERT_NE(nullptr, heading);
     EXPECT_EQ(RGB(255, 255, 255), heading->getFont()->getTextColor()) << "the scheme's text";
+    // Texts on the panel's own light backgrounds stay readable in a scheme
+    // with white text.
+    for (IComponent* onPanel : {at({0, 2, 1, 2}), at({0, 2, 3, 0, 0, 0}), at({0, 2, 3, 0, 1, 0}),
+                                at({0, 2, 3, 5, 0, 0, 0})}) {
+        auto* label = dynamic_cast<s::gui::win::Label*>(onPanel);
+        ASSERT_NE(nullptr, label);
+        EXPECT_EQ(RGB(0, 0, 0), label->getFont()->getTextColor()) << label->getText();
+    }
 
     SendMessageW(glyph->getHandle(), BM_CLICK, 0, 0);
     EXPECT_TRUE(waitOwnerEnabled()) << "the drawn glyph button still closes";
