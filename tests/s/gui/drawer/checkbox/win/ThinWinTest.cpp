@@ -7,11 +7,11 @@
 #include "s/gui/drawer/text/win/Basic.h"
 #include "s/gui/scale/win/SystemScale.h"
 #include "s/gui/win/Font.h"
-#include "tests/s/gui/drawer/WinCanvas.h"
+#include "tests/support/win/PixelCanvas.h"
 
 using s::gui::drawer::checkbox::win::Thin;
-using s::gui::drawer::testing::WinCanvas;
 using s::gui::win::Font;
+using s::test::win::PixelCanvas;
 using s::thread::PoolRef;
 
 namespace {
@@ -33,12 +33,12 @@ TEST(CheckBoxThinWinTest, ABoxOfSide13IsWhiteInsideATwoPixelFrameAndTheLabelStar
     drawer->setFrameColor(10, 120, 200);
     auto font = PoolRef<Font>::take();
     drawer->completeFonts(font.get(), nullptr);
-    WinCanvas canvas(120, 20);
+    PixelCanvas canvas(120, 20);
     drawer->draw(canvas.get(), 0, 0, 120, 16, 13, false, u"WWW", font.get());
-    EXPECT_EQ(81, canvas.count(WinCanvas::kWhite, 2, 2, 11, 11)) << "white 9 x 9 inside";
+    EXPECT_EQ(81, canvas.count(PixelCanvas::kWhite, 2, 2, 11, 11)) << "white 9 x 9 inside";
     EXPECT_EQ(13 * 13 - 81, canvas.count(kFrame, 0, 0, 13, 13)) << "the rest is frame";
     EXPECT_EQ(kFrame, canvas.at(1, 6));
-    EXPECT_EQ(WinCanvas::kWhite, canvas.at(2, 6));
+    EXPECT_EQ(PixelCanvas::kWhite, canvas.at(2, 6));
     EXPECT_EQ(kFrame, canvas.at(11, 6));
     EXPECT_EQ(0, canvas.painted(13, 0, 15, 16)) << "the gap before the label";
     const int32_t labelStart = canvas.firstPaintedColumn(13, 0, 120, 16);
@@ -49,7 +49,7 @@ TEST(CheckBoxThinWinTest, ABoxOfSide13IsWhiteInsideATwoPixelFrameAndTheLabelStar
 TEST(CheckBoxThinWinTest, UnmarkedBoxesHaveNoMarkAndEmptyRectanglesDrawNothing) {
     auto drawer = PoolRef<Thin>::take();
     auto font = PoolRef<Font>::take();
-    WinCanvas canvas(60, 30);
+    PixelCanvas canvas(60, 30);
     drawer->draw(canvas.get(), 5, 5, 5, 25, 13, true, u"WWW", font.get());
     drawer->draw(canvas.get(), 5, 25, 50, 5, 13, true, u"WWW", font.get());
     EXPECT_EQ(0, canvas.painted());
@@ -63,7 +63,7 @@ TEST(CheckBoxThinWinTest, LayoutWidthsGrowByTheBoxBesideTheLabel) {
     auto drawer = PoolRef<Thin>::take();
     auto plain = PoolRef<s::gui::drawer::text::win::Basic>::take();
     auto font = PoolRef<Font>::take();
-    WinCanvas canvas(10, 10);
+    PixelCanvas canvas(10, 10);
     const s::gui::text::TextExtents label =
         plain->measureForLayout(canvas.get(), u"Do not ask again", *font);
     const s::gui::text::TextExtents box =
@@ -99,13 +99,13 @@ TEST(CheckBoxThinWinTest, AMarkedBoxShowsABlackCheckOnWhiteInsideTheFrame) {
     drawer->setMarkFrameColor(200, 0, 0);
     const int32_t side = 13 * unit();
     const int32_t edge = 2 * unit();
-    WinCanvas canvas(side + 10, side + 10);
+    PixelCanvas canvas(side + 10, side + 10);
     drawer->draw(canvas.get(), 5, 5, side + 10, side + 10, side, true, nullptr, nullptr);
     const int32_t black =
         canvas.count(kBlack, 5 + edge, 5 + edge, 5 + side - edge, 5 + side - edge);
     EXPECT_GT(black, 0) << "the check mark";
-    EXPECT_GT(canvas.count(WinCanvas::kWhite, 5 + edge, 5 + edge, 5 + side - edge, 5 + side - edge),
-              0)
+    EXPECT_GT(
+        canvas.count(PixelCanvas::kWhite, 5 + edge, 5 + edge, 5 + side - edge, 5 + side - edge), 0)
         << "white around the mark";
     EXPECT_EQ(kFrame, canvas.at(5, 5));
     EXPECT_EQ(kFrame, canvas.at(5 + side - 1, 5 + side - 1));
@@ -113,8 +113,8 @@ TEST(CheckBoxThinWinTest, AMarkedBoxShowsABlackCheckOnWhiteInsideTheFrame) {
     EXPECT_EQ(0, canvas.count(RGB(200, 0, 0), 0, 0, side + 10, side + 10))
         << "the mark's button frame colour is not drawn";
 
-    WinCanvas unmarked(side + 10, side + 10);
+    PixelCanvas unmarked(side + 10, side + 10);
     drawer->draw(unmarked.get(), 5, 5, side + 10, side + 10, side, false, nullptr, nullptr);
     EXPECT_EQ(0, unmarked.count(kBlack, 0, 0, side + 10, side + 10));
-    EXPECT_EQ(WinCanvas::kWhite, unmarked.at(5 + side / 2, 5 + side / 2));
+    EXPECT_EQ(PixelCanvas::kWhite, unmarked.at(5 + side / 2, 5 + side / 2));
 }

@@ -3,16 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "s/gui/win/Font.h"
-#include "tests/s/gui/drawer/WinCanvas.h"
+#include "tests/support/win/PixelCanvas.h"
 
 using s::gui::drawer::listheader::win::Thin;
-using s::gui::drawer::testing::WinCanvas;
 using s::gui::win::Font;
+using s::test::win::PixelCanvas;
 using s::thread::PoolRef;
 
 TEST(ListHeaderThinWinTest, TheBackgroundIsTheHeadersOrTheGivenColour) {
     auto drawer = PoolRef<Thin>::take();
-    WinCanvas canvas(60, 22);
+    PixelCanvas canvas(60, 22);
     drawer->drawBackground(canvas.get(), 0, 0, 30, 22, false, 1, 2, 3);
     drawer->drawBackground(canvas.get(), 30, 0, 60, 22, true, 1, 2, 3);
     EXPECT_EQ(RGB(51, 51, 51), canvas.at(0, 0));
@@ -27,10 +27,10 @@ TEST(ListHeaderThinWinTest, CellsAreSquareCorneredButtonsWithTheirLabels) {
     auto drawer = PoolRef<Thin>::take();
     auto font = PoolRef<Font>::take();
     drawer->completeFonts(font.get());
-    WinCanvas canvas(100, 22);
+    PixelCanvas canvas(100, 22);
     drawer->drawCell(canvas.get(), 0, 0, 100, 22, 0, u"Name", font.get());
-    EXPECT_NE(WinCanvas::kWhite, canvas.at(0, 0)) << "corner style 0 paints the corner";
-    EXPECT_NE(WinCanvas::kWhite, canvas.at(99, 21));
+    EXPECT_NE(PixelCanvas::kWhite, canvas.at(0, 0)) << "corner style 0 paints the corner";
+    EXPECT_NE(PixelCanvas::kWhite, canvas.at(99, 21));
     EXPECT_GT(canvas.painted(10, 3, 90, 19), 0) << "the label";
     EXPECT_EQ(22, drawer->getRowHeight());
     EXPECT_TRUE(drawer->getShiftLabel());

@@ -7,11 +7,11 @@
 #include "s/gui/drawer/ICombo.h"
 #include "s/gui/scale/win/SystemScale.h"
 #include "s/gui/win/Font.h"
-#include "tests/s/gui/drawer/WinCanvas.h"
+#include "tests/support/win/PixelCanvas.h"
 
 using s::gui::drawer::menu::win::Basic;
-using s::gui::drawer::testing::WinCanvas;
 using s::gui::win::Font;
+using s::test::win::PixelCanvas;
 using s::thread::PoolRef;
 
 TEST(MenuBasicWinTest, StylesAreSmallerTextInTheSystemsHighlightColours) {
@@ -43,7 +43,7 @@ TEST(MenuBasicWinTest, ASelectedItemIsFilledAndItsTextDrawnInTheSelectedFont) {
     auto selected = PoolRef<Font>::take();
     drawer->completeFonts(normal.get(), selected.get());
     const int32_t unit = s::gui::scale::win::systemScale().getUnit();
-    WinCanvas canvas(200 * unit, 24 * unit);
+    PixelCanvas canvas(200 * unit, 24 * unit);
     drawer->drawItem(canvas.get(), 0, 0, 200 * unit, 24 * unit, u"Open", true, normal.get(),
                      selected.get());
     EXPECT_EQ(RGB(10, 20, 30), canvas.at(0, 0));
@@ -55,7 +55,7 @@ TEST(MenuBasicWinTest, ASelectedItemIsFilledAndItsTextDrawnInTheSelectedFont) {
     canvas.clear();
     drawer->drawBarItem(canvas.get(), 0, 0, 200 * unit, 24 * unit, u"File", false, normal.get(),
                         selected.get());
-    EXPECT_EQ(WinCanvas::kWhite, canvas.at(0, 0)) << "no selection";
+    EXPECT_EQ(PixelCanvas::kWhite, canvas.at(0, 0)) << "no selection";
     EXPECT_EQ(0, canvas.painted(0, 0, 6 * unit, 24 * unit)) << "the bar item's padding";
     EXPECT_GT(canvas.painted(6 * unit, 0, 200 * unit, 24 * unit), 0);
 }
@@ -64,13 +64,13 @@ TEST(MenuBasicWinTest, SeparatorsAreLinesInTheNormalTextColourAndEmptyItemsDrawN
     auto drawer = PoolRef<Basic>::take();
     drawer->setNormalTextColor(0, 0, 200);
     const int32_t unit = s::gui::scale::win::systemScale().getUnit();
-    WinCanvas canvas(100, 20);
+    PixelCanvas canvas(100, 20);
     drawer->drawItem(canvas.get(), 0, 0, 0, 20, u"x", true, nullptr, nullptr);
     drawer->drawBarItem(canvas.get(), 0, 20, 100, 0, u"x", true, nullptr, nullptr);
     drawer->drawSeparator(canvas.get(), 0, 20, 100, 0);
     EXPECT_EQ(0, canvas.painted());
     drawer->drawSeparator(canvas.get(), 0, 0, 100, 20);
     EXPECT_EQ((100 - 8 * unit) * unit, canvas.count(RGB(0, 0, 200), 0, 0, 100, 20));
-    EXPECT_EQ(WinCanvas::kWhite, canvas.at(4 * unit - 1, (20 - unit) / 2));
+    EXPECT_EQ(PixelCanvas::kWhite, canvas.at(4 * unit - 1, (20 - unit) / 2));
     EXPECT_EQ(RGB(0, 0, 200), canvas.at(4 * unit, (20 - unit) / 2));
 }

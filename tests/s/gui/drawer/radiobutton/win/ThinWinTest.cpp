@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "s/gui/win/Font.h"
-#include "tests/s/gui/drawer/WinCanvas.h"
+#include "tests/support/win/PixelCanvas.h"
 
 using s::gui::drawer::radiobutton::win::Thin;
-using s::gui::drawer::testing::WinCanvas;
 using s::gui::win::Font;
+using s::test::win::PixelCanvas;
 using s::thread::PoolRef;
 
 namespace {
@@ -18,7 +18,7 @@ constexpr COLORREF kBackground = RGB(200, 220, 255);
 constexpr COLORREF kDot = RGB(53, 185, 56);
 
 // Rows of the rectangle with at least one painted pixel, top and bottom.
-std::pair<int32_t, int32_t> paintedRows(const WinCanvas& canvas, int32_t left, int32_t right,
+std::pair<int32_t, int32_t> paintedRows(const PixelCanvas& canvas, int32_t left, int32_t right,
                                         int32_t height) {
     int32_t first = -1;
     int32_t last = -1;
@@ -35,8 +35,8 @@ std::pair<int32_t, int32_t> paintedRows(const WinCanvas& canvas, int32_t left, i
 
 TEST(RadioButtonThinWinTest, TheCircleIs13PixelsSquareCentredSixAboveTheMiddle) {
     auto drawer = PoolRef<Thin>::take();
-    WinCanvas canvas(60, 40);
-    WinCanvas scratch(52, 52);
+    PixelCanvas canvas(60, 40);
+    PixelCanvas scratch(52, 52);
     // h = 20: the image's top is 10 + 10 - 6 = 14.
     drawer->draw(canvas.get(), scratch.get(), 5, 10, 60, 30, false, nullptr, nullptr, kBackground);
     EXPECT_EQ(std::make_pair(14, 26), paintedRows(canvas, 0, 60, 40));
@@ -50,8 +50,8 @@ TEST(RadioButtonThinWinTest, AMarkedButtonShowsTheDotAndTheLabelFollowsTheRowHei
     auto drawer = PoolRef<Thin>::take();
     auto font = PoolRef<Font>::take();
     drawer->completeFonts(font.get(), nullptr);
-    WinCanvas canvas(120, 40);
-    WinCanvas scratch(52, 52);
+    PixelCanvas canvas(120, 40);
+    PixelCanvas scratch(52, 52);
     drawer->draw(canvas.get(), scratch.get(), 0, 0, 120, 30, true, u"WWW", font.get(), kBackground);
     EXPECT_EQ(kDot, canvas.at(6, 15)) << "the middle of the image at (0, 9)";
     EXPECT_EQ(0, canvas.painted(13, 0, 35, 40)) << "the label starts at 30 + 30 / 6";
@@ -68,8 +68,8 @@ TEST(RadioButtonThinWinTest, AMarkedButtonShowsTheDotAndTheLabelFollowsTheRowHei
 
 TEST(RadioButtonThinWinTest, EmptyRectanglesAndAMissingScratchSurfaceDrawNoImage) {
     auto drawer = PoolRef<Thin>::take();
-    WinCanvas canvas(60, 40);
-    WinCanvas scratch(52, 52);
+    PixelCanvas canvas(60, 40);
+    PixelCanvas scratch(52, 52);
     drawer->draw(canvas.get(), scratch.get(), 5, 10, 5, 30, true, nullptr, nullptr, kBackground);
     drawer->draw(canvas.get(), scratch.get(), 5, 30, 60, 10, true, nullptr, nullptr, kBackground);
     drawer->draw(canvas.get(), nullptr, 5, 10, 60, 30, true, nullptr, nullptr, kBackground);

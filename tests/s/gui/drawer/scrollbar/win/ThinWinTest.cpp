@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "s/gui/scale/win/SystemScale.h"
-#include "tests/s/gui/drawer/WinCanvas.h"
+#include "tests/support/win/PixelCanvas.h"
 
 using s::gui::drawer::scrollbar::win::Thin;
-using s::gui::drawer::testing::WinCanvas;
+using s::test::win::PixelCanvas;
 using s::thread::PoolRef;
 
 namespace {
@@ -19,7 +19,7 @@ int32_t unit() {
 }
 
 // A vertical bar 15 x 100 at the origin, arrows and thumb in state 0.
-void drawVertical(const Thin& drawer, const WinCanvas& canvas, int32_t total, int32_t page,
+void drawVertical(const Thin& drawer, const PixelCanvas& canvas, int32_t total, int32_t page,
                   int32_t position, bool corner, bool highlight) {
     drawer.draw(canvas.get(), 0, 0, 15, 100, false, total, page, position, 0, 0, 0, corner,
                 highlight, 250, 10, 10);
@@ -32,12 +32,12 @@ TEST(ScrollBarThinWinTest, AWholePageShowsTwoArrowsAndNoTrackFill) {
         GTEST_SKIP() << "the sizes checked here are those of scale factor 1";
     }
     auto drawer = PoolRef<Thin>::take();
-    WinCanvas canvas(30, 110);
+    PixelCanvas canvas(30, 110);
     drawVertical(*drawer, canvas, 10, 10, 0, false, true);
     EXPECT_GT(canvas.painted(0, 0, 15, 15), 0) << "first arrow";
     EXPECT_GT(canvas.painted(0, 85, 15, 100), 0) << "second arrow";
     EXPECT_EQ(0, canvas.count(kHighlight, 0, 0, 15, 100)) << "no thumb, no track";
-    EXPECT_EQ(WinCanvas::kWhite, canvas.at(7, 50));
+    EXPECT_EQ(PixelCanvas::kWhite, canvas.at(7, 50));
     EXPECT_EQ(0, canvas.painted(15, 0, 30, 110)) << "nothing outside the bar";
     EXPECT_EQ(0, canvas.painted(0, 100, 30, 110));
 }
@@ -47,7 +47,7 @@ TEST(ScrollBarThinWinTest, TracksAreFilledInsideTheFrameInTheTrackOrHighlightCol
         GTEST_SKIP() << "the sizes checked here are those of scale factor 1";
     }
     auto drawer = PoolRef<Thin>::take();
-    WinCanvas canvas(30, 110);
+    PixelCanvas canvas(30, 110);
     // Thumb 15 ... 26: the track after it runs from 26 to 85.
     drawVertical(*drawer, canvas, 100, 10, 0, false, true);
     EXPECT_EQ(kHighlight, canvas.at(1, 60));
@@ -64,7 +64,7 @@ TEST(ScrollBarThinWinTest, TracksAreFilledInsideTheFrameInTheTrackOrHighlightCol
 
 TEST(ScrollBarThinWinTest, TheCornerSquareIsLeftUnpaintedAndEmptyBarsDrawNothing) {
     auto drawer = PoolRef<Thin>::take();
-    WinCanvas canvas(40, 110);
+    PixelCanvas canvas(40, 110);
     drawer->draw(canvas.get(), 0, 0, 0, 100, false, 100, 10, 0, 0, 0, 0, false, true, 1, 2, 3);
     drawer->draw(canvas.get(), 0, 100, 15, 0, false, 100, 10, 0, 0, 0, 0, false, true, 1, 2, 3);
     EXPECT_EQ(0, canvas.painted());
@@ -80,11 +80,11 @@ TEST(ScrollBarThinWinTest, LongThumbsCarryArrowsInTheFrameColour) {
     }
     auto drawer = PoolRef<Thin>::take();
     drawer->setFrameColor(20, 40, 200);
-    WinCanvas longThumb(15, 100);
+    PixelCanvas longThumb(15, 100);
     // Thumb 15 ... 50 (35 pixels, more than 30): an arrow in 2 ... 13 x 17 ... 28.
     drawVertical(*drawer, longThumb, 100, 50, 0, false, false);
     EXPECT_GT(longThumb.count(kFrame, 2, 17, 13, 25), 0);
-    WinCanvas shortThumb(15, 100);
+    PixelCanvas shortThumb(15, 100);
     // Thumb 15 ... 43 (28 pixels): only the grip in its middle.
     drawVertical(*drawer, shortThumb, 100, 40, 0, false, false);
     EXPECT_EQ(0, shortThumb.count(kFrame, 2, 17, 13, 25));

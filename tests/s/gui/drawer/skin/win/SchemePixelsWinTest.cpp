@@ -14,17 +14,16 @@
 #include "s/gui/drawer/skin/ThinPalette.h"
 #include "s/gui/drawer/skin/ThinWindowPalette.h"
 #include "s/gui/scale/win/SystemScale.h"
-#include "s/platform/win/GdiObject.h"
-#include "s/platform/win/MemoryDC.h"
-#include "s/platform/win/ObjectSelection.h"
 #include "s/str/strarray/StrArray.h"
 #include "s/thread/PoolRef.h"
+#include "tests/support/win/PixelCanvas.h"
 
 using s::gui::drawer::ISkin;
 using s::gui::drawer::Skinner;
 using s::gui::drawer::skin::Rgb;
 using s::gui::drawer::skin::ThinPalette;
 using s::gui::drawer::skin::ThinWindowPalette;
+using s::test::win::PixelCanvas;
 using s::thread::PoolRef;
 
 namespace {
@@ -35,37 +34,6 @@ constexpr int32_t kHeight = 80;
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
-
-class Canvas {
-public:
-    Canvas()
-        : dc(nullptr), bitmap(CreateBitmap(kWidth, kHeight, 1, 32, nullptr)),
-          selection(dc.get(), bitmap.get()) {
-        clear();
-    }
-    HDC get() const { return dc.get(); }
-    void clear() {
-        HBRUSH brush = CreateSolidBrush(kUntouched);
-        RECT all = {0, 0, kWidth, kHeight};
-        FillRect(dc.get(), &all, brush);
-        DeleteObject(brush);
-    }
-    COLORREF at(int32_t x, int32_t y) const { return GetPixel(dc.get(), x, y); }
-    int count(COLORREF colour, int32_t left, int32_t top, int32_t right, int32_t bottom) const {
-        int found = 0;
-        for (int32_t y = top; y < bottom; ++y) {
-            for (int32_t x = left; x < right; ++x) {
-                found += at(x, y) == colour;
-            }
-        }
-        return found;
-    }
-
-private:
-    s::platform::win::MemoryDC dc;
-    s::platform::win::OwnedGdiObject<HBITMAP> bitmap;
-    s::platform::win::ObjectSelection selection;
-};
 
 // The colours a scheme gives the drawn parts, by role.
 struct Expected {
@@ -115,7 +83,7 @@ std::string nameOf(const ISkin& skin) {
 // A frame line around the background, nothing outside.
 void checkWindow(ISkin& skin, const Expected& expected) {
     SCOPED_TRACE(nameOf(skin));
-    Canvas canvas;
+    PixelCanvas canvas(kWidth, kHeight, kUntouched);
     ASSERT_NE(nullptr, skin.getWindowDrawer());
     skin.getWindowDrawer()->draw(canvas.get(), 0, 0, 100, 60);
     EXPECT_EQ(expected.windowFrame, canvas.at(0, 30));
@@ -130,7 +98,7 @@ void checkWindow(ISkin& skin, const Expected& expected) {
 // is the frame colour itself, the pressed bevel's right edge too.
 void checkButton(ISkin& skin, const Expected& expected) {
     SCOPED_TRACE(nameOf(skin));
-    Canvas canvas;
+    PixelCanvas canvas(kWidth, kHeight, kUntouched);
     s::gui::drawer::IButton* button = skin.getButtonDrawer();
     ASSERT_NE(nullptr, button);
     button->draw(canvas.get(), 0, 0, 60, 24, 0, nullptr, true, nullptr, true, false, false);
@@ -156,7 +124,7 @@ void checkButton(ISkin& skin, const Expected& expected) {
 void checkCheckBox(ISkin& skin, const Expected& expected) {
     SCOPED_TRACE(nameOf(skin));
     const int32_t s = s::gui::scale::win::systemScale().getUnit();
-    Canvas canvas;
+    PixelCanvas canvas(kWidth, kHeight, kUntouched);
     s::gui::drawer::ICheckBox* box = skin.getCheckBoxDrawer();
     ASSERT_NE(nullptr, box);
     const int32_t side = 16 * s;

@@ -7,10 +7,8 @@
 
 #include "s/gui/win/Font.h"
 #include "s/gui/win/FontSetting.h"
-#include "s/platform/win/GdiObject.h"
-#include "s/platform/win/MemoryDC.h"
-#include "s/platform/win/ObjectSelection.h"
 #include "s/thread/PoolRef.h"
+#include "tests/support/win/PixelCanvas.h"
 
 using s::gui::drawer::text::win::Basic;
 using s::gui::text::FontDescription;
@@ -23,44 +21,23 @@ namespace {
 constexpr int32_t kWidth = 200;
 constexpr int32_t kHeight = 60;
 
-// A white 200 x 60 bitmap selected into a memory context for the test's life.
-class Canvas {
+// A white 200 x 60 canvas that also tells where a colour was painted.
+class Canvas : public s::test::win::PixelCanvas {
 public:
-    Canvas()
-        : dc(nullptr), bitmap(CreateBitmap(kWidth, kHeight, 1, 32, nullptr)),
-          selection(dc.get(), bitmap.get()) {
-        RECT all = {0, 0, kWidth, kHeight};
-        FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    }
-    HDC get() const { return dc.get(); }
-    // Pixels of exactly `color` inside the rectangle.
-    int count(COLORREF color, int32_t left, int32_t top, int32_t right, int32_t bottom) const {
-        int found = 0;
-        for (int32_t y = top; y < bottom; ++y) {
-            for (int32_t x = left; x < right; ++x) {
-                found += GetPixel(dc.get(), x, y) == color;
-            }
-        }
-        return found;
-    }
+    Canvas() : PixelCanvas(kWidth, kHeight) {}
 
     // Where the pixels of exactly `color` are.
     std::set<std::pair<int32_t, int32_t>> where(COLORREF color) const {
         std::set<std::pair<int32_t, int32_t>> found;
         for (int32_t y = 0; y < kHeight; ++y) {
             for (int32_t x = 0; x < kWidth; ++x) {
-                if (GetPixel(dc.get(), x, y) == color) {
+                if (at(x, y) == color) {
                     found.emplace(x, y);
                 }
             }
         }
         return found;
     }
-
-private:
-    s::platform::win::MemoryDC dc;
-    s::platform::win::OwnedGdiObject<HBITMAP> bitmap;
-    s::platform::win::ObjectSelection selection;
 };
 
 using Pixels = std::set<std::pair<int32_t, int32_t>>;

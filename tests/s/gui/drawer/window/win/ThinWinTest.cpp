@@ -5,9 +5,8 @@
 #include <string>
 
 #include "s/platform/win/GdiObject.h"
-#include "s/platform/win/MemoryDC.h"
-#include "s/platform/win/ObjectSelection.h"
 #include "s/thread/PoolRef.h"
+#include "tests/support/win/PixelCanvas.h"
 
 using s::gui::drawer::window::win::Thin;
 using s::thread::PoolRef;
@@ -18,23 +17,10 @@ constexpr int32_t kWidth = 60;
 constexpr int32_t kHeight = 40;
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
 
-// A 60 x 40 bitmap in a memory context, filled with a colour no drawer uses.
-class Canvas {
+// A 60 x 40 canvas filled with a colour no drawer uses.
+class Canvas : public s::test::win::PixelCanvas {
 public:
-    Canvas()
-        : dc(nullptr), bitmap(CreateBitmap(kWidth, kHeight, 1, 32, nullptr)),
-          selection(dc.get(), bitmap.get()) {
-        s::platform::win::OwnedGdiObject<HBRUSH> brush(CreateSolidBrush(kUntouched));
-        RECT all = {0, 0, kWidth, kHeight};
-        FillRect(dc.get(), &all, brush.get());
-    }
-    HDC get() const { return dc.get(); }
-    COLORREF at(int32_t x, int32_t y) const { return GetPixel(dc.get(), x, y); }
-
-private:
-    s::platform::win::MemoryDC dc;
-    s::platform::win::OwnedGdiObject<HBITMAP> bitmap;
-    s::platform::win::ObjectSelection selection;
+    Canvas() : PixelCanvas(kWidth, kHeight, kUntouched) {}
 };
 
 struct Region {
