@@ -1,44 +1,26 @@
 #pragma once
 #include "s/gui/drawer/groupbox/IBasic.h"
+#include "s/gui/drawer/groupbox/win/Box.h"
 #include "s/thread/ClassPool.h"
-#include "s/thread/IPoolable.h"
-
-namespace s::gui::drawer::text::win {
-class Basic;
-}
 
 namespace s::gui::drawer::groupbox::win {
 
 // The plain group box: the caption 9 pixels in and a frame of 1-pixel
-// lines at every scale (see groupbox::Frame).
-// Its text drawer holds the caption's styles.
-//
-// Owned by a skin; owns its text drawer (taken at construction, reset with
-// the box, given back when the box is destroyed). Configured once by the
-// skin, then only read: drawing writes nothing, so any window's thread may
-// draw with it.
-class Basic : public s::gui::drawer::groupbox::IBasic, public s::thread::IPoolable {
+// lines at every scale (see groupbox::Frame). Colour, caption styles,
+// ownership and threads as for every Box.
+class Basic : public Box<s::gui::drawer::groupbox::IBasic> {
     S_POOLED_CLASS(Basic, u"s_gui_drawer_groupbox_win_Basic")
-public:
-    void reset() override;
 
-    void draw(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-              const char16_t* caption, s::gui::win::Font* font, int32_t captionWidth,
-              int32_t captionHeight) override;
-    void setFrameColor(uint8_t red, uint8_t green, uint8_t blue) override;
-    uint8_t getFrameRed() const override { return GetRValue(frame); }
-    uint8_t getFrameGreen() const override { return GetGValue(frame); }
-    uint8_t getFrameBlue() const override { return GetBValue(frame); }
-    void completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) override;
-    s::gui::text::FontDescription& getStyle1() override;
-    s::gui::text::FontDescription& getStyle2() override;
+protected:
+    void paint(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
+               const char16_t* caption, s::gui::win::Font* font, int32_t captionWidth,
+               int32_t captionHeight, COLORREF frameColour) const override;
 
 private:
-    Basic();
-    ~Basic() override;
-
-    COLORREF frame = 0;
-    s::gui::drawer::text::win::Basic* text;
+    Basic() = default;
+    ~Basic() override = default;
 };
+
+extern template class Box<s::gui::drawer::groupbox::IBasic>;
 
 } // namespace s::gui::drawer::groupbox::win
