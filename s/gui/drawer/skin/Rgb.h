@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "s/gui/text/FontDescription.h"
+
 namespace s::gui::drawer::skin {
 
 // One colour of a scheme as the drawers' setters take it: three 8-bit
@@ -25,6 +27,12 @@ struct Rgb {
 template <class Target, class Owner>
 void setRgb(Target& target, void (Owner::*setter)(uint8_t, uint8_t, uint8_t), const Rgb& colour) {
     (target.*setter)(colour.red, colour.green, colour.blue);
+}
+
+// The text colour of a style: what most scheme colourings set on the styles
+// their drawers' labels complete fonts from.
+inline void setTextRgb(s::gui::text::FontDescription& style, const Rgb& colour) {
+    setRgb(style, &s::gui::text::FontDescription::setTextColor, colour);
 }
 
 } // namespace s::gui::drawer::skin

@@ -7,16 +7,6 @@
 
 namespace s::gui::drawer::skin::win {
 
-namespace {
-
-using s::gui::text::FontDescription;
-
-void setText(FontDescription& style, const Rgb& colour) {
-    setRgb(style, &FontDescription::setTextColor, colour);
-}
-
-} // namespace
-
 void ButtonColours::thinWindow(s::gui::drawer::IButton& drawer, const ThinWindowPalette& palette) {
     using Role = ThinWindowPalette::Role;
     const Rgb& frame = palette.colour(Role::ControlFrame);
@@ -26,9 +16,9 @@ void ButtonColours::thinWindow(s::gui::drawer::IButton& drawer, const ThinWindow
     drawer.setDisabledFrameColor(disabled.red, disabled.green, disabled.blue);
     drawer.setToggledFrameColor(frame.red, frame.green, frame.blue);
     drawer.setToggledFill(fill.red, fill.green, fill.blue);
-    setText(drawer.getStyle1(), palette.colour(Role::Text));
-    setText(drawer.getStyle2(), disabled);
-    setText(drawer.getToggledStyle(), palette.colour(Role::ToggledText));
+    setTextRgb(drawer.getStyle1(), palette.colour(Role::Text));
+    setTextRgb(drawer.getStyle2(), disabled);
+    setTextRgb(drawer.getToggledStyle(), palette.colour(Role::ToggledText));
     drawer.setFirstFlag(false);
     drawer.setSecondFlag(true);
     drawer.setShiftLabel(true);
@@ -38,8 +28,8 @@ void ButtonColours::thin(s::gui::drawer::IButton& drawer, const ThinPalette& pal
     using Role = ThinPalette::Role;
     const Rgb& frame = palette.colour(Role::Frame);
     drawer.setFrameColor(frame.red, frame.green, frame.blue);
-    setText(drawer.getStyle1(), palette.colour(Role::Text));
-    setText(drawer.getStyle2(), palette.colour(Role::Text));
+    setTextRgb(drawer.getStyle1(), palette.colour(Role::Text));
+    setTextRgb(drawer.getStyle2(), palette.colour(Role::Text));
 }
 
 } // namespace s::gui::drawer::skin::win

@@ -3,20 +3,17 @@
 #include "s/gui/drawer/IListHeader.h"
 #include "s/gui/drawer/skin/ThinPalette.h"
 #include "s/gui/drawer/skin/ThinWindowPalette.h"
-#include "s/gui/text/FontDescription.h"
 
 namespace s::gui::drawer::skin::win {
 
 using s::gui::drawer::IListHeader;
-using s::gui::text::FontDescription;
 
 void ListHeaderColours::thinWindow(IListHeader& drawer, const ThinWindowPalette& palette) {
     using Role = ThinWindowPalette::Role;
     drawer.setShiftLabel(true);
     setRgb(drawer, &IListHeader::setFrameColor, palette.colour(Role::ControlFrame));
     setRgb(drawer, &IListHeader::setBackground, palette.colour(Role::ToggledFill));
-    setRgb(drawer.getTextStyle(), &FontDescription::setTextColor,
-           palette.colour(Role::ToggledText));
+    setTextRgb(drawer.getTextStyle(), palette.colour(Role::ToggledText));
 }
 
 void ListHeaderColours::thin(IListHeader& drawer, const ThinPalette& palette) {
@@ -24,7 +21,7 @@ void ListHeaderColours::thin(IListHeader& drawer, const ThinPalette& palette) {
     drawer.setShiftLabel(true);
     setRgb(drawer, &IListHeader::setFrameColor, palette.colour(Role::Frame));
     setRgb(drawer, &IListHeader::setBackground, palette.colour(Role::Background));
-    setRgb(drawer.getTextStyle(), &FontDescription::setTextColor, palette.colour(Role::Text));
+    setTextRgb(drawer.getTextStyle(), palette.colour(Role::Text));
 }
 
 } // namespace s::gui::drawer::skin::win

@@ -7,32 +7,24 @@
 
 namespace s::gui::drawer::skin::win {
 
-namespace {
-
 using s::gui::text::FontDescription;
-
-void setText(FontDescription& style, const Rgb& colour) {
-    setRgb(style, &FontDescription::setTextColor, colour);
-}
-
-} // namespace
 
 void TextColours::thinWindow(s::gui::drawer::IText& drawer, const ThinWindowPalette& palette) {
     using Role = ThinWindowPalette::Role;
     FontDescription& normal = drawer.getStyle1();
-    setText(normal, palette.colour(Role::Text));
+    setTextRgb(normal, palette.colour(Role::Text));
     const Rgb& back = palette.colour(Role::Background);
     normal.setBackColor(back.red, back.green, back.blue);
     setRgb(normal, &FontDescription::setShadeColor, palette.colour(Role::Shade));
-    setText(drawer.getStyle2(), palette.colour(Role::Disabled));
-    setText(drawer.getStyle3(), palette.colour(Role::Text));
-    setText(drawer.getStyle4(), palette.colour(Role::ControlFrame));
+    setTextRgb(drawer.getStyle2(), palette.colour(Role::Disabled));
+    setTextRgb(drawer.getStyle3(), palette.colour(Role::Text));
+    setTextRgb(drawer.getStyle4(), palette.colour(Role::ControlFrame));
 }
 
 void TextColours::thin(s::gui::drawer::IText& drawer, const ThinPalette& palette) {
     const Rgb& text = palette.colour(ThinPalette::Role::Text);
-    setText(drawer.getStyle1(), text);
-    setText(drawer.getStyle2(), text);
+    setTextRgb(drawer.getStyle1(), text);
+    setTextRgb(drawer.getStyle2(), text);
 }
 
 } // namespace s::gui::drawer::skin::win
