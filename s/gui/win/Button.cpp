@@ -6,7 +6,6 @@
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/scale/win/SystemScale.h"
 #include "s/gui/win/Font.h"
-#include "s/gui/win/SkinFonts.h"
 
 namespace s::gui::win {
 
@@ -63,16 +62,7 @@ DWORD Button::controlStyle() const {
 }
 
 void Button::applySkin(s::gui::drawer::ISkin* skin) {
-    s::gui::drawer::IButton* given = skin != nullptr ? skin->getButtonDrawer() : nullptr;
-    if (given == nullptr && drawer == nullptr) {
-        return; // the system's control already
-    }
-    drawer = given;
-    if (drawer != nullptr) {
-        matchDisabledFont();
-        SkinFonts::complete(*drawer, getFont(), getDisabledFont());
-    }
-    skinChanged();
+    switchDrawer(drawer, skin != nullptr ? skin->getButtonDrawer() : nullptr);
 }
 
 void Button::makeDefault() {

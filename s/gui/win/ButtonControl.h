@@ -6,6 +6,7 @@
 #include "s/gui/model/Leaf.h"
 #include "s/gui/win/NativeComponent.h"
 #include "s/gui/win/OffscreenBuffer.h"
+#include "s/gui/win/SkinFonts.h"
 #include "s/lang/TextById.h"
 
 namespace s::lang {
@@ -78,6 +79,21 @@ protected:
     // the fonts): the control takes the font, its style and its text again,
     // measures itself and repaints.
     void skinChanged();
+    // Puts the skin's drawer in place of the one the control holds (null:
+    // the system's control) and completes both fonts from it. Without a
+    // drawer before or after nothing changes, so a control never skinned
+    // keeps its style untouched.
+    template <class Drawer> void switchDrawer(Drawer*& held, Drawer* given) {
+        if (given == nullptr && held == nullptr) {
+            return;
+        }
+        held = given;
+        if (held != nullptr) {
+            matchDisabledFont();
+            SkinFonts::complete(*held, font, disabledFont);
+        }
+        skinChanged();
+    }
     // The disabled font takes the normal font's size code before both are
     // completed from a drawer's styles.
     void matchDisabledFont();

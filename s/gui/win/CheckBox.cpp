@@ -5,7 +5,6 @@
 #include "s/gui/scale/win/SystemScale.h"
 #include "s/gui/text/Ampersands.h"
 #include "s/gui/win/Font.h"
-#include "s/gui/win/SkinFonts.h"
 #include "s/platform/win/WindowDC.h"
 #include "s/str/strbuffer/StrBuffer.h"
 
@@ -69,16 +68,7 @@ int32_t CheckBox::boxSide() {
 }
 
 void CheckBox::applySkin(s::gui::drawer::ISkin* skin) {
-    s::gui::drawer::ICheckBox* given = skin != nullptr ? skin->getCheckBoxDrawer() : nullptr;
-    if (given == nullptr && drawer == nullptr) {
-        return; // the system's control already
-    }
-    drawer = given;
-    if (drawer != nullptr) {
-        matchDisabledFont();
-        SkinFonts::complete(*drawer, getFont(), getDisabledFont());
-    }
-    skinChanged();
+    switchDrawer(drawer, skin != nullptr ? skin->getCheckBoxDrawer() : nullptr);
 }
 
 void CheckBox::measure() {
