@@ -21,9 +21,7 @@ constexpr uint8_t kMark = 0;
 
 } // namespace
 
-Thin::Thin()
-    : mark(s::gui::drawer::button::win::Thin::newInstance()),
-      label(s::gui::drawer::text::win::Basic::newInstance()) {
+Thin::Thin() : mark(s::gui::drawer::button::win::Thin::newInstance()) {
     reset();
 }
 
@@ -72,23 +70,9 @@ s::gui::text::TextExtents Thin::measureForLayout(HDC dc, const char16_t* text,
     return CheckBoxGeometry::widenForBox(label->measureForLayout(dc, text, font));
 }
 
-void Thin::completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) {
-    if (label) {
-        label->completeFonts(first, second, nullptr, nullptr, nullptr);
-    }
-}
-
 void Thin::setLabelColor(uint8_t red, uint8_t green, uint8_t blue) {
     labelColor = FontDescription::rgb(red, green, blue);
-    if (label) {
-        label->getStyle1().setTextColor(red, green, blue);
-    }
-}
-
-void Thin::setSecondLabelColor(uint8_t red, uint8_t green, uint8_t blue) {
-    if (label) {
-        label->getStyle2().setTextColor(red, green, blue);
-    }
+    Labelled::setLabelColor(red, green, blue);
 }
 
 void Thin::setFrameColor(uint8_t red, uint8_t green, uint8_t blue) {

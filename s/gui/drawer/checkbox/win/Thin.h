@@ -1,14 +1,12 @@
 #pragma once
 #include "s/gui/drawer/ICheckBox.h"
+#include "s/gui/drawer/text/win/Labelled.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"
 #include "s/thread/PoolRef.h"
 
 namespace s::gui::drawer::button::win {
 class Thin;
-}
-namespace s::gui::drawer::text::win {
-class Basic;
 }
 
 namespace s::gui::drawer::checkbox::win {
@@ -23,7 +21,8 @@ namespace s::gui::drawer::checkbox::win {
 // text drawers for its whole life (reset with it). Configured once by the skin's thread,
 // then only read: drawing writes nothing, so windows on several threads may
 // share it. No lock.
-class Thin : public s::gui::drawer::ICheckBox, public s::thread::IPoolable {
+class Thin : public s::gui::drawer::text::win::Labelled<s::gui::drawer::ICheckBox>,
+             public s::thread::IPoolable {
     S_POOLED_CLASS(Thin, u"s_gui_drawer_checkbox_win_Thin")
 public:
     void reset() override;
@@ -32,12 +31,10 @@ public:
               bool marked, const char16_t* text, s::gui::win::Font* font) override;
     s::gui::text::TextExtents measureForLayout(HDC dc, const char16_t* text,
                                                s::gui::win::Font& font) override;
-    void completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) override;
 
     void setFirstFlag(bool on) override { firstFlag = on; }
     void setSecondFlag(bool on) override { secondFlag = on; }
     void setLabelColor(uint8_t red, uint8_t green, uint8_t blue) override;
-    void setSecondLabelColor(uint8_t red, uint8_t green, uint8_t blue) override;
     void setFrameColor(uint8_t red, uint8_t green, uint8_t blue) override;
     void setMarkFrameColor(uint8_t red, uint8_t green, uint8_t blue) override;
 
@@ -57,7 +54,6 @@ private:
     uint32_t labelColor = 0;
     uint32_t frameColor = 0;
     s::thread::PoolRef<s::gui::drawer::button::win::Thin> mark;
-    s::thread::PoolRef<s::gui::drawer::text::win::Basic> label;
 };
 
 } // namespace s::gui::drawer::checkbox::win

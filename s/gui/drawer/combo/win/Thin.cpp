@@ -15,9 +15,7 @@ using Channels = s::gui::drawer::ColourChannels;
 using s::gui::layout::Rect;
 using s::gui::text::FontDescription;
 
-Thin::Thin()
-    : label(s::gui::drawer::text::win::Basic::newInstance()),
-      button(s::gui::drawer::button::win::Thin::newInstance()) {
+Thin::Thin() : button(s::gui::drawer::button::win::Thin::newInstance()) {
     reset();
 }
 
@@ -60,28 +58,10 @@ void Thin::draw(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom
                        Channels::blue(frameColor));
 }
 
-void Thin::setLabelColor(uint8_t red, uint8_t green, uint8_t blue) {
-    if (label) {
-        label->getStyle1().setTextColor(red, green, blue);
-    }
-}
-
-void Thin::setSecondLabelColor(uint8_t red, uint8_t green, uint8_t blue) {
-    if (label) {
-        label->getStyle2().setTextColor(red, green, blue);
-    }
-}
-
 void Thin::setFrameColor(uint8_t red, uint8_t green, uint8_t blue) {
     frameColor = FontDescription::rgb(red, green, blue);
     if (button) {
         button->setFrameColor(red, green, blue);
-    }
-}
-
-void Thin::completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) {
-    if (label) {
-        label->completeFonts(first, second, nullptr, nullptr, nullptr);
     }
 }
 

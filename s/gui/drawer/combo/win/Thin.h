@@ -1,14 +1,12 @@
 #pragma once
 #include "s/gui/drawer/ICombo.h"
+#include "s/gui/drawer/text/win/Labelled.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"
 #include "s/thread/PoolRef.h"
 
 namespace s::gui::drawer::button::win {
 class Thin;
-}
-namespace s::gui::drawer::text::win {
-class Basic;
 }
 
 namespace s::gui::drawer::combo::win {
@@ -22,17 +20,15 @@ namespace s::gui::drawer::combo::win {
 // text drawers for its whole life (reset with it). Configured once by the
 // owner's thread, then only read: drawing writes nothing in the drawer, so
 // windows on several threads may share it. No lock.
-class Thin : public s::gui::drawer::ICombo, public s::thread::IPoolable {
+class Thin : public s::gui::drawer::text::win::Labelled<s::gui::drawer::ICombo>,
+             public s::thread::IPoolable {
     S_POOLED_CLASS(Thin, u"s_gui_drawer_combo_win_Thin")
 public:
     void reset() override;
 
     void draw(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t state,
               const char16_t* text, s::gui::win::Font* font, bool enabled) const override;
-    void setLabelColor(uint8_t red, uint8_t green, uint8_t blue) override;
-    void setSecondLabelColor(uint8_t red, uint8_t green, uint8_t blue) override;
     void setFrameColor(uint8_t red, uint8_t green, uint8_t blue) override;
-    void completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) override;
 
     uint32_t getFrameColor() const { return frameColor; }
 
@@ -40,7 +36,6 @@ private:
     Thin();
     ~Thin() override;
 
-    s::thread::PoolRef<s::gui::drawer::text::win::Basic> label;
     s::thread::PoolRef<s::gui::drawer::button::win::Thin> button;
     uint32_t frameColor = 0;
 };

@@ -22,7 +22,7 @@ constexpr uint8_t kDot[3] = {53, 185, 56};
 
 } // namespace
 
-Thin::Thin() : label(s::gui::drawer::text::win::Basic::newInstance()) {
+Thin::Thin() {
     reset();
 }
 
@@ -74,24 +74,6 @@ void Thin::drawCircle(HDC scratch, bool marked, uint32_t background) const {
     const ObjectSelection brush(scratch, dot.get());
     Ellipse(scratch, RadioGeometry::kDotFrom, RadioGeometry::kDotFrom, RadioGeometry::kDotTo,
             RadioGeometry::kDotTo);
-}
-
-void Thin::completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) {
-    if (label) {
-        label->completeFonts(first, second, nullptr, nullptr, nullptr);
-    }
-}
-
-void Thin::setLabelColor(uint8_t red, uint8_t green, uint8_t blue) {
-    if (label) {
-        label->getStyle1().setTextColor(red, green, blue);
-    }
-}
-
-void Thin::setSecondLabelColor(uint8_t red, uint8_t green, uint8_t blue) {
-    if (label) {
-        label->getStyle2().setTextColor(red, green, blue);
-    }
 }
 
 void Thin::setFrameColor(uint8_t red, uint8_t green, uint8_t blue) {

@@ -1,12 +1,8 @@
 #pragma once
 #include "s/gui/drawer/IRadioButton.h"
+#include "s/gui/drawer/text/win/Labelled.h"
 #include "s/thread/ClassPool.h"
 #include "s/thread/IPoolable.h"
-#include "s/thread/PoolRef.h"
-
-namespace s::gui::drawer::text::win {
-class Basic;
-}
 
 namespace s::gui::drawer::radiobutton::win {
 
@@ -20,7 +16,8 @@ namespace s::gui::drawer::radiobutton::win {
 // for its whole life (reset with it). Configured once by the skin's thread,
 // then only read: drawing writes only into the two contexts it is given, so
 // windows on several threads may share it. No lock.
-class Thin : public s::gui::drawer::IRadioButton, public s::thread::IPoolable {
+class Thin : public s::gui::drawer::text::win::Labelled<s::gui::drawer::IRadioButton>,
+             public s::thread::IPoolable {
     S_POOLED_CLASS(Thin, u"s_gui_drawer_radiobutton_win_Thin")
 public:
     void reset() override;
@@ -28,11 +25,8 @@ public:
     void draw(HDC dc, HDC scratch, int32_t left, int32_t top, int32_t right, int32_t bottom,
               bool marked, const char16_t* text, s::gui::win::Font* font,
               uint32_t background) override;
-    void completeFonts(s::gui::win::Font* first, s::gui::win::Font* second) override;
 
     void setFlag(bool on) override { flag = on; }
-    void setLabelColor(uint8_t red, uint8_t green, uint8_t blue) override;
-    void setSecondLabelColor(uint8_t red, uint8_t green, uint8_t blue) override;
     void setFrameColor(uint8_t red, uint8_t green, uint8_t blue) override;
     void setDotColor(uint8_t red, uint8_t green, uint8_t blue) override;
 
@@ -50,7 +44,6 @@ private:
     bool flag = false;
     uint32_t frameColor = 0;
     uint32_t dotColor = 0;
-    s::thread::PoolRef<s::gui::drawer::text::win::Basic> label;
 };
 
 } // namespace s::gui::drawer::radiobutton::win
