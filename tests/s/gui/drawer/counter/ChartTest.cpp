@@ -7,20 +7,15 @@
 #include <limits>
 #include <vector>
 
+#include "tests/s/gui/drawer/FillRecorder.h"
+
 using s::gui::drawer::counter::Chart;
 using s::gui::drawer::counter::Series;
 
 namespace {
 
-using Fill = std::array<int64_t, 5>;
-
-class Recorder : public s::gui::paint::IRectFill {
-public:
-    void fill(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour) override {
-        fills.push_back({x, y, width, height, colour});
-    }
-    std::vector<Fill> fills;
-};
+using Recorder = s::gui::drawer::testing::FillRecorder;
+using Fill = Recorder::Fill;
 
 Series::View samples(std::vector<int64_t> newestFirst, int64_t minimum = 0, int64_t maximum = 100) {
     Series::View view;

@@ -2,27 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
+#include "tests/s/gui/drawer/FillRecorder.h"
+
+using Recorder = s::gui::drawer::testing::FillRecorder;
 using s::gui::drawer::image::Frame;
-
-namespace {
-
-class Recorder : public s::gui::paint::IRectFill {
-public:
-    void fill(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour) override {
-        fills.push_back({x, y, width, height, static_cast<int32_t>(colour)});
-    }
-    std::vector<std::array<int32_t, 5>> fills;
-};
-
-} // namespace
 
 TEST(ImageFrameTest, FramesTheRectangleInBlackAndLeavesTheInsideForThePicture) {
     Recorder target;
     const Frame::Area inside = Frame::paint(target, {10, 20, 50, 40});
-    const std::vector<std::array<int32_t, 5>> edges = {
+    const std::vector<Recorder::Fill> edges = {
         {10, 20, 40, 1, 0}, {49, 20, 1, 20, 0}, {10, 39, 40, 1, 0}, {10, 20, 1, 20, 0}};
     EXPECT_EQ(target.fills, edges);
     EXPECT_EQ(inside.left, 11);

@@ -5,21 +5,16 @@
 #include <array>
 #include <vector>
 
+#include "tests/s/gui/drawer/FillRecorder.h"
+
 using s::gui::drawer::listbox::Item;
 using s::gui::drawer::listbox::ItemLayout;
 using s::gui::layout::Rect;
 
 namespace {
 
-using Fill = std::array<int64_t, 5>;
-
-class Recorder : public s::gui::paint::IRectFill {
-public:
-    void fill(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour) override {
-        fills.push_back({x, y, width, height, colour});
-    }
-    std::vector<Fill> fills;
-};
+using Recorder = s::gui::drawer::testing::FillRecorder;
+using Fill = Recorder::Fill;
 
 constexpr ItemLayout::Colours kColours = {0x111111, 0x222222, 0x333333};
 

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
+
+#include "tests/s/gui/drawer/FillRecorder.h"
 
 using s::gui::drawer::window::FrameShape;
 
@@ -12,15 +13,8 @@ namespace {
 constexpr uint32_t kBack = 0x00EEDDCC;
 constexpr uint32_t kFrame = 0x00787878;
 
-using Fill = std::tuple<int32_t, int32_t, int32_t, int32_t, uint32_t>;
-
-class Recorder : public s::gui::paint::IRectFill {
-public:
-    void fill(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour) override {
-        fills.emplace_back(x, y, width, height, colour);
-    }
-    std::vector<Fill> fills;
-};
+using Recorder = s::gui::drawer::testing::FillRecorder;
+using Fill = Recorder::Fill;
 
 std::vector<Fill> painted(int32_t width, int32_t height, int32_t top, int32_t bottom,
                           bool transparent = false) {
