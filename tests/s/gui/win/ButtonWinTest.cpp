@@ -196,6 +196,16 @@ TEST(ButtonWinTest, DefaultAndNormalSwitchTheNativeStyle) {
     EXPECT_TRUE((GetWindowLongPtrW(handle, GWL_STYLE) & BS_NOTIFY) != 0) << "notifications stay";
 }
 
+TEST(ButtonWinTest, NoSkinForAButtonWithoutOneLeavesTheStyleTheSystemGaveIt) {
+    Fixture fixture;
+    ASSERT_TRUE(fixture.attach());
+    const HWND handle = fixture.button->getHandle();
+    // A dialog manager marks its default push button on the control itself.
+    SendMessageW(handle, BM_SETSTYLE, BS_DEFPUSHBUTTON | BS_NOTIFY, FALSE);
+    fixture.button->applySkin(nullptr);
+    EXPECT_EQ(static_cast<DWORD>(BS_DEFPUSHBUTTON), buttonType(handle));
+}
+
 TEST(ButtonWinTest, AWheelTurnOutsideTheButtonGoesOnToTheWindow) {
     Fixture fixture;
     ASSERT_TRUE(fixture.attach());
