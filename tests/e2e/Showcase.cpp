@@ -1,12 +1,18 @@
 // The toolkit's showcase, a test program of the end-to-end scenarios (never
 // shipped): one window with every component in boxes of both orientations,
-// with easy drag and a resizable native frame.
+// with easy drag and a resizable native frame, or drawn in one colour scheme of
+// the ThinWindow skins.
 //
-//     Showcase.exe <report file>
+//     Showcase.exe <report file> [--skin <scheme name>]
+//
+// Without --skin the window and its controls have the native look; with it
+// the window takes a ThinWindow skinner with that scheme selected (a name the
+// skinner does not know selects its first scheme, as the skinner does).
 //
 // It writes what the scenario needs to know to the report file, one fact a
 // line, flushed at once:
-//     scale <dpi> <pixels per 96>
+//     scale <dpi> <pixels per 96> <unit>
+//     skin <scheme name>|none                     the skin the window paints with
 //     layout <n>            a new set of rectangles follows (after the first
 //                           show and whenever the window moved or resized)
 //     window <left> <top> <right> <bottom>        the outer rectangle
@@ -22,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include "s/gui/drawer/ISkin.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/gui/events/IEventListener.h"
 #include "s/gui/scale/win/SystemScale.h"
 #include "s/gui/win/Box.h"
@@ -189,16 +197,34 @@ win::Box* pictureRow(ActionReporter& toggled, ActionReporter& okClick, ActionRep
     return row;
 }
 
-win::Box* content(ActionReporter* reporters) {
+// The title with a close glyph button at the right, the way skinned windows
+// carry their caption buttons (the native look shows the glyph's name).
+win::Box* captionRow(win::Window& window, int32_t glyphWidth, int32_t glyphHeight) {
+    auto* row = named("caption", win::Box::newInstance());
+    row->setMouseTransparent(true);
+    row->setHorizontal();
+    row->alignMiddle();
+    row->setHorizontalGap(16);
+    auto* title = label("title", u"Toolkit showcase");
+    title->setFontSize(103);
+    row->add(title);
+    auto* glyph = button("glyph", u"#X");
+    glyph->setFixedWidth(glyphWidth);
+    glyph->setFixedHeight(glyphHeight);
+    window.addCloser(static_cast<s::base::IObject*>(glyph));
+    row->add(glyph);
+    return row;
+}
+
+win::Box* content(win::Window& window, ActionReporter* reporters) {
     auto* root = named("root", win::Box::newInstance());
     // Clicks over the boxes' free space reach the window, which then moves.
     root->setMouseTransparent(true);
     root->setVertical();
     root->setMargins(10);
     root->setVerticalGap(6);
-    auto* title = label("title", u"Toolkit showcase");
-    title->setFontSize(103);
-    root->add(title);
+    const auto& scale = s::gui::scale::win::systemScale();
+    root->add(captionRow(window, scale.pixels(50), scale.pixels(14)));
     // Word-wrapped: a wrapped label asks for the height of its unbroken text,
     // so in a narrower window it shows its first line.
     auto* wrapped = label("wrapped", u"A long line of words that wraps when the window is narrower "
@@ -256,13 +282,49 @@ bool writeLayout(int32_t number, HWND window) {
 
 } // namespace
 
+// The scheme name of "--skin <name>", or null.
+const wchar_t* schemeArgument(int argc, wchar_t** argv) {
+    for (int i = 2; i + 1 < argc; ++i) {
+        if (wcscmp(argv[i], L"--skin") == 0) {
+            return argv[i + 1];
+        }
+    }
+    return nullptr;
+}
+
+std::string narrow(const char16_t* text) {
+    std::string result;
+    for (; text != nullptr && *text != 0; ++text) {
+        result += *text < 128 ? static_cast<char>(*text) : '?';
+    }
+    return result;
+}
+
+// A ThinWindow skinner with the named scheme selected; null without a name.
+s::gui::drawer::Skinner* skinnerFor(const wchar_t* scheme) {
+    if (scheme == nullptr) {
+        return nullptr;
+    }
+    std::u16string name;
+    for (const wchar_t* c = scheme; *c != 0; ++c) {
+        name += static_cast<char16_t>(*c);
+    }
+    auto* skinner = s::gui::drawer::Skinner::newThinWindowSkinner();
+    skinner->select(name.c_str());
+    return skinner;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2 || !report.open(argv[1])) {
         return 2;
     }
     const auto& scale = s::gui::scale::win::systemScale();
     report.line("scale " + std::to_string(scale.getDpi()) + " " +
-                std::to_string(scale.getPixelsPer96()));
+                std::to_string(scale.getPixelsPer96()) + " " + std::to_string(scale.getUnit()));
+    // Outlives the window, which leaves the skinner's list when it goes.
+    s::thread::PoolRef<s::gui::drawer::Skinner> skinner(skinnerFor(schemeArgument(argc, argv)));
+    const s::gui::drawer::ISkin* skin = skinner ? skinner->getCurrent() : nullptr;
+    report.line("skin " + (skin != nullptr ? narrow(skin->getName()) : std::string("none")));
 
     ActionReporter reporters[] = {ActionReporter("checkbox 1"), ActionReporter("checkbox 0"),
                                   ActionReporter("toggle"), ActionReporter("click default"),
@@ -272,7 +334,10 @@ int wmain(int argc, wchar_t** argv) {
     window->setNativeFrame(true);
     window->setResizable(true);
     window->setEasyDrag(true);
-    window->add(content(reporters));
+    if (skinner) {
+        window->setSkinner(skinner.get());
+    }
+    window->add(content(*window, reporters));
     window->fitSize();
     window->setLocation(200, 150);
     window->setVisible(true, true);

@@ -851,6 +851,12 @@ class Session:
         """Ends every process this session started (by its id), then the Wine
         server with whatever those processes left (the tray host among them),
         so the next scenario starts from a fresh desktop."""
+        self.cleanup_programs()
+        self.wine.kill()
+
+    def cleanup_programs(self):
+        """Ends every process this session started (by its id) and leaves
+        the Wine server running for the next program of the same session."""
         release_input(self.display)
         for process in self.processes:
             if process.poll() is None:
@@ -863,7 +869,6 @@ class Session:
                 process.wait(timeout=5)
         self.processes = []
         self.pattern = None
-        self.wine.kill()
 
     # -- windows --
     def windows(self):

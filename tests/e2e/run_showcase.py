@@ -19,7 +19,18 @@ what real input (X mouse and keys) made the program do:
     right border (the native sizing frame, drawn by Wine) is dragged;
   - at 144 dpi texts and controls are about 1.5 times as large as at 96 dpi.
 
-    python3 tests/e2e/run_showcase.py [--exe build/win64/Showcase.exe]
+The same window drawn in colour schemes of the ThinWindow skins (the program's
+--skin argument), at both scalings in the same X display and Wine session:
+  - the frame line in the scheme's frame colour, the background in its
+    window colour, the plain buttons framed in its control colour;
+  - label text in its text colour inside every label and never in the gaps
+    between them, each label as wide as its text and its ink inside it;
+  - the check box with its white inside and control-coloured frame;
+  - the close glyph drawn in the caption button, which closes the window;
+  - at 144 dpi (the skins' unit 2) button frames and the glyph twice as
+    thick, texts and the check box about 1.5 times as large as at 96 dpi.
+
+    python3 tests/e2e/run_showcase.py [--exe build/win64/Showcase.exe] [--schemes]
 """
 
 import argparse
@@ -39,13 +50,14 @@ DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 
 # The component tree of the showcase: each component's box.
 PARENTS = {
-    "title": "root", "wrapped": "root", "row": "root", "pictures": "root", "bottom": "root",
+    "caption": "root", "wrapped": "root", "row": "root", "pictures": "root", "bottom": "root",
+    "title": "caption", "glyph": "caption",
     "name": "row", "checkbox": "row", "link": "row",
     "image": "pictures", "buttons": "pictures",
     "default": "buttons", "toggle": "buttons", "plain": "buttons",
     "apply": "bottom", "close": "bottom",
 }
-ROOT_CHILDREN = ["title", "wrapped", "row", "pictures", "bottom"]
+ROOT_CHILDREN = ["caption", "wrapped", "row", "pictures", "bottom"]
 ROOT_MARGIN, ROOT_GAP, COLUMN_MARGIN = 10, 6, 4
 # The gradient picture (see Showcase.cpp).
 PICTURE_WIDTH, PICTURE_HEIGHT, PICTURE_BLUE = 64, 32, 160
@@ -104,6 +116,20 @@ class Report:
         for line in self.lines():
             if line.startswith("scale "):
                 return tuple(int(value) for value in line.split()[1:3])
+        return None
+
+    def unit(self):
+        """The whole-pixel step the skins draw lines and glyphs with."""
+        for line in self.lines():
+            if line.startswith("scale ") and len(line.split()) > 3:
+                return int(line.split()[3])
+        return None
+
+    def skin(self):
+        """The scheme the window paints with, "none" for the native look."""
+        for line in self.lines():
+            if line.startswith("skin "):
+                return line[len("skin "):]
         return None
 
 
@@ -334,14 +360,239 @@ class Showcase:
             self.fail("the program reports scale %s, not %d dpi without a screen factor" % (scale, self.dpi))
 
 
-def run_at(exe, pattern, wine, dpi, sizes):
+# ThinWindow schemes the skinned runs use, by the colour roles they check:
+# window background, window frame, control frame, text (red, green, blue).
+# Chosen for contrast: light and dark, coloured frames, frame colours equal
+# to and different from the control colour.
+SCHEMES = {
+    "White": {"background": (255, 255, 255), "frame": (68, 68, 68), "control": (68, 68, 68), "text": (0, 0, 0)},
+    "Sky Blue": {"background": (194, 223, 255), "frame": (87, 133, 255), "control": (87, 133, 255),
+                 "text": (0, 0, 0)},
+    "Khaki": {"background": (62, 92, 0), "frame": (146, 185, 65), "control": (146, 185, 65),
+              "text": (255, 255, 255)},
+    "Black Black": {"background": (0, 0, 0), "frame": (51, 51, 51), "control": (176, 176, 176),
+                    "text": (255, 255, 255)},
+    "Classic LG": {"background": (116, 116, 116), "frame": (17, 17, 17), "control": (17, 17, 17),
+                   "text": (255, 255, 255)},
+}
+WHITE = (255, 255, 255)
+# Labels whose width is their measured text (the wrapped one spans the row).
+MEASURED_LABELS = ["title", "name"]
+PLAIN_BUTTONS = ["plain", "apply", "close"]
+CHECK_SIDE = 13  # the check box's square at unit 1
+
+
+def near(colour, target, tolerance=3):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, target))
+
+
+def ink_box(image, rect, background):
+    """The bounding box of the pixels in rect that are not the background, or
+    None when there are none."""
+    left, top, right, bottom = rect
+    xs, ys = [], []
+    for y in range(top, bottom):
+        for x in range(left, right):
+            if not near(image.pixel(x, y), background, 24):
+                xs.append(x)
+                ys.append(y)
+    return (min(xs), min(ys), max(xs) + 1, max(ys) + 1) if xs else None
+
+
+def grow(rect, by):
+    return rect[0] - by, rect[1] - by, rect[2] + by, rect[3] + by
+
+
+class SkinnedShowcase(Showcase):
+    """The showcase drawn in one scheme: checks by the scheme's colours at
+    points and by the sizes of painted regions."""
+
+    def __init__(self, session, dpi, report, scheme, name):
+        super().__init__(session, dpi, report)
+        self.scheme = scheme
+        self.colours = SCHEMES[scheme]
+        self.name = name
+        self.unit = 1
+
+    def fail(self, reason):
+        path = self.session.save("%s-failure" % self.name, self.session.screenshot())
+        raise Failure("%s: %s [screenshot %s]" % (self.name, reason, path))
+
+    def run(self, sizes):
+        self.wait_layout(lambda w, r: True, "after the start", timeout=30)
+        if self.report.skin() != self.scheme:
+            self.fail("the window paints with skin %r, not the scheme %r" % (self.report.skin(), self.scheme))
+        self.unit = self.report.unit() or 1
+        # Away from every control: no hover state.
+        self.session.mouse_move(self.session.display.width - 5, self.session.display.height - 5)
+        time.sleep(0.5)
+        window = self.x_rect(self.window)
+        image = self.session.screenshot(grow(window, 8))
+        self.session.save(self.name, image)
+        measures = {"rects": dict(self.rects), "unit": self.unit}
+        self.check_frame(image, window)
+        self.check_gaps(image)
+        measures["labels"] = self.check_labels(image)
+        measures["button frame"] = self.check_buttons(image)
+        measures["check inside"] = self.check_box(image)
+        measures["glyph"] = self.check_glyph(image)
+        sizes[(self.dpi, self.scheme)] = measures
+        self.check_close()
+
+    def check_frame(self, image, window):
+        """The one-pixel frame line in the frame colour on all four sides,
+        the window background just inside it."""
+        left, top, right, bottom = window
+        middle_x, middle_y = (left + right) // 2, (top + bottom) // 2
+        for side, (x, y), (inside_x, inside_y) in (
+                ("left", (left, middle_y), (left + 1, middle_y)),
+                ("right", (right - 1, middle_y), (right - 2, middle_y)),
+                ("top", (middle_x, top), (middle_x, top + 1)),
+                ("bottom", (middle_x, bottom - 1), (middle_x, bottom - 2))):
+            if not near(image.pixel(x, y), self.colours["frame"]):
+                self.fail("the frame's %s line at %s shows %s, not the frame colour %s" % (
+                    side, (x, y), image.pixel(x, y), self.colours["frame"]))
+            if not near(image.pixel(inside_x, inside_y), self.colours["background"]):
+                self.fail("inside the frame's %s line %s shows %s, not the background %s" % (
+                    side, (inside_x, inside_y), image.pixel(inside_x, inside_y), self.colours["background"]))
+
+    def gaps(self):
+        """Strips between components that nothing draws on: the root's gaps
+        between its rows and its left margin, and the row's gaps."""
+        strips = []
+        for upper, lower in zip(ROOT_CHILDREN, ROOT_CHILDREN[1:]):
+            strips.append((self.rect(upper)[0], self.rect(upper)[3], self.rect(upper)[2], self.rect(lower)[1]))
+        root = self.rect("root")
+        strips.append((root[0], root[1], self.rect("caption")[0], root[3]))
+        for left_name, right_name in (("name", "checkbox"), ("checkbox", "link")):
+            strips.append((self.rect(left_name)[2], self.rect("row")[1], self.rect(right_name)[0],
+                           self.rect("row")[3]))
+        return [strip for strip in strips if strip[2] > strip[0] and strip[3] > strip[1]]
+
+    def check_gaps(self, image):
+        """The background colour, and nothing else, between the components."""
+        for strip in self.gaps():
+            total = (strip[2] - strip[0]) * (strip[3] - strip[1])
+            other = total - count(image, strip, lambda colour: near(colour, self.colours["background"]))
+            if other:
+                self.fail("%d of %d pixels in the gap %s are not the background %s" % (
+                    other, total, strip, self.colours["background"]))
+
+    def check_labels(self, image):
+        """Text pixels in the text colour inside each label; the ink inside the
+        label (nothing of it around), and a measured label as wide as its
+        ink. Answers each label's ink height."""
+        heights = {}
+        background = self.colours["background"]
+        for name in ("title", "wrapped", "name"):
+            rect = self.rect(name)
+            text = count(image, rect, lambda colour: near(colour, self.colours["text"], 40))
+            if text < 20:
+                self.fail("the label %s shows %d pixels in the text colour %s" % (name, text, self.colours["text"]))
+            ink = ink_box(image, rect, background)
+            around = ink_box(image, grow(rect, 3), background)
+            if around != ink:
+                self.fail("the ink of %s reaches %s, outside the label %s" % (name, around, rect))
+            heights[name] = ink[3] - ink[1]
+            if name in MEASURED_LABELS:
+                slack_left, slack_right = ink[0] - rect[0], rect[2] - ink[2]
+                allowed = 3 * self.unit + 2
+                if slack_left > allowed or slack_right > allowed:
+                    self.fail("the label %s %s is not as wide as its text %s (%d and %d pixels to spare)" % (
+                        name, rect, ink, slack_left, slack_right))
+                if ink[2] >= rect[2] or ink[3] >= rect[3]:
+                    self.fail("the text of %s reaches the label's last column or row: clipped (%s in %s)" % (
+                        name, ink, rect))
+        return heights
+
+    def frame_thickness(self, image, rect):
+        """Control-coloured pixels from the left edge inwards at mid-height."""
+        left, top, right, bottom = rect
+        y = (top + bottom) // 2
+        thickness = 0
+        while left + thickness < right and near(image.pixel(left + thickness, y), self.colours["control"]):
+            thickness += 1
+        return thickness
+
+    def check_buttons(self, image):
+        """Plain buttons framed in the control colour: their left edge is the
+        base colour, as thick as the skins' unit."""
+        for name in PLAIN_BUTTONS:
+            rect = self.rect(name)
+            thickness = self.frame_thickness(image, rect)
+            if thickness != self.unit:
+                self.fail("the button %s's left frame edge is %d pixels of the control colour %s, expected %d "
+                          "(pixel %s)" % (name, thickness, self.colours["control"], self.unit,
+                                          image.pixel(rect[0], (rect[1] + rect[3]) // 2)))
+            text = count(image, rect, lambda colour: near(colour, self.colours["text"], 40), inset=2 * self.unit)
+            if text < 10:
+                self.fail("the button %s shows no text in the text colour" % name)
+        return self.frame_thickness(image, self.rect(PLAIN_BUTTONS[0]))
+
+    def check_box(self, image):
+        """The square at the check box's left: a white inside and a frame in
+        the control colour. Answers the white inside's height."""
+        left, top, right, bottom = self.rect("checkbox")
+        side = CHECK_SIDE * self.unit
+        square = (left, top, left + side + 2, bottom)
+        white = [(x, y) for y in range(square[1], square[3]) for x in range(square[0], square[2])
+                 if near(image.pixel(x, y), WHITE)]
+        framed = count(image, square, lambda colour: near(colour, self.colours["control"]))
+        if len(white) < (side - 4 * self.unit) ** 2:
+            self.fail("the check box shows %d white pixels inside its square, expected at least %d" % (
+                len(white), (side - 4 * self.unit) ** 2))
+        if framed < 4 * (side - 2) * self.unit:
+            self.fail("the check box's square shows %d pixels of the control colour %s, expected a frame of %d" % (
+                framed, self.colours["control"], 4 * (side - 2) * self.unit))
+        ys = [y for x, y in white]
+        text = count(image, (left + side, top, right, bottom), lambda colour: near(colour, self.colours["text"], 40))
+        if text < 15:
+            self.fail("the check box's label shows %d pixels in the text colour" % text)
+        return max(ys) - min(ys) + 1
+
+    def check_glyph(self, image):
+        """The close glyph inside the caption button (inside its frame), in
+        the control colour. Answers the glyph's pixel count."""
+        left, top, right, bottom = self.rect("glyph")
+        inner = (left + 2 * self.unit, top + 2 * self.unit, right - 2 * self.unit, bottom - 2 * self.unit)
+        pixels = count(image, inner, lambda colour: near(colour, self.colours["control"]))
+        if pixels < 8 * self.unit * self.unit:
+            self.fail("the caption button %s shows %d pixels of the close glyph in %s" % (
+                (left, top, right, bottom), pixels, self.colours["control"]))
+        box = ink_box(image, inner, self.colours["background"])
+        # A cross: as tall as it is wide, centred.
+        if box is None or abs((box[2] - box[0]) - (box[3] - box[1])) > 2 * self.unit:
+            self.fail("the close glyph %s in %s is not a centred cross" % (box, inner))
+        return pixels
+
+    def check_close(self):
+        """A click on the close glyph closes the window (its program ends)."""
+        left, top, right, bottom = self.rect("glyph")
+        self.session.mouse_move((left + right) // 2, (top + bottom) // 2)
+        time.sleep(0.2)
+        self.session.click(1)
+        process = self.session.processes[-1]
+        if wait_for(lambda: process.poll() is not None, 10, 0.1) is None:
+            self.fail("a click on the close glyph did not close the window")
+
+
+def start_showcase(session, name, *arguments):
+    """Starts the showcase with a fresh report file; answers the report."""
+    report = Report(harness.BUILD / "e2e-logs" / ("%s.txt" % name))
+    if report.path.exists():
+        report.path.unlink()
+    session.start_program("Z:" + str(report.path).replace("/", "\\"), *arguments)
+    return report
+
+
+def run_at(exe, pattern, wine, dpi, sizes, schemes, record):
+    """Every run at one scaling in one X display and one Wine session: the
+    native look with its input checks, then each scheme in turn (each
+    showcase closes before the next starts)."""
     display = Display(1920, 1080)
     wine.kill()
     display.start()
     session = Session(exe, pattern, display, wine, ARTIFACTS)
-    report = Report(harness.BUILD / "e2e-logs" / ("showcase-%d.txt" % dpi))
-    if report.path.exists():
-        report.path.unlink()
     try:
         # Without a window manager Wine draws the native frame itself only
         # for windows it does not hand to one.
@@ -349,8 +600,22 @@ def run_at(exe, pattern, wine, dpi, sizes):
         wine.prepare(display)
         wine.reg_add(DESKTOP_KEY, "LogPixels", "REG_DWORD", dpi)
         session.read_screen_geometry()
-        session.start_program("Z:" + str(report.path).replace("/", "\\"))
-        Showcase(session, dpi, report).run(sizes)
+
+        def native():
+            report = start_showcase(session, "showcase-%d" % dpi)
+            Showcase(session, dpi, report).run(sizes)
+            session.cleanup_programs()
+        record("showcase-%d" % dpi, native)
+        for scheme in schemes:
+            name = "showcase-%d-%s" % (dpi, scheme.lower().replace(" ", "-"))
+
+            def skinned():
+                report = start_showcase(session, name, "--skin", scheme)
+                try:
+                    SkinnedShowcase(session, dpi, report, scheme, name).run(sizes)
+                finally:
+                    session.cleanup_programs()
+            record(name, skinned)
     finally:
         try:
             wine.reg_add(DESKTOP_KEY, "LogPixels", "REG_DWORD", 96)
@@ -373,11 +638,40 @@ def compare_scales(sizes):
             raise Failure("%s is %.2f times as wide at 144 dpi as at 96 dpi, not about 1.5" % (name, ratio))
 
 
+def compare_skinned_scales(sizes, scheme):
+    """At 144 dpi (unit 2) the skin's lines and glyphs are twice as thick,
+    texts and the check box about 1.5 times as large as at 96 dpi."""
+    low, high = sizes.get((96, scheme)), sizes.get((144, scheme))
+    if low is None or high is None:
+        raise Failure("%s: a run at one scale did not get as far as its measures" % scheme)
+    if (low["unit"], high["unit"]) != (1, 2):
+        raise Failure("%s: the skins' unit is %d at 96 dpi and %d at 144 dpi, expected 1 and 2" % (
+            scheme, low["unit"], high["unit"]))
+    print("  %-11s button frame %d -> %d px, glyph %d -> %d px, check box inside %d -> %d, title ink %d -> %d" % (
+        scheme, low["button frame"], high["button frame"], low["glyph"], high["glyph"], low["check inside"],
+        high["check inside"], low["labels"]["title"], high["labels"]["title"]))
+    if high["button frame"] != 2 * low["button frame"]:
+        raise Failure("%s: button frames are %d pixels at 144 dpi, %d at 96 dpi: not twice" % (
+            scheme, high["button frame"], low["button frame"]))
+    if high["glyph"] < 3 * low["glyph"]:
+        raise Failure("%s: the close glyph has %d pixels at 144 dpi, %d at 96 dpi: not about four times" % (
+            scheme, high["glyph"], low["glyph"]))
+    for what, a, b in (("the title's text", low["labels"]["title"], high["labels"]["title"]),
+                       ("the label text", low["labels"]["name"], high["labels"]["name"]),
+                       ("the check box's inside", low["check inside"], high["check inside"])):
+        if not RATIO_LOW <= b / a <= 2.2:
+            raise Failure("%s: %s is %d pixels high at 144 dpi, %d at 96 dpi" % (scheme, what, b, a))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--exe", default=str(harness.BUILD / "win64" / "Showcase.exe"))
+    parser.add_argument("--scheme", action="append", default=[], choices=sorted(SCHEMES),
+                        help="run only these schemes besides the native look (repeatable; default: all)")
+    parser.add_argument("--native-only", action="store_true", help="run the native look only")
     arguments = parser.parse_args()
     exe = Path(arguments.exe)
+    schemes = [] if arguments.native_only else arguments.scheme or list(SCHEMES)
     results, sizes = [], {}
     wine = Wine()
     try:
@@ -385,31 +679,41 @@ def main():
         wine.lock()
     except HarnessError as error:
         print("showcase: cannot run: %s" % error)
-        print("showcase: 3 scenarios, 0 passed, 3 failed")
+        print("showcase: cannot run, 0 passed")
         return 1
-    for dpi in (96, 144):
+
+    def record(name, function):
         started = time.monotonic()
         try:
-            run_at(exe, pattern, wine, dpi, sizes)
+            function()
             status, reason = "PASS", ""
         except Failure as failure:
             status, reason = "FAIL", str(failure)
         except Exception:
             status, reason = "FAIL", "harness error: " + traceback.format_exc().strip().replace("\n", " | ")
         results.append(status)
-        print("%s showcase-%d (%.1f s)%s" % (status, dpi, time.monotonic() - started,
-                                             ": " + reason if reason else ""), flush=True)
-    wine.kill()
-    status, reason = "FAIL", "a run at one scale showed no window"
-    if len(sizes) == 2:
+        print("%s %s (%.1f s)%s" % (status, name, time.monotonic() - started, ": " + reason if reason else ""),
+              flush=True)
+
+    layer_started = time.monotonic()
+    for dpi in (96, 144):
         try:
-            compare_scales(sizes)
-            status, reason = "PASS", ""
-        except Failure as failure:
-            reason = str(failure)
-    results.append(status)
-    print("%s showcase-scaling%s" % (status, ": " + reason if reason else ""), flush=True)
+            run_at(exe, pattern, wine, dpi, sizes, schemes, record)
+        except Exception as error:
+            results.append("FAIL")
+            print("FAIL showcase-%d session: %s" % (dpi, error), flush=True)
+    wine.kill()
+
+    def native_scaling():
+        if 96 not in sizes or 144 not in sizes:
+            raise Failure("a run at one scale showed no window")
+        compare_scales(sizes)
+    record("showcase-scaling", native_scaling)
+    for scheme in schemes:
+        record("showcase-scaling-%s" % scheme.lower().replace(" ", "-"),
+               lambda scheme=scheme: compare_skinned_scales(sizes, scheme))
     passed = results.count("PASS")
+    print("showcase: ran for %.0f s" % (time.monotonic() - layer_started))
     print("showcase: %d scenarios, %d passed, %d failed" % (len(results), passed, len(results) - passed))
     return 0 if passed == len(results) else 1
 
