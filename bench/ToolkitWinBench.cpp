@@ -10,6 +10,12 @@
 //    too), the labels and boxes through theirs. Measured with a drawer
 //    (frame and background in the buffer) and without one (native frame),
 //    with the components of a small dialog and without any;
+//  - painting a window laid out like the program's version window (frame,
+//    14 labels, three buttons and the banner picture) through a skin (the
+//    ThinWindow scheme "Classic LG": frame, buttons, glyph and label styles
+//    by the skin's drawers) against the same window with the plain drawer
+//    below (frame and background only, system-drawn controls), side by
+//    side, with the ratio of the two;
 //  - the BitBlt: a 340 x 285 memory bitmap onto the shown window.
 // Everything is measured on the window's own thread (a synchronous call), so
 // no thread hop is counted.
@@ -18,15 +24,20 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <initializer_list>
 #include <vector>
 
+#include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/IWindow.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/gui/win/Box.h"
 #include "s/gui/win/Button.h"
 #include "s/gui/win/CheckBox.h"
+#include "s/gui/win/Image.h"
 #include "s/gui/win/Label.h"
 #include "s/gui/win/Spacer.h"
 #include "s/gui/win/Window.h"
+#include "s/image/win/BufferedImage.h"
 #include "s/platform/win/MemoryDC.h"
 #include "s/platform/win/ObjectSelection.h"
 #include "s/platform/win/WindowDC.h"
@@ -163,6 +174,80 @@ win::Box* dialog() {
     return root;
 }
 
+// A row of a fixed height with the given children, left to right.
+win::Box* row(std::initializer_list<s::gui::IComponent*> children) {
+    auto* line = win::Box::newInstance();
+    line->setHorizontal();
+    line->alignMiddle();
+    line->setHorizontalGap(4);
+    line->setWidthPercent(100, false);
+    for (s::gui::IComponent* child : children) {
+        line->add(child);
+    }
+    return line;
+}
+
+win::Label* text(const char16_t* words, int32_t fontSize = 0) {
+    auto* label = win::Label::newInstance();
+    label->setText(words);
+    label->setFontSize(fontSize);
+    return label;
+}
+
+win::Button* button(const char16_t* label) {
+    auto* item = win::Button::newInstance();
+    item->setText(label);
+    return item;
+}
+
+// A 700 x 230 banner picture of flat bands, as large as the program's logo.
+s::image::win::BufferedImage* banner() {
+    auto* picture = s::image::win::BufferedImage::newInstance();
+    if (picture->resize(700, 230)) {
+        uint8_t* pixel = picture->getPixels();
+        for (int32_t y = 0; y < 230; ++y) {
+            for (int32_t x = 0; x < 700; ++x, pixel += 4) {
+                pixel[0] = static_cast<uint8_t>(0x45 + (x / 100) * 10);
+                pixel[1] = static_cast<uint8_t>(0x2B + (y / 50) * 20);
+                pixel[2] = 0x14;
+                pixel[3] = 255;
+            }
+        }
+    }
+    return picture;
+}
+
+// The version window's layout: a heading beside the close glyph, the
+// banner, the product name, five rows of caption and value, the donation
+// question and link, two buttons below: 14 labels, three buttons.
+win::Box* versionWindow() {
+    auto* root = win::Box::newInstance();
+    root->setVertical();
+    root->setMargins(2);
+    root->setVerticalGap(2);
+    auto* glyph = button(u"#X");
+    glyph->setFixedWidth(50);
+    glyph->setFixedHeight(14);
+    root->add(row({text(u"Version Information", -104), glyph}));
+    auto* picture = win::Image::newInstance();
+    picture->setImage(banner(), true, true, true, true, -1, -1);
+    picture->setWidthPercent(100);
+    root->add(picture);
+    root->add(row({text(u"Vexa Magnifier", -103)}));
+    const char16_t* rows[][2] = {{u"Version:", u"1.19"},
+                                 {u"Last Updated:", u"2019/06/17"},
+                                 {u"License:", u"Free for personal and business use"},
+                                 {u"Supported:", u"Windows XP/7/8.1/10"},
+                                 {u"URL:", u"https://vexasoft.example/software/Magnifier/"}};
+    for (const auto& line : rows) {
+        root->add(row({text(line[0]), text(line[1])}));
+    }
+    root->add(row({text(u"Is this freeware useful?", -1)}));
+    root->add(row({text(u"Please support us via donation.", -103)}));
+    root->add(row({button(u"Check for Updates"), button(u"Close")}));
+    return root;
+}
+
 // A plain skin's window drawer: a light background and a 1-pixel frame.
 class FrameDrawer : public s::gui::drawer::IWindow {
 public:
@@ -253,10 +338,14 @@ private:
     win::Box* root;
 };
 
-void run(const char* name, win::Box* root, bool layoutOnly, s::gui::drawer::IWindow* drawer,
-         int32_t width, int32_t height) {
+// The median time (ms) of the measurement, reported. A skinner, when given,
+// paints the window and its components with its current skin.
+double run(const char* name, win::Box* root, bool layoutOnly, s::gui::drawer::IWindow* drawer,
+           int32_t width, int32_t height, s::gui::drawer::Skinner* skinner = nullptr) {
     auto window = s::thread::PoolRef<win::Window>::take();
-    if (drawer != nullptr) {
+    if (skinner != nullptr) {
+        window->setSkinner(skinner);
+    } else if (drawer != nullptr) {
         window->setDrawer(drawer, false);
     } else {
         window->setNativeFrame(true);
@@ -272,6 +361,7 @@ void run(const char* name, win::Box* root, bool layoutOnly, s::gui::drawer::IWin
     window->sendCall(0, 0, 0, 0);
     report(name, measurer.measured, measurer.blit, measurer.memoryBlit);
     window->close();
+    return measurer.measured;
 }
 
 } // namespace
@@ -289,5 +379,27 @@ int main() {
         kHeight);
     run("painting a 340 x 285 window, native frame, components", dialog(), false, nullptr, kWidth,
         kHeight);
+
+    // The skin against the plain drawer, alternating so that both see the
+    // same machine load; the best of three rounds of each.
+    s::thread::PoolRef<s::gui::drawer::Skinner> skinner(
+        s::gui::drawer::Skinner::newThinWindowSkinner());
+    skinner->select(u"Classic LG");
+    if (skinner->getCurrent() == nullptr) {
+        std::printf("no skin: the ThinWindow family built no schemes\n");
+        return 1;
+    }
+    double plain = 1e9;
+    double skinned = 1e9;
+    for (int round = 0; round < 3; ++round) {
+        plain = std::min(plain, run("painting the version window, plain drawer", versionWindow(),
+                                    false, &drawer, kWidth, kHeight));
+        skinned =
+            std::min(skinned, run("painting the version window, skin Classic LG", versionWindow(),
+                                  false, nullptr, kWidth, kHeight, skinner.get()));
+    }
+    std::printf("version window: skin %.3f ms, plain drawer %.3f ms: the skin costs %.2fx "
+                "(target at most 1.5x)\n",
+                skinned, plain, skinned / plain);
     return 0;
 }

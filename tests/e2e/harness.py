@@ -84,6 +84,18 @@ class Image:
     def contains(self, x, y):
         return self.left <= x < self.left + self.width and self.top <= y < self.top + self.height
 
+    def crop(self, rect):
+        """The part of the picture inside rect (screen coordinates, clamped
+        to the picture), keeping its screen position."""
+        left, top = max(rect[0], self.left), max(rect[1], self.top)
+        right = min(rect[2], self.left + self.width)
+        bottom = min(rect[3], self.top + self.height)
+        rows = []
+        for y in range(top, bottom):
+            start = ((y - self.top) * self.width + (left - self.left)) * 3
+            rows.append(self.rgb[start:start + (right - left) * 3])
+        return Image(right - left, bottom - top, b"".join(rows), left, top)
+
     @staticmethod
     def from_bgrx(width, height, data, stride, left=0, top=0):
         if stride != width * 4:
@@ -150,6 +162,95 @@ def imagemagick(tool):
     if not found:
         raise HarnessError("ImageMagick's %s is not installed" % tool)
     return found
+
+
+# --- colour schemes ----------------------------------------------------------------
+
+# Colours of the ThinWindow schemes the scenarios draw in, by the roles they
+# check: window background, window frame, control frame (buttons, check
+# boxes, glyphs), text (red, green, blue).
+SCHEMES = {
+    "White": {"background": (255, 255, 255), "frame": (68, 68, 68), "control": (68, 68, 68), "text": (0, 0, 0)},
+    "Sky Blue": {"background": (194, 223, 255), "frame": (87, 133, 255), "control": (87, 133, 255),
+                 "text": (0, 0, 0)},
+    "Khaki": {"background": (62, 92, 0), "frame": (146, 185, 65), "control": (146, 185, 65),
+              "text": (255, 255, 255)},
+    "Black Black": {"background": (0, 0, 0), "frame": (51, 51, 51), "control": (176, 176, 176),
+                    "text": (255, 255, 255)},
+    "Classic LG": {"background": (116, 116, 116), "frame": (17, 17, 17), "control": (17, 17, 17),
+                   "text": (255, 255, 255)},
+}
+
+
+def near(colour, target, tolerance=3):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, target))
+
+
+def count(image, rect, test, inset=0):
+    """How many pixels of rect (screen coordinates), shrunk by inset, pass test."""
+    left, top, right, bottom = rect
+    return sum(1 for y in range(top + inset, bottom - inset) for x in range(left + inset, right - inset)
+               if test(image.pixel(x, y)))
+
+
+def ink_box(image, rect, background):
+    """The bounding box of the pixels in rect that are not the background, or
+    None when there are none."""
+    left, top, right, bottom = rect
+    xs, ys = [], []
+    for y in range(top, bottom):
+        for x in range(left, right):
+            if not near(image.pixel(x, y), background, 24):
+                xs.append(x)
+                ys.append(y)
+    return (min(xs), min(ys), max(xs) + 1, max(ys) + 1) if xs else None
+
+
+def frame_faults(image, rect, colours):
+    """What is wrong with a skinned window's one-pixel frame line and the
+    background just inside it, looked at in the middle of each side of rect
+    (its outer rectangle); an empty list when nothing is."""
+    left, top, right, bottom = rect
+    middle_x, middle_y = (left + right) // 2, (top + bottom) // 2
+    faults = []
+    for side, line, inside in (("left", (left, middle_y), (left + 1, middle_y)),
+                               ("right", (right - 1, middle_y), (right - 2, middle_y)),
+                               ("top", (middle_x, top), (middle_x, top + 1)),
+                               ("bottom", (middle_x, bottom - 1), (middle_x, bottom - 2))):
+        if not near(image.pixel(*line), colours["frame"]):
+            faults.append("the frame's %s line at %s shows %s, not the frame colour %s" % (
+                side, line, image.pixel(*line), colours["frame"]))
+        elif side in ("left", "top") and not near(image.pixel(*inside), colours["background"]):
+            faults.append("inside the frame's %s line %s shows %s, not the background %s" % (
+                side, inside, image.pixel(*inside), colours["background"]))
+    return faults
+
+
+def edge_thickness(image, rect, colour):
+    """Pixels of colour from rect's left edge inwards, at mid-height: the
+    thickness of a frame's left edge."""
+    left, top, right, bottom = rect
+    y = (top + bottom) // 2
+    thickness = 0
+    while left + thickness < right and near(image.pixel(left + thickness, y), colour):
+        thickness += 1
+    return thickness
+
+
+def glyph_faults(image, rect, colours, unit):
+    """(pixels, fault) of the close glyph in a caption button: its pixels in
+    the control colour inside the button's frame, and what is wrong (None
+    when it is a cross as tall as wide with enough pixels)."""
+    left, top, right, bottom = rect
+    inner = (left + 2 * unit, top + 2 * unit, right - 2 * unit, bottom - 2 * unit)
+    pixels = count(image, inner, lambda colour: near(colour, colours["control"]))
+    if pixels < 8 * unit * unit:
+        return pixels, "the caption button %s shows %d pixels of the close glyph in %s" % (
+            rect, pixels, colours["control"])
+    box = ink_box(image, inner, colours["background"])
+    if box is None or abs((box[2] - box[0]) - (box[3] - box[1])) > 2 * unit:
+        return pixels, "the close glyph %s in %s is not a cross as tall as it is wide" % (box, inner)
+    return pixels, None
 
 
 # --- pattern analysis -------------------------------------------------------------
@@ -700,10 +801,13 @@ class Wine:
         return self._call(["wine"] + [str(argument) for argument in arguments], timeout=timeout, check=False)
 
     def reg_add(self, key, name, kind, data):
+        """Writes one value; the name None writes the key's own (default)
+        value."""
+        selector = ["/ve"] if name is None else ["/v", name]
         # reg was seen to fail now and then right after the server started;
         # a second try succeeds.
         for attempt in range(3):
-            result = self._call(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", str(data), "/f"],
+            result = self._call(["wine", "reg", "add", key] + selector + ["/t", kind, "/d", str(data), "/f"],
                                 timeout=60, check=attempt == 2)
             if result.returncode == 0:
                 return
@@ -755,7 +859,21 @@ class Wine:
 
 # --- a test session: display + Wine + the programs ----------------------------------
 
-MAGNIFIER_SETTINGS_KEY = r"HKCU\Software\Vexa\Vexa Magnifier\SaveData\View"
+SAVE_DATA_KEY = r"HKCU\Software\Vexa\Vexa Magnifier\SaveData"
+MAGNIFIER_SETTINGS_KEY = SAVE_DATA_KEY + r"\View"
+# The application's skin (followed by the windows that have none of their
+# own) and the version window's own skin, each the key's own value.
+SKIN_KEY = SAVE_DATA_KEY + r"\Skin"
+ABOUT_SKIN_KEY = SAVE_DATA_KEY + r"\AboutWindow\Skin"
+
+
+def store_skins(wine, application=None, about=None):
+    """Stores the application's skin and the version window's own skin by
+    scheme name; None leaves the skin unstored."""
+    for key, name in ((SKIN_KEY, application), (ABOUT_SKIN_KEY, about)):
+        wine.reg_delete_key(key)
+        if name is not None:
+            wine.reg_add(key, None, "REG_SZ", name)
 
 
 class Window:
@@ -846,6 +964,13 @@ class Session:
 
     def to_windows(self, x, y):
         return x + self.virtual[0], y + self.virtual[1]
+
+    def x_rect(self, window):
+        """A window's rectangle (a Window of the window list) in X root
+        coordinates."""
+        left, top = self.to_x(window.left, window.top)
+        right, bottom = self.to_x(window.right, window.bottom)
+        return left, top, right, bottom
 
     def cleanup(self):
         """Ends every process this session started (by its id), then the Wine

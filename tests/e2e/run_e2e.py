@@ -25,8 +25,9 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import harness  # noqa: E402
 import netns  # noqa: E402
 import update_scenarios  # noqa: E402
-from harness import (BUILD, MAGNIFIER_SETTINGS_KEY, TRAY_STRIP, TWO_MONITORS, Display, Failure,  # noqa: E402
-                     HarnessError, Session, Wine, expected_lens_mapping, is_identity, measure_view, wait_for)
+from harness import (BUILD, MAGNIFIER_SETTINGS_KEY, SCHEMES, TRAY_STRIP, TWO_MONITORS, Display,  # noqa: E402
+                     Failure, HarnessError, Session, Wine, count, edge_thickness, expected_lens_mapping,
+                     frame_faults, glyph_faults, ink_box, is_identity, measure_view, near, store_skins, wait_for)
 
 SCENARIO_TIMEOUT = 150  # seconds; a scenario normally needs 10 to 40
 # Wine without a window manager takes the screen image of a hidden window
@@ -1023,6 +1024,7 @@ def about_picture(m, about, shot):
 def run_about_layout(m, dpi):
     scale = max(1.0, dpi / 96.0)
     m.settings()
+    store_skins(m.wine)
     m.wine.reg_add(DPI_KEY, "LogPixels", "REG_DWORD", dpi)
     try:
         m.wine.kill()
@@ -1032,6 +1034,7 @@ def run_about_layout(m, dpi):
         about = open_about(m, "English", scale)
         expect_enabled(m, lens, False, "version window open")
         english = expect_about_layout(m, about, scale, "about-english-%d" % dpi)
+        expect_window_skin(m, about, "Classic LG", skin_unit(scale), "about-english-%d" % dpi, english)
         english_rows = about_picture(m, about, english)
         xdotool_click(m, about.close)
         expect_enabled(m, lens, True, "Close button")
@@ -1047,6 +1050,52 @@ def run_about_layout(m, dpi):
         m.stop_program(process)
     finally:
         m.wine.reg_add(DPI_KEY, "LogPixels", "REG_DWORD", 96)
+
+
+def skin_unit(scale):
+    """The skins' whole-pixel step at a display scale: 2 from 150 %."""
+    return 4 if scale >= 4 else 2 if scale >= 1.5 else 1
+
+
+def expect_window_skin(m, about, scheme, unit, tag, shot=None):
+    """The version window drawn in the scheme: its frame line and the
+    background inside it, the close glyph in its caption button, the Close
+    button's frame (as thick as the unit) and label, the heading's text.
+    Answers the measures compared between scale factors."""
+    colours = SCHEMES[scheme]
+    shot = shot or m.screenshot()
+    window = m.x_rect(about.window)
+    m.save("%s-%s" % (tag, scheme.lower().replace(" ", "-")), shot.crop(window))
+    faults = frame_faults(shot, window, colours)
+    if faults:
+        m.fail("%s, %s: %s" % (tag, scheme, "; ".join(faults)))
+    glyph = m.x_rect(about.glyph)
+    glyph_pixels, fault = glyph_faults(shot, glyph, colours, unit)
+    if fault:
+        m.fail("%s, %s: %s" % (tag, scheme, fault))
+    close = m.x_rect(about.close)
+    thickness = edge_thickness(shot, close, colours["control"])
+    if thickness != unit:
+        m.fail("%s, %s: the Close button's left frame edge is %d pixels of %s, expected %d" % (
+            tag, scheme, thickness, colours["control"], unit))
+    if count(shot, close, lambda colour: near(colour, colours["text"], 40), inset=2 * unit) < 10:
+        m.fail("%s, %s: the Close button shows no label in the text colour %s" % (tag, scheme, colours["text"]))
+    # The heading between the glyph's counterweight and the glyph: text in
+    # the text colour on the background, above the banner.
+    heading = (window[0] + (glyph[2] - glyph[0]) + 2 * unit, window[1] + 1, glyph[0],
+               m.x_rect(about.banner)[1])
+    if count(shot, heading, lambda colour: near(colour, colours["text"], 40)) < 20:
+        m.fail("%s, %s: the heading %s shows no text in the text colour %s" % (tag, scheme, heading,
+                                                                                colours["text"]))
+    ink = ink_box(shot, heading, colours["background"])
+    return {"glyph": glyph_pixels, "frame": thickness, "heading": ink[3] - ink[1],
+            "glyph button": AboutWindow.size(about.glyph)}
+
+
+def about_closed(m, about, what):
+    xdotool_click(m, about.close)
+    if wait_for(lambda: program_window(m, ABOUT_TITLES["English"]) is None, 5, 0.3) is None:
+        m.fail("the version window is still shown after %s" % what)
 
 
 def xdotool_click(m, window, button=1):
@@ -1068,6 +1117,78 @@ def about_layout_96dpi(m):
 def about_layout_144dpi(m):
     """The same at 144 dpi: every size one and a half times."""
     run_about_layout(m, 144)
+
+
+@scenario("about_own_skin")
+def about_own_skin(m):
+    """The version window keeps a skin of its own: "Classic LG" when none is
+    stored, whatever the application's "Skin" names; the scheme stored in
+    AboutWindow\\Skin from the next start on; the application's "Skin" stays
+    as it was."""
+    m.settings()
+    store_skins(m.wine, application="White")
+    process = m.launch("/STARTUP")
+    about = open_about(m)
+    expect_window_skin(m, about, "Classic LG", 1, "about-own-skin")
+    about_closed(m, about, "its Close button")
+    store_skins(m.wine, application="White", about="Khaki")
+    restart(m, process)
+    about = open_about(m)
+    expect_window_skin(m, about, "Khaki", 1, "about-own-skin-stored")
+    stored = m.wine.reg_query_typed(harness.SKIN_KEY, None)
+    if stored != ("REG_SZ", "White"):
+        m.fail("the application's \"Skin\" became %s, expected White untouched" % (stored,))
+
+
+@scenario("about_skin_scale2", display="4k")
+def about_skin_scale2(m):
+    """On a 3840 x 2160 screen (scale factor 2) the version window's sizes,
+    the close glyph, the button frames and the heading's font are twice
+    those on a 1920 x 1080 screen, in the same scheme."""
+    m.settings()
+    store_skins(m.wine)
+    large = measure_about_skin(m, 2, "about-scale2")
+    small = on_display(m, Display(1920, 1080), lambda: measure_about_skin(m, 1, "about-scale1"))
+    print("  about, 1920 x 1080 -> 3840 x 2160: %s -> %s" % (small, large), flush=True)
+    if large["glyph button"] != (2 * small["glyph button"][0], 2 * small["glyph button"][1]):
+        m.fail("the caption button is %s at factor 2, %s at factor 1" % (large["glyph button"],
+                                                                         small["glyph button"]))
+    if (small["frame"], large["frame"]) != (1, 2):
+        m.fail("button frames are %d and %d pixels thick at factors 1 and 2" % (small["frame"], large["frame"]))
+    if large["glyph"] < 3 * small["glyph"]:
+        m.fail("the close glyph has %d pixels at factor 2, %d at factor 1: not about four times" % (
+            large["glyph"], small["glyph"]))
+    if not 1.7 <= large["heading"] / small["heading"] <= 2.3:
+        m.fail("the heading's text is %d pixels high at factor 2, %d at factor 1: not twice" % (
+            large["heading"], small["heading"]))
+
+
+def measure_about_skin(m, factor, tag):
+    """Starts the program, opens the version window (in its default
+    "Classic LG") and answers its measures; the program ends again."""
+    process = m.launch("/STARTUP")
+    about = open_about(m, "English", factor)
+    expect_about_layout(m, about, factor, tag)
+    measures = expect_window_skin(m, about, "Classic LG", factor, tag)
+    m.stop_program(process)
+    return measures
+
+
+def on_display(m, display, work):
+    """Runs work with the session moved to another X screen (a Wine server
+    of its own there), then moves it back."""
+    original = (m.display, m.x, m.pattern)
+    m.cleanup()
+    display.start()
+    try:
+        m.display, m.x, m.pattern = display, display.x, None
+        m.wine.prepare(display)
+        m.read_screen_geometry()
+        return work()
+    finally:
+        m.cleanup()
+        display.stop()
+        m.display, m.x, m.pattern = original[0], original[1], None
 
 
 @scenario("about_close_ways")
@@ -1213,6 +1334,11 @@ def run_in_namespace(exe, pattern, mode, names, wine):
 
 # --- the runner ---------------------------------------------------------------------------
 
+# The X screens of the scenarios by kind: one ordinary monitor, two monitors
+# with a negative origin, and one screen with the scale factor 2.
+DISPLAYS = {"single": lambda: Display(1920, 1080), "dual": lambda: Display(3200, 1080, TWO_MONITORS),
+            "4k": lambda: Display(3840, 2160)}
+
 class ScenarioTimeout(Exception):
     pass
 
@@ -1335,7 +1461,7 @@ def main():
                 results.append((name, status))
     for name, display_kind, function in [entry for entry in selected
                                          if entry[1] != "none" and entry[1] not in NAMESPACE_KINDS]:
-        display = Display(3200, 1080, TWO_MONITORS) if display_kind == "dual" else Display(1920, 1080)
+        display = DISPLAYS[display_kind]()
         try:
             wine.kill()  # no Wine server may outlive a change of display
             display.start()

@@ -42,7 +42,8 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import harness  # noqa: E402
-from harness import Display, Failure, HarnessError, Session, Wine, wait_for, xdotool  # noqa: E402
+from harness import (SCHEMES, Display, Failure, HarnessError, Session, Wine, count, edge_thickness,  # noqa: E402
+                     frame_faults, glyph_faults, ink_box, near, wait_for, xdotool)
 
 ROOT = Path(__file__).resolve().parents[2]
 ARTIFACTS = harness.BUILD / "e2e-artifacts"
@@ -73,12 +74,6 @@ def dark(colour):
 
 def greenish(colour):
     return colour[1] > 120 and colour[1] > colour[0] + 60 and colour[1] > colour[2] + 60
-
-
-def count(image, rect, test, inset=0):
-    left, top, right, bottom = rect
-    return sum(1 for y in range(top + inset, bottom - inset) for x in range(left + inset, right - inset)
-               if test(image.pixel(x, y)))
 
 
 class Report:
@@ -360,43 +355,10 @@ class Showcase:
             self.fail("the program reports scale %s, not %d dpi without a screen factor" % (scale, self.dpi))
 
 
-# ThinWindow schemes the skinned runs use, by the colour roles they check:
-# window background, window frame, control frame, text (red, green, blue).
-# Chosen for contrast: light and dark, coloured frames, frame colours equal
-# to and different from the control colour.
-SCHEMES = {
-    "White": {"background": (255, 255, 255), "frame": (68, 68, 68), "control": (68, 68, 68), "text": (0, 0, 0)},
-    "Sky Blue": {"background": (194, 223, 255), "frame": (87, 133, 255), "control": (87, 133, 255),
-                 "text": (0, 0, 0)},
-    "Khaki": {"background": (62, 92, 0), "frame": (146, 185, 65), "control": (146, 185, 65),
-              "text": (255, 255, 255)},
-    "Black Black": {"background": (0, 0, 0), "frame": (51, 51, 51), "control": (176, 176, 176),
-                    "text": (255, 255, 255)},
-    "Classic LG": {"background": (116, 116, 116), "frame": (17, 17, 17), "control": (17, 17, 17),
-                   "text": (255, 255, 255)},
-}
 WHITE = (255, 255, 255)
 # Labels whose width is their measured text (the wrapped one spans the row).
 MEASURED_LABELS = ["title", "name"]
 PLAIN_BUTTONS = ["plain", "apply", "close"]
-CHECK_SIDE = 13  # the check box's square at unit 1
-
-
-def near(colour, target, tolerance=3):
-    return all(abs(a - b) <= tolerance for a, b in zip(colour, target))
-
-
-def ink_box(image, rect, background):
-    """The bounding box of the pixels in rect that are not the background, or
-    None when there are none."""
-    left, top, right, bottom = rect
-    xs, ys = [], []
-    for y in range(top, bottom):
-        for x in range(left, right):
-            if not near(image.pixel(x, y), background, 24):
-                xs.append(x)
-                ys.append(y)
-    return (min(xs), min(ys), max(xs) + 1, max(ys) + 1) if xs else None
 
 
 def grow(rect, by):
@@ -427,8 +389,8 @@ class SkinnedShowcase(Showcase):
         self.session.mouse_move(self.session.display.width - 5, self.session.display.height - 5)
         time.sleep(0.5)
         window = self.x_rect(self.window)
-        image = self.session.screenshot(grow(window, 8))
-        self.session.save(self.name, image)
+        image = self.session.screenshot()
+        self.session.save(self.name, image.crop(grow(window, 8)))
         measures = {"rects": dict(self.rects), "unit": self.unit}
         self.check_frame(image, window)
         self.check_gaps(image)
@@ -442,19 +404,9 @@ class SkinnedShowcase(Showcase):
     def check_frame(self, image, window):
         """The one-pixel frame line in the frame colour on all four sides,
         the window background just inside it."""
-        left, top, right, bottom = window
-        middle_x, middle_y = (left + right) // 2, (top + bottom) // 2
-        for side, (x, y), (inside_x, inside_y) in (
-                ("left", (left, middle_y), (left + 1, middle_y)),
-                ("right", (right - 1, middle_y), (right - 2, middle_y)),
-                ("top", (middle_x, top), (middle_x, top + 1)),
-                ("bottom", (middle_x, bottom - 1), (middle_x, bottom - 2))):
-            if not near(image.pixel(x, y), self.colours["frame"]):
-                self.fail("the frame's %s line at %s shows %s, not the frame colour %s" % (
-                    side, (x, y), image.pixel(x, y), self.colours["frame"]))
-            if not near(image.pixel(inside_x, inside_y), self.colours["background"]):
-                self.fail("inside the frame's %s line %s shows %s, not the background %s" % (
-                    side, (inside_x, inside_y), image.pixel(inside_x, inside_y), self.colours["background"]))
+        faults = frame_faults(image, window, self.colours)
+        if faults:
+            self.fail("; ".join(faults))
 
     def gaps(self):
         """Strips between components that nothing draws on: the root's gaps
@@ -505,21 +457,12 @@ class SkinnedShowcase(Showcase):
                         name, ink, rect))
         return heights
 
-    def frame_thickness(self, image, rect):
-        """Control-coloured pixels from the left edge inwards at mid-height."""
-        left, top, right, bottom = rect
-        y = (top + bottom) // 2
-        thickness = 0
-        while left + thickness < right and near(image.pixel(left + thickness, y), self.colours["control"]):
-            thickness += 1
-        return thickness
-
     def check_buttons(self, image):
         """Plain buttons framed in the control colour: their left edge is the
         base colour, as thick as the skins' unit."""
         for name in PLAIN_BUTTONS:
             rect = self.rect(name)
-            thickness = self.frame_thickness(image, rect)
+            thickness = edge_thickness(image, rect, self.colours["control"])
             if thickness != self.unit:
                 self.fail("the button %s's left frame edge is %d pixels of the control colour %s, expected %d "
                           "(pixel %s)" % (name, thickness, self.colours["control"], self.unit,
@@ -527,13 +470,13 @@ class SkinnedShowcase(Showcase):
             text = count(image, rect, lambda colour: near(colour, self.colours["text"], 40), inset=2 * self.unit)
             if text < 10:
                 self.fail("the button %s shows no text in the text colour" % name)
-        return self.frame_thickness(image, self.rect(PLAIN_BUTTONS[0]))
+        return edge_thickness(image, self.rect(PLAIN_BUTTONS[0]), self.colours["control"])
 
     def check_box(self, image):
         """The square at the check box's left: a white inside and a frame in
         the control colour. Answers the white inside's height."""
         left, top, right, bottom = self.rect("checkbox")
-        side = CHECK_SIDE * self.unit
+        side = CHECK_SQUARE * self.unit
         square = (left, top, left + side + 2, bottom)
         white = [(x, y) for y in range(square[1], square[3]) for x in range(square[0], square[2])
                  if near(image.pixel(x, y), WHITE)]
@@ -551,18 +494,11 @@ class SkinnedShowcase(Showcase):
         return max(ys) - min(ys) + 1
 
     def check_glyph(self, image):
-        """The close glyph inside the caption button (inside its frame), in
-        the control colour. Answers the glyph's pixel count."""
-        left, top, right, bottom = self.rect("glyph")
-        inner = (left + 2 * self.unit, top + 2 * self.unit, right - 2 * self.unit, bottom - 2 * self.unit)
-        pixels = count(image, inner, lambda colour: near(colour, self.colours["control"]))
-        if pixels < 8 * self.unit * self.unit:
-            self.fail("the caption button %s shows %d pixels of the close glyph in %s" % (
-                (left, top, right, bottom), pixels, self.colours["control"]))
-        box = ink_box(image, inner, self.colours["background"])
-        # A cross: as tall as it is wide, centred.
-        if box is None or abs((box[2] - box[0]) - (box[3] - box[1])) > 2 * self.unit:
-            self.fail("the close glyph %s in %s is not a centred cross" % (box, inner))
+        """The close glyph inside the caption button, in the control colour.
+        Answers the glyph's pixel count."""
+        pixels, fault = glyph_faults(image, self.rect("glyph"), self.colours, self.unit)
+        if fault:
+            self.fail(fault)
         return pixels
 
     def check_close(self):

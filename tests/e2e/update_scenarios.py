@@ -19,7 +19,7 @@ import time
 
 import harness
 import netns
-from harness import Failure, wait_for
+from harness import SCHEMES, Failure, frame_faults, store_skins, wait_for
 
 PRODUCT_KEY = r"HKCU\Software\Vexa\Vexa Magnifier"
 VERSION_KEY = PRODUCT_KEY + r"\SaveData\MainWindow\Version"
@@ -119,14 +119,16 @@ def press_close_box(display, window):
         xlib.XCloseDisplay(connection)
 
 
-def start_with_offer(m):
+def start_with_offer(m, skin=None):
     """Starts the program 30 days after its last check, with the server
-    offering version 1.20; answers the browser record and the X window of
+    offering version 1.20 and the application's skin stored by that name
+    (None: none stored); answers the browser record and the X window of
     the offer once it shows, after checking how it shows."""
     if netns.SERVER is None:
         raise Failure("not inside the private network: the runner starts these scenarios in it")
     netns.SERVER.clear(b"*1.20")
     m.settings()
+    store_skins(m.wine, application=skin)
     record = fresh_browser_record(m)
     last = now_hour() - HOURS_BETWEEN_CHECKS
     m.wine.reg_add(VERSION_KEY, "Update", "REG_DWORD", last)
@@ -196,6 +198,34 @@ def update_offer_tab(m):
 def update_offer_close(m):
     """The close box answers No."""
     record, window = start_with_offer(m)
+    press_close_box(m.display, window)
+    expect_answered(m, record, [], "the close box")
+
+
+def expect_offer_skin(m, scheme, tag):
+    """The offer drawn in the scheme: its frame line and the background
+    inside it."""
+    offer = offer_windows(m)[0]
+    shot = m.screenshot()
+    rect = m.x_rect(offer)
+    m.save(tag, shot.crop(rect))
+    faults = frame_faults(shot, rect, SCHEMES[scheme])
+    if faults:
+        m.fail("%s: the offer is not drawn in %s: %s" % (tag, scheme, "; ".join(faults)))
+
+
+@scenario("update_offer_app_skin", "netns")
+def update_offer_app_skin(m):
+    """The offer follows the application's skin: a stored "Skin" naming no
+    scheme draws it in "Black Black"; another stored "Skin" draws it in
+    that scheme from the next start on."""
+    record, window = start_with_offer(m, skin="No Longer There")
+    expect_offer_skin(m, "Black Black", "offer-skin-fallback")
+    press_close_box(m.display, window)
+    expect_answered(m, record, [], "the close box")
+    m.stop_program(m.processes[-1])
+    record, window = start_with_offer(m, skin="Sky Blue")
+    expect_offer_skin(m, "Sky Blue", "offer-skin-sky-blue")
     press_close_box(m.display, window)
     expect_answered(m, record, [], "the close box")
 
