@@ -473,25 +473,33 @@ class SkinnedShowcase(Showcase):
         return edge_thickness(image, self.rect(PLAIN_BUTTONS[0]), self.colours["control"])
 
     def check_box(self, image):
-        """The square at the check box's left: a white inside and a frame in
-        the control colour. Answers the white inside's height."""
+        """The square at the check box's left: framed in the control colour,
+        white inside the frame; the label in the text colour beside it.
+        Answers the square's side."""
         left, top, right, bottom = self.rect("checkbox")
         side = CHECK_SQUARE * self.unit
-        square = (left, top, left + side + 2, bottom)
-        white = [(x, y) for y in range(square[1], square[3]) for x in range(square[0], square[2])
-                 if near(image.pixel(x, y), WHITE)]
-        framed = count(image, square, lambda colour: near(colour, self.colours["control"]))
-        if len(white) < (side - 4 * self.unit) ** 2:
-            self.fail("the check box shows %d white pixels inside its square, expected at least %d" % (
-                len(white), (side - 4 * self.unit) ** 2))
-        if framed < 4 * (side - 2) * self.unit:
-            self.fail("the check box's square shows %d pixels of the control colour %s, expected a frame of %d" % (
-                framed, self.colours["control"], 4 * (side - 2) * self.unit))
-        ys = [y for x, y in white]
-        text = count(image, (left + side, top, right, bottom), lambda colour: near(colour, self.colours["text"], 40))
+        area = (left, top, min(right, left + side + 2 * self.unit), bottom)
+        framed = [(x, y) for y in range(area[1], area[3]) for x in range(area[0], area[2])
+                  if near(image.pixel(x, y), self.colours["control"])]
+        if len(framed) < 4 * (side - 2 * self.unit) * self.unit:
+            self.fail("the check box shows %d pixels of the control colour %s, expected a frame of at least %d" % (
+                len(framed), self.colours["control"], 4 * (side - 2 * self.unit) * self.unit))
+        xs, ys = [x for x, _ in framed], [y for _, y in framed]
+        square = (min(xs), min(ys), max(xs) + 1, max(ys) + 1)
+        width, height = square[2] - square[0], square[3] - square[1]
+        if abs(width - height) > self.unit or width < 10 * self.unit:
+            self.fail("the check box's frame %s is not a square of at least %d pixels" % (square, 10 * self.unit))
+        inside = (square[0] + 2 * self.unit, square[1] + 2 * self.unit, square[2] - 2 * self.unit,
+                  square[3] - 2 * self.unit)
+        area_inside = (inside[2] - inside[0]) * (inside[3] - inside[1])
+        white = count(image, inside, lambda colour: near(colour, WHITE))
+        if white < area_inside * 0.9:
+            self.fail("the check box's square %s is white in %d of its %d inner pixels" % (
+                square, white, area_inside))
+        text = count(image, (square[2], top, right, bottom), lambda colour: near(colour, self.colours["text"], 40))
         if text < 15:
             self.fail("the check box's label shows %d pixels in the text colour" % text)
-        return max(ys) - min(ys) + 1
+        return height
 
     def check_glyph(self, image):
         """The close glyph inside the caption button, in the control colour.
