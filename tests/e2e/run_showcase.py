@@ -414,8 +414,11 @@ class SkinnedShowcase(Showcase):
         strips = []
         for upper, lower in zip(ROOT_CHILDREN, ROOT_CHILDREN[1:]):
             strips.append((self.rect(upper)[0], self.rect(upper)[3], self.rect(upper)[2], self.rect(lower)[1]))
+        # The root's left margin, inside the window's frame line.
         root = self.rect("root")
-        strips.append((root[0], root[1], self.rect("caption")[0], root[3]))
+        window = self.x_rect(self.window)
+        strips.append((max(root[0], window[0] + 1), max(root[1], window[1] + 1), self.rect("caption")[0],
+                       min(root[3], window[3] - 1)))
         for left_name, right_name in (("name", "checkbox"), ("checkbox", "link")):
             strips.append((self.rect(left_name)[2], self.rect("row")[1], self.rect(right_name)[0],
                            self.rect("row")[3]))
