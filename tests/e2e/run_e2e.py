@@ -1088,6 +1088,15 @@ def expect_window_skin(m, about, scheme, unit, tag, shot=None):
         m.fail("%s, %s: the heading %s shows no text in the text colour %s" % (tag, scheme, heading,
                                                                                 colours["text"]))
     ink = ink_box(shot, heading, colours["background"])
+    # The product name beside the icon, on the white panel: text the skin
+    # draws there must show against the panel, whatever the scheme's text
+    # colour is.
+    icon = m.x_rect(about.icon)
+    product = (icon[2] + 2, icon[1], window[2] - 2 * unit, icon[3])
+    shown = count(shot, product, lambda colour: not near(colour, (255, 255, 255), 60))
+    if shown < 20:
+        m.fail("%s, %s: the product name beside the icon does not show on its panel (%d pixels)" % (
+            tag, scheme, shown))
     return {"glyph": glyph_pixels, "frame": thickness, "heading": ink[3] - ink[1],
             "glyph button": AboutWindow.size(about.glyph)}
 
