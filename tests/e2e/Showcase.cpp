@@ -212,6 +212,7 @@ win::Box* captionRow(win::Window& window, int32_t glyphWidth, int32_t glyphHeigh
     glyph->setFixedWidth(glyphWidth);
     glyph->setFixedHeight(glyphHeight);
     window.addCloser(static_cast<s::base::IObject*>(glyph));
+    glyph->addClickListener(&window);
     row->add(glyph);
     return row;
 }

@@ -241,19 +241,23 @@ def edge_thickness(image, rect, colour):
 
 
 def glyph_faults(image, rect, colours, unit):
-    """(pixels, fault) of the close glyph in a caption button: its pixels in
-    the control colour inside the button's frame, and what is wrong (None
-    when it is a cross as tall as wide with enough pixels)."""
+    """(measures, fault) of the close glyph in a caption button: its pixels
+    in the control colour inside the button's frame and the thickness of
+    its strokes (half the glyph's pixels on its top row, where both
+    diagonals start), and what is wrong (None when it is a cross as tall as
+    wide with enough pixels)."""
     left, top, right, bottom = rect
     inner = (left + 2 * unit, top + 2 * unit, right - 2 * unit, bottom - 2 * unit)
-    pixels = count(image, inner, lambda colour: near(colour, colours["control"]))
-    if pixels < 8 * unit * unit:
-        return pixels, "the caption button %s shows %d pixels of the close glyph in %s" % (
-            rect, pixels, colours["control"])
+    glyph = lambda colour: near(colour, colours["control"])  # noqa: E731
+    measures = {"pixels": count(image, inner, glyph), "stroke": 0}
+    if measures["pixels"] < 8 * unit * unit:
+        return measures, "the caption button %s shows %d pixels of the close glyph in %s" % (
+            rect, measures["pixels"], colours["control"])
     box = ink_box(image, inner, colours["background"])
     if box is None or abs((box[2] - box[0]) - (box[3] - box[1])) > 2 * unit:
-        return pixels, "the close glyph %s in %s is not a cross as tall as it is wide" % (box, inner)
-    return pixels, None
+        return measures, "the close glyph %s in %s is not a cross as tall as it is wide" % (box, inner)
+    measures["stroke"] = count(image, (box[0], box[1], box[2], box[1] + 1), glyph) // 2
+    return measures, None
 
 
 # --- pattern analysis -------------------------------------------------------------

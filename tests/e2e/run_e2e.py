@@ -1070,7 +1070,7 @@ def expect_window_skin(m, about, scheme, unit, tag, shot=None):
     if faults:
         m.fail("%s, %s: %s" % (tag, scheme, "; ".join(faults)))
     glyph = m.x_rect(about.glyph)
-    glyph_pixels, fault = glyph_faults(shot, glyph, colours, unit)
+    glyph_measures, fault = glyph_faults(shot, glyph, colours, unit)
     if fault:
         m.fail("%s, %s: %s" % (tag, scheme, fault))
     close = m.x_rect(about.close)
@@ -1097,7 +1097,7 @@ def expect_window_skin(m, about, scheme, unit, tag, shot=None):
     if shown < 20:
         m.fail("%s, %s: the product name beside the icon does not show on its panel (%d pixels)" % (
             tag, scheme, shown))
-    return {"glyph": glyph_pixels, "frame": thickness, "heading": ink[3] - ink[1],
+    return {"glyph": glyph_measures, "frame": thickness, "heading": ink[3] - ink[1],
             "glyph button": AboutWindow.size(about.glyph)}
 
 
@@ -1164,9 +1164,10 @@ def about_skin_scale2(m):
                                                                          small["glyph button"]))
     if (small["frame"], large["frame"]) != (1, 2):
         m.fail("button frames are %d and %d pixels thick at factors 1 and 2" % (small["frame"], large["frame"]))
-    if large["glyph"] < 3 * small["glyph"]:
-        m.fail("the close glyph has %d pixels at factor 2, %d at factor 1: not about four times" % (
-            large["glyph"], small["glyph"]))
+    if large["glyph"]["stroke"] != 2 * small["glyph"]["stroke"] or large["glyph"]["pixels"] < 3 * small["glyph"]["pixels"]:
+        m.fail("the close glyph's strokes are %d and %d pixels, its pixels %d and %d at factors 1 and 2: not twice as "
+               "thick and four times as many" % (small["glyph"]["stroke"], large["glyph"]["stroke"],
+                                                 small["glyph"]["pixels"], large["glyph"]["pixels"]))
     if not 1.7 <= large["heading"] / small["heading"] <= 2.3:
         m.fail("the heading's text is %d pixels high at factor 2, %d at factor 1: not twice" % (
             large["heading"], small["heading"]))

@@ -506,11 +506,11 @@ class SkinnedShowcase(Showcase):
 
     def check_glyph(self, image):
         """The close glyph inside the caption button, in the control colour.
-        Answers the glyph's pixel count."""
-        pixels, fault = glyph_faults(image, self.rect("glyph"), self.colours, self.unit)
+        Answers its pixel count and stroke."""
+        measures, fault = glyph_faults(image, self.rect("glyph"), self.colours, self.unit)
         if fault:
             self.fail(fault)
-        return pixels
+        return measures
 
     def check_close(self):
         """A click on the close glyph closes the window (its program ends)."""
@@ -594,15 +594,18 @@ def compare_skinned_scales(sizes, scheme):
     if (low["unit"], high["unit"]) != (1, 2):
         raise Failure("%s: the skins' unit is %d at 96 dpi and %d at 144 dpi, expected 1 and 2" % (
             scheme, low["unit"], high["unit"]))
-    print("  %-11s button frame %d -> %d px, glyph %d -> %d px, check box inside %d -> %d, title ink %d -> %d" % (
-        scheme, low["button frame"], high["button frame"], low["glyph"], high["glyph"], low["check inside"],
-        high["check inside"], low["labels"]["title"], high["labels"]["title"]))
+    print("  %-11s button frame %d -> %d px, glyph stroke %d -> %d px (%d -> %d pixels), check box %d -> %d, "
+          "title ink %d -> %d" % (scheme, low["button frame"], high["button frame"], low["glyph"]["stroke"],
+                                  high["glyph"]["stroke"], low["glyph"]["pixels"], high["glyph"]["pixels"],
+                                  low["check inside"], high["check inside"], low["labels"]["title"],
+                                  high["labels"]["title"]))
     if high["button frame"] != 2 * low["button frame"]:
         raise Failure("%s: button frames are %d pixels at 144 dpi, %d at 96 dpi: not twice" % (
             scheme, high["button frame"], low["button frame"]))
-    if high["glyph"] < 3 * low["glyph"]:
-        raise Failure("%s: the close glyph has %d pixels at 144 dpi, %d at 96 dpi: not about four times" % (
-            scheme, high["glyph"], low["glyph"]))
+    if high["glyph"]["stroke"] != 2 * low["glyph"]["stroke"] or high["glyph"]["pixels"] < 1.5 * low["glyph"]["pixels"]:
+        raise Failure("%s: the close glyph's strokes are %d pixels at 144 dpi, %d at 96 dpi (%d and %d pixels): "
+                      "not twice as thick and larger" % (scheme, high["glyph"]["stroke"], low["glyph"]["stroke"],
+                                                         high["glyph"]["pixels"], low["glyph"]["pixels"]))
     for what, a, b in (("the title's text", low["labels"]["title"], high["labels"]["title"]),
                        ("the label text", low["labels"]["name"], high["labels"]["name"]),
                        ("the check box's inside", low["check inside"], high["check inside"])):
