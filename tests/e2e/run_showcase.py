@@ -645,6 +645,8 @@ def main():
         print("%s %s (%.1f s)%s" % (status, name, time.monotonic() - started, ": " + reason if reason else ""),
               flush=True)
 
+    for old in ARTIFACTS.glob("showcase-*.png"):
+        old.unlink()
     layer_started = time.monotonic()
     for dpi in (96, 144):
         try:
