@@ -17,11 +17,14 @@ bool DialogAsker::askYesNo(const char16_t* title, const char16_t* message, const
     if (appBase == nullptr) {
         return false;
     }
-    // The dialog keeps no skin of the application's: it has its own
-    // section (none stored picks no skin).
+    // The dialog has its own section for its place and options, and draws
+    // in the application's skin: given the application base's own skin
+    // selector it follows the stored "Skin" (a name no scheme has falls
+    // back to the application's default), like every other window that
+    // keeps no skin of its own, rather than showing the system's look.
     s::thread::PoolRef<AppWindow> settings(AppWindow::newInstance());
     settings->init(appBase, kWindowName, appBase->getSoftwareType(), kDefaultWidth, kDefaultHeight,
-                   true, false, s::app::WindowRules::kClose, nullptr, nullptr);
+                   true, false, s::app::WindowRules::kClose, appBase->getSkinner(), nullptr);
     // Given back before the settings its window is bound to.
     s::thread::PoolRef<FlexAsker> asker(FlexAsker::newInstance());
     asker->setSettings(settings.get());

@@ -13,9 +13,9 @@ namespace s::app::update::win {
 
 // The update check's question on Windows: the confirmation dialog
 // (s::gui::dialogs::FlexAsker) without its "don't ask again" option, in the
-// window settings section "FlexAskerWindow", centred on the parent window,
-// which it disables while it asks. The button labels are the pack's Yes and
-// No texts, the ones the check passes; only the first button answers true.
+// window settings section "FlexAskerWindow" and the application's skin,
+// centred on the parent window, which it disables while it asks. The button labels are the pack's
+// Yes and No texts, the ones the check passes; only the first button answers true.
 //
 // Made by the caller of the check and used on its thread, which each question
 // blocks until answered. The application base is borrowed.
