@@ -480,8 +480,10 @@ class SkinnedShowcase(Showcase):
         white inside the frame; the label in the text colour beside it.
         Answers the square's side."""
         left, top, right, bottom = self.rect("checkbox")
-        side = CHECK_SQUARE * self.unit
-        area = (left, top, min(right, left + side + 2 * self.unit), bottom)
+        # The square is a design size (scaled like the text), its lines
+        # steps of the unit; the label starts beyond it.
+        side = (CHECK_SQUARE * self.report.scale()[1] + 48) // 96
+        area = (left, top, min(right, left + side), bottom)
         framed = [(x, y) for y in range(area[1], area[3]) for x in range(area[0], area[2])
                   if near(image.pixel(x, y), self.colours["control"])]
         if len(framed) < 4 * (side - 2 * self.unit) * self.unit:
