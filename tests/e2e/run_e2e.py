@@ -1442,8 +1442,11 @@ def main():
         print("e2e: cannot run: %s" % error)
         print("e2e: %d scenarios, 0 passed, %d failed" % (len(selected), len(selected)))
         return 1
-    for old in ARTIFACTS.glob("*.png"):
-        old.unlink()
+    if not arguments.in_namespace:
+        # Only the outer run starts afresh: a namespace run keeps what the
+        # runs before it saved.
+        for old in ARTIFACTS.glob("*.png"):
+            old.unlink()
 
     results = []
     wine = Wine()
