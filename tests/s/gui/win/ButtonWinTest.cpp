@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ControlHost.h"
+#include "s/gui/win/Window.h"
 #include "s/thread/PoolRef.h"
 
 using controlhost::Host;
@@ -219,4 +220,27 @@ TEST(ButtonWinTest, AWheelTurnOutsideTheButtonGoesOnToTheWindow) {
     EXPECT_EQ(0,
               SendMessageW(handle, WM_MOUSEWHEEL, away, MAKELPARAM(bounds.right + 50, bounds.top)));
     EXPECT_EQ(1, fixture.host.wheels);
+}
+
+TEST(ButtonWinTest, APlacedButtonWhoseSizeChangesIsPlacedAgain) {
+    auto window = PoolRef<s::gui::win::Window>::take();
+    window->setBounds(150, 150, 400, 200);
+    Button* button = Button::newInstance();
+    button->setText(u"OK");
+    window->add(button);
+    window->setVisible(true, true);
+    const auto placedWidth = [button] {
+        RECT rect = {};
+        GetWindowRect(button->getHandle(), &rect);
+        return static_cast<int32_t>(rect.right - rect.left);
+    };
+    ASSERT_TRUE(pumpUntil([&] { return placedWidth() == button->getMinimumWidth(); }));
+    const int32_t narrow = placedWidth();
+
+    // Its container lays it out again at once: nothing else would.
+    button->setText(u"Check for updates now");
+    EXPECT_GT(button->getMinimumWidth(), narrow);
+    EXPECT_TRUE(pumpUntil([&] { return placedWidth() == button->getMinimumWidth(); }))
+        << placedWidth() << " placed, " << button->getMinimumWidth() << " wanted";
+    window->reset();
 }
