@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "s/gui/drawer/IDrawer.h"
-#include "s/gui/drawer/listbox/Item.h"
+#include "s/gui/drawer/ListBoxItem.h"
 #include "s/gui/text/FontDescription.h"
 
 namespace s::gui::win {
@@ -36,7 +36,7 @@ public:
     // `selectedFont` when the row is selected (no text without that font).
     // Nothing for an empty or inverted rectangle.
     virtual void drawItem(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                          const listbox::Item& item, HICON icon, const char16_t* text,
+                          const ListBoxItem& item, HICON icon, const char16_t* text,
                           s::gui::win::Font* itemFont, s::gui::win::Font* selectedFont) = 0;
     // The height of a row whose text is drawn in `font` (null: the smallest
     // row).
@@ -44,7 +44,7 @@ public:
     // Which part of the row (left, top, right, bottom) the point is on: a
     // listbox::ItemLayout::Part.
     virtual int32_t hitItem(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
-                            int32_t bottom, const listbox::Item& item) = 0;
+                            int32_t bottom, const ListBoxItem& item) = 0;
 
     virtual uint32_t getFrameColor() const = 0;
     virtual void setFrameColor(uint8_t red, uint8_t green, uint8_t blue) = 0;

@@ -25,7 +25,7 @@ Rect inset(const Rect& rect, int32_t by) {
 
 } // namespace
 
-ItemLayout::ItemLayout(const Rect& rowRect, const Item& rowItem, int32_t scaleUnit)
+ItemLayout::ItemLayout(const Rect& rowRect, const ListBoxItem& rowItem, int32_t scaleUnit)
     : row(rowRect), item(rowItem), unit(std::max(scaleUnit, 1)) {
     if (row.width < 1 || row.height < 1) {
         return;
@@ -41,11 +41,11 @@ ItemLayout::ItemLayout(const Rect& rowRect, const Item& rowItem, int32_t scaleUn
         return Rect{start, row.y + (row.height - side) / 2, std::clamp(end - start, 0, side), side};
     };
     int32_t x = row.x + padding + std::max(item.level, 0) * cellSide;
-    if (item.expander != Item::NoTree) {
+    if (item.expander != ListBoxItem::NoTree) {
         expander = cell(x, cellSide);
         x += cellSide;
     }
-    if (item.check != Item::NoCheckBox) {
+    if (item.check != ListBoxItem::NoCheckBox) {
         checkBox = cell(x, boxSide);
         checkInside = inset(checkBox, unit);
         checkSquare = inset(checkInside, 2 * unit);
@@ -82,9 +82,9 @@ void ItemLayout::paint(s::gui::paint::IRectFill& target, const Colours& colours)
         target.fill(row.x, row.y, row.width, row.height, colours.selection);
     }
     const int32_t line = std::min(kDropLine * unit, row.height);
-    if (item.dropLine == Item::Above) {
+    if (item.dropLine == ListBoxItem::Above) {
         target.fill(row.x, row.y, row.width, line, colours.frame);
-    } else if (item.dropLine == Item::Below) {
+    } else if (item.dropLine == ListBoxItem::Below) {
         target.fill(row.x, row.bottom() - line, row.width, line, colours.frame);
     }
     if (checkBox.width < 1 || checkBox.height < 1) {
@@ -97,7 +97,7 @@ void ItemLayout::paint(s::gui::paint::IRectFill& target, const Colours& colours)
         target.fill(checkInside.x, checkInside.y, checkInside.width, checkInside.height,
                     colours.third);
     }
-    if (item.check == Item::Partial && checkSquare.width > 0) {
+    if (item.check == ListBoxItem::Partial && checkSquare.width > 0) {
         target.fill(checkSquare.x, checkSquare.y, checkSquare.width, checkSquare.height,
                     colours.frame);
     }

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "s/gui/drawer/listbox/Item.h"
+#include "s/gui/drawer/ListBoxItem.h"
 #include "s/gui/layout/Rect.h"
 #include "s/gui/paint/IRectFill.h"
 
@@ -42,7 +42,7 @@ public:
         Text = 4
     };
 
-    ItemLayout(const s::gui::layout::Rect& row, const Item& item, int32_t unit);
+    ItemLayout(const s::gui::layout::Rect& row, const ListBoxItem& item, int32_t unit);
 
     const s::gui::layout::Rect& getExpander() const { return expander; }
     const s::gui::layout::Rect& getCheckBox() const { return checkBox; }
@@ -70,7 +70,7 @@ private:
     static constexpr int32_t kDropLine = 2;
 
     s::gui::layout::Rect row;
-    Item item;
+    ListBoxItem item;
     int32_t unit;
     s::gui::layout::Rect expander;
     s::gui::layout::Rect checkBox;

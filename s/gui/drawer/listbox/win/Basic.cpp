@@ -60,12 +60,12 @@ void Basic::fillBackground(HDC dc, int32_t left, int32_t top, int32_t right, int
 }
 
 void Basic::drawItem(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                     const Item& item, HICON icon, const char16_t* text,
+                     const ListBoxItem& item, HICON icon, const char16_t* text,
                      s::gui::win::Font* itemFont, s::gui::win::Font* selectedFont) {
     if (left >= right || top >= bottom) {
         return;
     }
-    Item shown = item;
+    ListBoxItem shown = item;
     shown.hasIcon = item.hasIcon || icon != nullptr;
     const ItemLayout layout({left, top, right - left, bottom - top}, shown, unit());
     // 1. Selection, drop line and check box as plain rectangles.
@@ -77,11 +77,12 @@ void Basic::drawItem(HDC dc, int32_t left, int32_t top, int32_t right, int32_t b
     // the frame colour (or the square when the glyph finds no room).
     s::gui::win::Font* font = item.selected ? selectedFont : itemFont;
     const COLORREF ink = font != nullptr ? font->getTextColor() : frame;
-    if (item.expander == Item::Closed || item.expander == Item::Open) {
+    if (item.expander == ListBoxItem::Closed || item.expander == ListBoxItem::Open) {
         paintGlyph(dc, layout.getExpander(),
-                   item.expander == Item::Open ? u"#TreeOpen" : u"#TreeClosed", ink);
+                   item.expander == ListBoxItem::Open ? u"#TreeOpen" : u"#TreeClosed", ink);
     }
-    if (item.check == Item::Checked && !paintGlyph(dc, layout.getCheckInside(), u"#Check", frame)) {
+    if (item.check == ListBoxItem::Checked &&
+        !paintGlyph(dc, layout.getCheckInside(), u"#Check", frame)) {
         const Rect& square = layout.getCheckSquare();
         s::gui::paint::win::DcFill(dc).fill(square.x, square.y, square.width, square.height, frame);
     }
@@ -125,7 +126,7 @@ int32_t Basic::measureItem(HDC dc, s::gui::win::Font* font) {
 }
 
 int32_t Basic::hitItem(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
-                       int32_t bottom, const Item& item) {
+                       int32_t bottom, const ListBoxItem& item) {
     if (left >= right || top >= bottom) {
         return ItemLayout::Outside;
     }

@@ -35,11 +35,11 @@ public:
 
     void fillBackground(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     void drawItem(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                  const Item& item, HICON icon, const char16_t* text, s::gui::win::Font* itemFont,
-                  s::gui::win::Font* selectedFont) override;
+                  const ListBoxItem& item, HICON icon, const char16_t* text,
+                  s::gui::win::Font* itemFont, s::gui::win::Font* selectedFont) override;
     int32_t measureItem(HDC dc, s::gui::win::Font* font) override;
     int32_t hitItem(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                    const Item& item) override;
+                    const ListBoxItem& item) override;
 
     uint32_t getFrameColor() const override { return frame; }
     void setFrameColor(uint8_t red, uint8_t green, uint8_t blue) override;

@@ -22,15 +22,15 @@ public:
         basic->fillBackground(dc, left, top, right, bottom);
     }
     void drawItem(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                  const Item& item, HICON icon, const char16_t* text, s::gui::win::Font* itemFont,
-                  s::gui::win::Font* selectedFont) override {
+                  const ListBoxItem& item, HICON icon, const char16_t* text,
+                  s::gui::win::Font* itemFont, s::gui::win::Font* selectedFont) override {
         basic->drawItem(dc, left, top, right, bottom, item, icon, text, itemFont, selectedFont);
     }
     int32_t measureItem(HDC dc, s::gui::win::Font* font) override {
         return basic->measureItem(dc, font);
     }
     int32_t hitItem(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                    const Item& item) override {
+                    const ListBoxItem& item) override {
         return basic->hitItem(x, y, left, top, right, bottom, item);
     }
     uint32_t getFrameColor() const override { return basic->getFrameColor(); }

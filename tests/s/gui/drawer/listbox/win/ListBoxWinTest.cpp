@@ -9,7 +9,7 @@
 #include "s/thread/PoolRef.h"
 
 using drawertest::ControlCanvas;
-using s::gui::drawer::listbox::Item;
+using s::gui::drawer::ListBoxItem;
 using s::gui::drawer::listbox::ItemLayout;
 using s::gui::drawer::listbox::win::Basic;
 using s::gui::drawer::listbox::win::Thin;
@@ -21,15 +21,15 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kFrame = RGB(120, 120, 120);
 constexpr COLORREF kInk = RGB(0, 0, 255);
 
-Item row(int32_t expander, int32_t check) {
-    Item item;
+ListBoxItem row(int32_t expander, int32_t check) {
+    ListBoxItem item;
     item.expander = expander;
     item.check = check;
     return item;
 }
 
 // The layout the drawer uses for a row of the canvas.
-ItemLayout layoutOf(const Item& item, int32_t top = 0) {
+ItemLayout layoutOf(const ListBoxItem& item, int32_t top = 0) {
     return ItemLayout({0, top, 200, 20}, item, s::gui::scale::win::systemScale().getUnit());
 }
 
@@ -70,8 +70,8 @@ TEST(ListBoxDrawerWinTest, ARowShowsSelectionDropLineCheckBoxExpanderAndText) {
     EXPECT_EQ(canvas.at(100, 50), RGB(51, 51, 51));
 
     // Row 1: an open tree node, partly checked, text, drop line below.
-    Item first = row(Item::Open, Item::Partial);
-    first.dropLine = Item::Below;
+    ListBoxItem first = row(ListBoxItem::Open, ListBoxItem::Partial);
+    first.dropLine = ListBoxItem::Below;
     drawer->drawItem(canvas.get(), 0, 0, 200, 20, first, nullptr, u"Item", itemFont.get(),
                      selectedFont.get());
     const ItemLayout one = layoutOf(first);
@@ -88,7 +88,7 @@ TEST(ListBoxDrawerWinTest, ARowShowsSelectionDropLineCheckBoxExpanderAndText) {
 
     // Row 2: selected and checked: the row is filled, the check mark is a
     // glyph (some of the inside stays the third colour).
-    Item second = row(Item::NoTree, Item::Checked);
+    ListBoxItem second = row(ListBoxItem::NoTree, ListBoxItem::Checked);
     second.selected = true;
     drawer->drawItem(canvas.get(), 0, 20, 200, 40, second, nullptr, u"Item", itemFont.get(),
                      selectedFont.get());
@@ -112,7 +112,7 @@ TEST(ListBoxDrawerWinTest, EmptyRowsDrawNothingAndRowsMeasureAtLeastACell) {
     auto drawer = PoolRef<Basic>::take();
     auto font = PoolRef<s::gui::win::Font>::take();
     ControlCanvas canvas(100, 40, kWhite);
-    Item item = row(Item::Open, Item::Checked);
+    ListBoxItem item = row(ListBoxItem::Open, ListBoxItem::Checked);
     item.selected = true;
     drawer->drawItem(canvas.get(), 0, 20, 100, 20, item, nullptr, u"x", font.get(), font.get());
     drawer->drawItem(canvas.get(), 50, 0, 10, 20, item, nullptr, u"x", font.get(), font.get());

@@ -1,11 +1,11 @@
 #pragma once
 #include <cstdint>
 
-namespace s::gui::drawer::listbox {
+namespace s::gui::drawer {
 
 // What a list or tree tells the list box drawer about one row besides its
 // rectangle, icon and text. A plain value; any thread.
-struct Item {
+struct ListBoxItem {
     // The tree expander in front of the row: none in a plain list (no room
     // kept), a leaf (room kept, nothing drawn), closed or open.
     enum Expander : int32_t { NoTree = -1, Leaf = 0, Closed = 1, Open = 2 };
@@ -23,4 +23,4 @@ struct Item {
     bool hasIcon = false;
 };
 
-} // namespace s::gui::drawer::listbox
+} // namespace s::gui::drawer
