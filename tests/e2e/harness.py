@@ -854,6 +854,15 @@ class Wine:
         script.chmod(0o755)
         self.reg_add(r"HKCU\Software\Wine\WineBrowser", "Browsers", "REG_SZ", str(script))
 
+    def fresh_browser_record(self):
+        """Records the browser's addresses (see record_browser) into an empty
+        file: a run before leaves no addresses behind. Answers the file."""
+        record = self.prefix.parent / "browser-record.txt"
+        if record.exists():
+            record.unlink()
+        self.record_browser(record)
+        return record
+
     def reg_query(self, key, name):
         """The value's data as reg prints it, or None when it is missing."""
         result = self._call(["wine", "reg", "query", key, "/v", name], timeout=60, check=False)
@@ -862,6 +871,11 @@ class Wine:
             if len(fields) >= 2 and fields[0] == name:
                 return fields[2].strip() if len(fields) == 3 else ""
         return None
+
+
+def opened_pages(record):
+    """The addresses the browser got so far, from fresh_browser_record's file."""
+    return record.read_text().split() if record.exists() else []
 
 
 # --- a test session: display + Wine + the programs ----------------------------------

@@ -27,7 +27,8 @@ import netns  # noqa: E402
 import update_scenarios  # noqa: E402
 from harness import (BUILD, MAGNIFIER_SETTINGS_KEY, SCHEMES, TRAY_STRIP, TWO_MONITORS, Display,  # noqa: E402
                      Failure, HarnessError, Session, Wine, count, edge_thickness, expected_lens_mapping,
-                     frame_faults, glyph_faults, ink_box, is_identity, measure_view, near, store_skins, wait_for)
+                     frame_faults, glyph_faults, ink_box, is_identity, measure_view, near, opened_pages, store_skins,
+                     wait_for)
 
 SCENARIO_TIMEOUT = 150  # seconds; a scenario normally needs 10 to 40
 # Wine without a window manager takes the screen image of a hidden window
@@ -783,10 +784,7 @@ def menu_language_german(m):
     after a restart the menu is German again. "Translate? (online)" opens its
     address and changes nothing else."""
     m.settings()
-    record = m.wine.prefix.parent / "browser-record.txt"
-    if record.exists():
-        record.unlink()
-    m.wine.record_browser(record)
+    record = m.wine.fresh_browser_record()
     process = m.launch("/STARTUP")
     menu = m.open_tray_menu()
     english = m.menu_picture(menu, ROOT)
@@ -816,7 +814,7 @@ def menu_language_german(m):
         m.fail("the language mark is on entry %d after the restart" % marks.index(True))
     m.click_menu_entry(languages, LANGUAGES, TRANSLATE)
     m.wait_menus_closed()
-    opened = wait_for(lambda: record.exists() and record.read_text().split(), 15, 0.3)
+    opened = wait_for(lambda: opened_pages(record), 15, 0.3)
     if not opened or opened[-1] != "https://vexasoft.example/translate/":
         m.fail("the browser got %s, expected the translation page" % (opened,))
     menu = m.open_tray_menu()
@@ -862,14 +860,11 @@ def menu_web_link(m):
     """About -> Software Page hands the product page's address to the
     desktop's browser."""
     m.settings()
-    record = m.wine.prefix.parent / "browser-record.txt"
-    if record.exists():
-        record.unlink()
-    m.wine.record_browser(record)
+    record = m.wine.fresh_browser_record()
     m.launch("/STARTUP")
     m.choose_menu_path((ROOT, ABOUT), (ABOUT_ENTRIES, SOFTWARE_PAGE))
     m.wait_menus_closed()
-    opened = wait_for(lambda: record.exists() and record.read_text().split(), 15, 0.3)
+    opened = wait_for(lambda: opened_pages(record), 15, 0.3)
     if not opened or not opened[-1].startswith("https://vexasoft.example/"):
         m.fail("the browser got %s, expected the product page" % (opened,))
 
@@ -916,8 +911,10 @@ class AboutWindow:
     close glyph button, the Close button, the banner, the icon and the
     caption boxes, from the window list of the program."""
 
-    def __init__(self, window, below, scale):
+    def __init__(self, title, window, below, scale):
+        self.title = title
         self.window = window
+        self.below = below
         buttons = sorted((w for w in below if w.class_name.lower() == "button"), key=lambda w: w.right - w.left)
         self.glyph = buttons[0] if buttons else None
         self.close = buttons[-1] if len(buttons) > 1 else None
@@ -960,7 +957,32 @@ def open_about(m, language="English", scale=1.0):
     time.sleep(0.5)  # the last layout pass and paint
     windows = m.program_windows(visible_only=True, children=True)
     window = program_window(m, title)
-    return AboutWindow(window, descendants(windows, window), scale)
+    return AboutWindow(title, window, descendants(windows, window), scale)
+
+
+def start_with_about(m, language="English", scale=1.0):
+    """Starts the program, opens the version window and checks the lens
+    window disabled meanwhile; answers the process, the lens window's handle
+    and the AboutWindow."""
+    process = m.launch("/STARTUP")
+    lens = lens_handle(m, language)
+    about = open_about(m, language, scale)
+    expect_enabled(m, lens, False, "version window open")
+    return process, lens, about
+
+
+def close_about(m, about, close, what, lens=None):
+    """Closes the version window by `close` (a part of it to click, or a
+    function of the AboutWindow), fails unless it is gone and, given the
+    lens window's handle, unless that window is enabled again."""
+    if callable(close):
+        close(about)
+    else:
+        xdotool_click(m, close)
+    if wait_for(lambda: program_window(m, about.title) is None, 5, 0.3) is None:
+        m.fail("the version window is still shown after %s" % what)
+    if lens is not None:
+        expect_enabled(m, lens, True, what)
 
 
 def expect_enabled(m, handle, enabled, what):
@@ -1029,15 +1051,11 @@ def run_about_layout(m, dpi):
     try:
         m.wine.kill()
         m.wine.prepare(m.display)
-        process = m.launch("/STARTUP")
-        lens = lens_handle(m)
-        about = open_about(m, "English", scale)
-        expect_enabled(m, lens, False, "version window open")
+        process, lens, about = start_with_about(m, "English", scale)
         english = expect_about_layout(m, about, scale, "about-english-%d" % dpi)
         expect_window_skin(m, about, "Classic LG", skin_unit(scale), "about-english-%d" % dpi, english)
         english_rows = about_picture(m, about, english)
-        xdotool_click(m, about.close)
-        expect_enabled(m, lens, True, "Close button")
+        close_about(m, about, about.close, "the Close button", lens)
         # Deutsch from the tray menu: the window's texts follow.
         m.choose_menu_path((ROOT, LANGUAGE), (LANGUAGES, GERMAN))
         m.wait_menus_closed()
@@ -1045,8 +1063,7 @@ def run_about_layout(m, dpi):
         german = expect_about_layout(m, about, scale, "about-german-%d" % dpi)
         if about_picture(m, about, german) == english_rows:
             m.fail("the version window's texts look the same in German")
-        xdotool_click(m, about.glyph)
-        expect_enabled(m, lens_handle(m, "German"), True, "close glyph button")
+        close_about(m, about, about.glyph, "the close glyph button", lens_handle(m, "German"))
         m.stop_program(process)
     finally:
         m.wine.reg_add(DPI_KEY, "LogPixels", "REG_DWORD", 96)
@@ -1101,12 +1118,6 @@ def expect_window_skin(m, about, scheme, unit, tag, shot=None):
             "glyph button": AboutWindow.size(about.glyph)}
 
 
-def about_closed(m, about, what):
-    xdotool_click(m, about.close)
-    if wait_for(lambda: program_window(m, ABOUT_TITLES["English"]) is None, 5, 0.3) is None:
-        m.fail("the version window is still shown after %s" % what)
-
-
 def xdotool_click(m, window, button=1):
     x, y = m.to_x((window.left + window.right) // 2, (window.top + window.bottom) // 2)
     m.mouse_move(x, y)
@@ -1136,10 +1147,9 @@ def about_own_skin(m):
     as it was."""
     m.settings()
     store_skins(m.wine, application="White")
-    process = m.launch("/STARTUP")
-    about = open_about(m)
+    process, _, about = start_with_about(m)
     expect_window_skin(m, about, "Classic LG", 1, "about-own-skin")
-    about_closed(m, about, "its Close button")
+    close_about(m, about, about.close, "its Close button")
     store_skins(m.wine, application="White", about="Khaki")
     restart(m, process)
     about = open_about(m)
@@ -1176,8 +1186,7 @@ def about_skin_scale2(m):
 def measure_about_skin(m, factor, tag):
     """Starts the program, opens the version window (in its default
     "Classic LG") and answers its measures; the program ends again."""
-    process = m.launch("/STARTUP")
-    about = open_about(m, "English", factor)
+    process, _, about = start_with_about(m, "English", factor)
     expect_about_layout(m, about, factor, tag)
     measures = expect_window_skin(m, about, "Classic LG", factor, tag)
     m.stop_program(process)
@@ -1224,10 +1233,7 @@ def about_close_ways(m):
     for name, close in ways:
         about = open_about(m)
         expect_enabled(m, lens, False, "version window open before the %s" % name)
-        close(about)
-        if wait_for(lambda: program_window(m, ABOUT_TITLES["English"]) is None, 5, 0.3) is None:
-            m.fail("the version window is still shown after the %s" % name)
-        expect_enabled(m, lens, True, name)
+        close_about(m, about, close, "the %s" % name, lens)
     stored = m.wine.reg_query(r"HKCU\Software\Vexa\Vexa Magnifier\SaveData\AboutWindow\View", "Width")
     if stored is None:
         m.fail("no bounds stored in AboutWindow\\View")
@@ -1239,10 +1245,7 @@ def about_lens_over_it(m):
     mouse pans it and a click hides it (auto-lock); the lens window is
     disabled again afterwards, until the version window closes."""
     m.settings()
-    m.launch("/STARTUP")
-    lens = lens_handle(m)
-    about = open_about(m)
-    expect_enabled(m, lens, False, "version window open")
+    _, lens, about = start_with_about(m)
     # The pattern well away from the version window.
     x = 1440 if about.window.left < 960 else 480
     m.ready_for_keys(x, 700)
@@ -1255,9 +1258,8 @@ def about_lens_over_it(m):
     m.click(1)
     m.wait_desktop("left click on the lens with the version window open")
     expect_enabled(m, lens, False, "lens hidden while the version window is still open")
-    about = open_about(m) if program_window(m, ABOUT_TITLES["English"]) is None else about
-    xdotool_click(m, about.close)
-    expect_enabled(m, lens, True, "Close button after the lens")
+    about = open_about(m) if program_window(m, about.title) is None else about
+    close_about(m, about, about.close, "the Close button after the lens", lens)
 
 
 @scenario("about_links")
@@ -1265,14 +1267,9 @@ def about_links(m):
     """The web address of the URL row and the donation request open their
     pages in the desktop's browser; the window stays open."""
     m.settings()
-    record = m.wine.prefix.parent / "browser-record.txt"
-    if record.exists():
-        record.unlink()
-    m.wine.record_browser(record)
-    m.launch("/STARTUP")
-    about = open_about(m)
-    windows = m.program_windows(visible_only=True, children=True)
-    below = [w for w in descendants(windows, about.window) if w.right > w.left and w.bottom > w.top]
+    record = m.wine.fresh_browser_record()
+    _, _, about = start_with_about(m)
+    below = [w for w in about.below if w.right > w.left and w.bottom > w.top]
     url_caption = sorted(about.captions, key=lambda w: w.top)[-1]
     url_link = min((w for w in below if w.top >= url_caption.top and w.bottom <= url_caption.bottom
                     and w.left >= url_caption.right), key=lambda w: w.right - w.left)
@@ -1281,11 +1278,10 @@ def about_links(m):
     for link, address in ((url_link, "https://vexasoft.example/software/Magnifier/"),
                           (donation, "https://vexasoft.example/donate/")):
         xdotool_click(m, link)
-        opened = wait_for(lambda: record.exists() and address in record.read_text().split(), 15, 0.3)
+        opened = wait_for(lambda: address in opened_pages(record), 15, 0.3)
         if not opened:
-            m.fail("the browser got %s, expected %s" % (record.read_text().split() if record.exists() else [],
-                                                        address))
-    if program_window(m, ABOUT_TITLES["English"]) is None:
+            m.fail("the browser got %s, expected %s" % (opened_pages(record), address))
+    if program_window(m, about.title) is None:
         m.fail("the version window closed after its links were clicked")
 
 

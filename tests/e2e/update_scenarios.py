@@ -19,7 +19,7 @@ import time
 
 import harness
 import netns
-from harness import SCHEMES, Failure, frame_faults, store_skins, wait_for
+from harness import SCHEMES, Failure, frame_faults, opened_pages, store_skins, wait_for
 
 PRODUCT_KEY = r"HKCU\Software\Vexa\Vexa Magnifier"
 VERSION_KEY = PRODUCT_KEY + r"\SaveData\MainWindow\Version"
@@ -54,18 +54,6 @@ def now_hour():
 def stored_hour(m):
     value = m.wine.reg_query(VERSION_KEY, "Update")
     return None if value is None else int(value, 16) if value.lower().startswith("0x") else int(value)
-
-
-def fresh_browser_record(m):
-    record = m.wine.prefix.parent / "browser-record.txt"
-    if record.exists():
-        record.unlink()
-    m.wine.record_browser(record)
-    return record
-
-
-def opened_pages(record):
-    return record.read_text().split() if record.exists() else []
 
 
 def offer_windows(m):
@@ -129,7 +117,7 @@ def start_with_offer(m, skin=None):
     netns.SERVER.clear(b"*1.20")
     m.settings()
     store_skins(m.wine, application=skin)
-    record = fresh_browser_record(m)
+    record = m.wine.fresh_browser_record()
     last = now_hour() - HOURS_BETWEEN_CHECKS
     m.wine.reg_add(VERSION_KEY, "Update", "REG_DWORD", last)
     m.launch("/STARTUP")
@@ -257,7 +245,7 @@ def first_start_silent(m):
     1) opens the product page once and writes 0; the update check of a
     first start only records the hour."""
     m.settings()
-    record = fresh_browser_record(m)
+    record = m.wine.fresh_browser_record()
     m.wine.reg_delete_key(VERSION_KEY)
     m.wine.reg_add(PRODUCT_KEY, "Silent", "REG_DWORD", 1)
     m.start_pattern()
