@@ -10,6 +10,7 @@
 #include "s/str/Ascii.h"
 #include "tests/s/app/win/TestProduct.h"
 #include "tests/s/gui/win/TestDrawers.h"
+#include "tests/support/win/LogoColours.h"
 
 #include <string>
 #include <vector>
@@ -18,6 +19,11 @@ using s::app::win::AppBase;
 using s::gui::drawer::Skinner;
 using s::image::win::BufferedImage;
 using s::image::win::IconArchive;
+using s::test::win::FlatPoint;
+using s::test::win::kTallLogoId;
+using s::test::win::kTallLogoPoints;
+using s::test::win::kWideLogoId;
+using s::test::win::kWideLogoPoints;
 using s::thread::PoolRef;
 
 namespace {
@@ -43,26 +49,10 @@ protected:
     void withProgramPictures() {
         identity.iconResourceId = 150;
         identity.logoResourceType = u"IDR_JPG";
-        identity.wideLogoId = 131;
-        identity.tallLogoId = 132;
+        identity.wideLogoId = kWideLogoId;
+        identity.tallLogoId = kTallLogoId;
     }
 };
-
-struct FlatPoint {
-    int32_t x, y;
-    COLORREF colour;
-};
-
-// Flat areas of the logo design (resources/logos/render_logos.py):
-// background, accent stripe, glass and an enlarged pixel.
-const FlatPoint widePoints[] = {{680, 20, RGB(0x14, 0x2B, 0x45)},
-                                {350, 224, RGB(0xF2, 0xA3, 0x3A)},
-                                {100, 46, RGB(0x2C, 0x6E, 0xA8)},
-                                {100, 95, RGB(0x5C, 0x9C, 0xD4)}};
-const FlatPoint tallPoints[] = {{20, 20, RGB(0x14, 0x2B, 0x45)},
-                                {115, 694, RGB(0xF2, 0xA3, 0x3A)},
-                                {102, 128, RGB(0x2C, 0x6E, 0xA8)},
-                                {102, 180, RGB(0x5C, 0x9C, 0xD4)}};
 
 template <size_t N>
 void expectPicture(const BufferedImage* image, HBITMAP handle, int32_t width, int32_t height,
@@ -74,14 +64,7 @@ void expectPicture(const BufferedImage* image, HBITMAP handle, int32_t width, in
     BITMAP shape = {};
     ASSERT_NE(0, GetObjectW(handle, sizeof(shape), &shape));
     EXPECT_EQ(width, shape.bmWidth);
-    for (const FlatPoint& point : points) {
-        SCOPED_TRACE(testing::Message() << "(" << point.x << ", " << point.y << ")");
-        const uint8_t* pixel =
-            image->getPixels() + (static_cast<size_t>(point.y) * image->getWidth() + point.x) * 4;
-        EXPECT_NEAR(GetBValue(point.colour), pixel[0], 6);
-        EXPECT_NEAR(GetGValue(point.colour), pixel[1], 6);
-        EXPECT_NEAR(GetRValue(point.colour), pixel[2], 6);
-    }
+    s::test::win::expectFlatColours(*image, points);
 }
 
 // The pixel size of an icon handle's colour bitmap.
@@ -267,8 +250,8 @@ TEST_F(AppBaseWinTest, OtherIconGroupsOpenOnRequestAndMissingOnesGiveNothing) {
 TEST_F(AppBaseWinTest, LogoPicturesAreDecodedAtStart) {
     withProgramPictures();
     AppBase& base = start();
-    expectPicture(base.getLogo(), base.getLogoHandle(), 700, 230, widePoints);
-    expectPicture(base.getTallLogo(), base.getTallLogoHandle(), 230, 700, tallPoints);
+    expectPicture(base.getLogo(), base.getLogoHandle(), 700, 230, kWideLogoPoints);
+    expectPicture(base.getTallLogo(), base.getTallLogoHandle(), 230, 700, kTallLogoPoints);
 }
 
 TEST_F(AppBaseWinTest, AProgramWithoutIconsOrPicturesStartsWithout) {

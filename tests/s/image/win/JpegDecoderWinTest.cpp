@@ -7,6 +7,7 @@
 #include "s/image/win/BufferedImage.h"
 #include "s/platform/win/ModuleResource.h"
 #include "s/thread/PoolRef.h"
+#include "tests/support/win/LogoColours.h"
 
 using s::image::win::BufferedImage;
 using s::image::win::JpegDecoder;
@@ -15,39 +16,13 @@ using Result = JpegDecoder::Result;
 
 namespace {
 
-// tests/support/ImageResources.rc: the program's two logo pictures.
-constexpr int32_t wideLogoId = 131;
-constexpr int32_t tallLogoId = 132;
+using s::test::win::expectFlatColours;
+using s::test::win::kTallLogoId;
+using s::test::win::kTallLogoPoints;
+using s::test::win::kWideLogoId;
+using s::test::win::kWideLogoPoints;
+
 constexpr const char16_t* jpegType = u"IDR_JPG";
-
-struct FlatPoint {
-    int32_t x, y;
-    COLORREF colour;
-};
-
-// Flat areas of the design (resources/logos/render_logos.py): background,
-// accent stripe, glass and an enlarged pixel.
-const FlatPoint widePoints[] = {{680, 20, RGB(0x14, 0x2B, 0x45)},
-                                {350, 224, RGB(0xF2, 0xA3, 0x3A)},
-                                {100, 46, RGB(0x2C, 0x6E, 0xA8)},
-                                {100, 95, RGB(0x5C, 0x9C, 0xD4)}};
-const FlatPoint tallPoints[] = {{20, 20, RGB(0x14, 0x2B, 0x45)},
-                                {115, 694, RGB(0xF2, 0xA3, 0x3A)},
-                                {102, 128, RGB(0x2C, 0x6E, 0xA8)},
-                                {102, 180, RGB(0x5C, 0x9C, 0xD4)}};
-
-template <size_t N>
-void expectFlatColours(const BufferedImage& image, const FlatPoint (&points)[N]) {
-    for (const FlatPoint& point : points) {
-        SCOPED_TRACE(testing::Message() << "(" << point.x << ", " << point.y << ")");
-        const uint8_t* pixel =
-            image.getPixels() + (static_cast<size_t>(point.y) * image.getWidth() + point.x) * 4;
-        EXPECT_NEAR(GetBValue(point.colour), pixel[0], 6);
-        EXPECT_NEAR(GetGValue(point.colour), pixel[1], 6);
-        EXPECT_NEAR(GetRValue(point.colour), pixel[2], 6);
-        EXPECT_EQ(255, pixel[3]);
-    }
-}
 
 std::vector<uint8_t> resourceBytes(int32_t id) {
     s::platform::win::ModuleResource resource;
@@ -60,11 +35,11 @@ std::vector<uint8_t> resourceBytes(int32_t id) {
 } // namespace
 
 TEST(JpegDecoderWinTest, BothLogosDecodeFromTheResourcesToTheirSizesAndColours) {
-    PoolRef<BufferedImage> wide(JpegDecoder::decodeResource(nullptr, jpegType, wideLogoId));
+    PoolRef<BufferedImage> wide(JpegDecoder::decodeResource(nullptr, jpegType, kWideLogoId));
     ASSERT_TRUE(wide);
     EXPECT_EQ(700, wide->getWidth());
     EXPECT_EQ(230, wide->getHeight());
-    expectFlatColours(*wide, widePoints);
+    expectFlatColours(*wide, kWideLogoPoints);
     // The pixels are the bitmap's: GDI reads the same colour.
     BITMAP shape = {};
     ASSERT_NE(0, GetObjectW(wide->getBitmap(), sizeof(shape), &shape));
@@ -72,24 +47,25 @@ TEST(JpegDecoderWinTest, BothLogosDecodeFromTheResourcesToTheirSizesAndColours) 
     EXPECT_EQ(32, shape.bmBitsPixel);
 
     PoolRef<BufferedImage> tall(
-        JpegDecoder::decodeResource(GetModuleHandleW(nullptr), jpegType, tallLogoId));
+        JpegDecoder::decodeResource(GetModuleHandleW(nullptr), jpegType, kTallLogoId));
     ASSERT_TRUE(tall);
     EXPECT_EQ(230, tall->getWidth());
     EXPECT_EQ(700, tall->getHeight());
-    expectFlatColours(*tall, tallPoints);
+    expectFlatColours(*tall, kTallLogoPoints);
 }
 
 TEST(JpegDecoderWinTest, MissingResourcesGiveNoImage) {
     EXPECT_FALSE(PoolRef<BufferedImage>(JpegDecoder::decodeResource(nullptr, jpegType, 999)));
     EXPECT_FALSE(
-        PoolRef<BufferedImage>(JpegDecoder::decodeResource(nullptr, u"IDR_GIF", wideLogoId)));
-    EXPECT_FALSE(PoolRef<BufferedImage>(JpegDecoder::decodeResource(nullptr, nullptr, wideLogoId)));
+        PoolRef<BufferedImage>(JpegDecoder::decodeResource(nullptr, u"IDR_GIF", kWideLogoId)));
+    EXPECT_FALSE(
+        PoolRef<BufferedImage>(JpegDecoder::decodeResource(nullptr, nullptr, kWideLogoId)));
     EXPECT_FALSE(PoolRef<BufferedImage>(JpegDecoder::decodeResource(nullptr, jpegType, -1)));
     EXPECT_FALSE(PoolRef<BufferedImage>(JpegDecoder::decodeResource(nullptr, jpegType, 0x10000)));
 }
 
 TEST(JpegDecoderWinTest, HostileBytesLeaveTheImageEmptyWhateverItHeldBefore) {
-    const std::vector<uint8_t> logo = resourceBytes(wideLogoId);
+    const std::vector<uint8_t> logo = resourceBytes(kWideLogoId);
     ASSERT_FALSE(logo.empty());
     PoolRef<BufferedImage> image = PoolRef<BufferedImage>::take();
     auto decodeAfterAPicture = [&](const std::vector<uint8_t>& bytes) {
