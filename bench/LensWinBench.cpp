@@ -19,6 +19,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/MedianTime.h"
 #include "magnifier/LensPainter.h"
 #include "s/gui/win/Window.h"
 #include "s/image/scale/BilinearScaler.h"
@@ -41,16 +42,7 @@ constexpr int kRuns = 20;
 constexpr int kZooms[] = {125, 200, 800};
 
 template <class Work> double medianMilliseconds(Work work, int runs = kRuns) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        GdiFlush();
-        const auto end = std::chrono::steady_clock::now();
-        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::medianMilliseconds(work, runs);
 }
 
 void report(const char* name, double measured, double baseline) {

@@ -22,11 +22,10 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <initializer_list>
-#include <vector>
 
+#include "bench/MedianTime.h"
 #include "s/gui/drawer/ISkin.h"
 #include "s/gui/drawer/IWindow.h"
 #include "s/gui/drawer/Skinner.h"
@@ -53,16 +52,7 @@ constexpr int kHeight = 285;
 constexpr int kTreeComponents = 200;
 
 template <class Work> double medianMilliseconds(Work work, int runs = kRuns) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        GdiFlush();
-        const auto end = std::chrono::steady_clock::now();
-        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::medianMilliseconds(work, runs);
 }
 
 // Side by side with both BitBlts of 340 x 285: onto the shown window (what
