@@ -97,12 +97,8 @@ void ButtonControl::measure() {
         control, *font, shownText(), room.extraWidth, room.extraHeight, room.minimumHeight);
     const s::gui::layout::Size before = getSizing().getNatural();
     setNaturalSize(natural.width, natural.height);
-    // A placed control that changed its size (a skin came or went, a new
-    // text) has its container lay it out again; otherwise it would keep the
-    // place of its old size, and a drawn label would end in an ellipsis.
-    if ((natural.width != before.width || natural.height != before.height) && isAttached() &&
-        getParent() != nullptr) {
-        getParent()->doLayout();
+    if (natural.width != before.width || natural.height != before.height) {
+        sizesChanged();
     }
 }
 

@@ -255,8 +255,8 @@ void Label::remeasure() {
         measured.minWidth != extents.minWidth || measured.height != extents.height ||
         measured.maxWidth != extents.maxWidth || measured.maxHeight != extents.maxHeight;
     extents = measured;
-    if (changed && isAttached() && getParent() != nullptr) {
-        getParent()->doLayout();
+    if (changed) {
+        sizesChanged();
     }
 }
 

@@ -1,9 +1,17 @@
 #include "s/gui/win/NativeComponent.h"
 
 #include "s/gui/IComponent.h"
+#include "s/gui/IContainer.h"
 #include "s/platform/win/PaintDC.h"
 
 namespace s::gui::win {
+
+void NativeComponent::sizesChanged() {
+    s::gui::IContainer* parent = component().getParent();
+    if (isAttached() && parent != nullptr) {
+        parent->doLayout();
+    }
+}
 
 NativeComponent* NativeComponent::of(s::gui::IComponent* component) {
     return dynamic_cast<NativeComponent*>(component);

@@ -121,6 +121,10 @@ protected:
     // The portable part this native part belongs to (the object itself).
     virtual s::gui::IComponent& component() = 0;
     virtual const s::gui::IComponent& component() const = 0;
+    // A placed component whose sizes changed (a new text, a skin) has its
+    // container lay it out again; otherwise it keeps the place of its old
+    // size. Nothing before it is attached: the first layout comes then.
+    void sizesChanged();
 
     // Creates the native window, hidden, inside `parent`. The default makes a
     // window of the toolkit's class with the styles below; controls override
