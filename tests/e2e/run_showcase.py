@@ -330,7 +330,11 @@ class Showcase:
         self.drag((x, y), (x + 80, y))
         # The last layout of the drag: the program writes one whenever the
         # window changed, so the steps before it are in the report too.
-        grown = self.wait_layout(lambda w, r: abs(w[2] - window[2] - 80) <= 2, "after the border drag")[0]
+        # The window's rectangle can be reported before the layout of its
+        # last size step has placed the rows: wait for a report with both.
+        grown = self.wait_layout(
+            lambda w, r: abs(w[2] - window[2] - 80) <= 2 and "bottom" in r
+            and r["bottom"][2] - bottom_row[2] == w[2] - window[2], "after the border drag")[0]
         if grown[0] != window[0] or grown[1] != window[1] or grown[3] != window[3] or abs(
                 grown[2] - window[2] - 80) > 2:
             self.fail("dragging the right border by 80 turned %s into %s" % (window, grown))
